@@ -1,0 +1,9 @@
+#pragma once
+#include "shell/app.h"
+
+namespace tzp::about {
+
+// The link labels, the pack and donation pages and the update check.
+void WireAbout(App& app);
+
+}  // namespace tzp::about

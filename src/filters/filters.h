@@ -1,0 +1,14 @@
+#pragma once
+#include "shell/app.h"
+
+namespace tzp::filters {
+
+// Start-up step 8: version captions of the player and the filters; boxes of libraries
+// without version information are disabled.
+void SetVersionCaptions(App& app);
+// Start-up step 9: ticks every filter whose COM class is registered to the pack's copy.
+void DetectRegistrations(App& app);
+// The filter boxes' behaviours, the apply button and the configuration icons.
+void WireFilters(App& app);
+
+}  // namespace tzp::filters

@@ -1,0 +1,26 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "shell/app.h"
+
+namespace tzp::lang {
+
+// The language file of a language code: pack directory + "\Langs\" + code + ".ini".
+std::string LangFilePath(const App& app, std::string_view code);
+
+// The text of a string id in a language file's content: the first line whose first
+// three characters equal the id gives the line without its first four characters.
+// Empty when no line matches.
+std::string FindLangLine(std::string_view content, std::string_view id);
+
+// The text of a string id in the current language file (the code held in `langg`).
+// The file is read anew on every call; an absent id or file gives the empty text.
+std::string LookupLangString(const App& app, std::string_view id);
+
+// For messages that the pack's language files lack: the text of the id when the file
+// has it, else the built-in text in French (language "fr") or English.
+std::string LookupLangStringOr(const App& app, std::string_view id, std::string_view english,
+                               std::string_view french);
+
+}  // namespace tzp::lang

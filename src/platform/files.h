@@ -1,0 +1,33 @@
+#pragma once
+// Files of the pack and installation directories. Paths are Windows paths in UTF-8
+// ("C:\Pack\Sav\a.sav"); names compare without regard to letter case, as on Windows.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/status.h"
+
+namespace tzp::platform {
+
+class FileService {
+public:
+    virtual ~FileService() = default;
+    // The whole file as bytes; nullopt when it cannot be read.
+    virtual std::optional<std::string> ReadAll(const std::string& path) = 0;
+    // Replaces the file whole: the bytes go to a temporary file in the same folder,
+    // which then takes the file's place, so a failure never leaves half a file.
+    virtual Status WriteAllAtomic(const std::string& path, std::string_view bytes) = 0;
+    // True when the length of the file can be read; a directory is not a file.
+    virtual bool FileExists(const std::string& path) = 0;
+    virtual bool DirectoryExists(const std::string& path) = 0;
+    virtual Status Remove(const std::string& path) = 0;
+    // Names (without folder) of the files in `folder` matching a pattern such as
+    // "*.sav", in name order without regard to case. Empty for a missing folder.
+    virtual std::vector<std::string> ListFiles(const std::string& folder,
+                                               std::string_view pattern) = 0;
+    // The platform's wording of an error code, for messages.
+    virtual std::string DescribeError(uint32_t error) = 0;
+};
+
+}  // namespace tzp::platform

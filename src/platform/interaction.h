@@ -1,0 +1,34 @@
+#pragma once
+// What the logic asks of the user and of the window's event loop.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tzp::platform {
+
+enum class Answer { Yes, No, None };
+
+struct OpenFileRequest {
+    std::string title;
+    std::string filterDescription;  // shown for the one file type
+    std::string filterPattern;      // "*.exe"
+    std::string initialName;        // "*.exe"
+};
+
+class Interaction {
+public:
+    virtual ~Interaction() = default;
+    // A message box with an OK button, owned by the main window.
+    virtual void ShowMessage(std::string_view text) = 0;
+    // A message box with Yes and No; None when no answer could be had.
+    virtual Answer Ask(std::string_view text) = 0;
+    // The chosen file's full path; nullopt when the user cancelled.
+    virtual std::optional<std::string> ChooseFileToOpen(const OpenFileRequest& request) = 0;
+    virtual void SetBusyCursor(bool busy) = 0;
+    // Lets pending window events run (repaint, clicks) and returns.
+    virtual void DoEvents() = 0;
+    // Ends the program at once, without further close handling.
+    virtual void EndProgram() = 0;
+};
+
+}  // namespace tzp::platform

@@ -1,0 +1,43 @@
+#pragma once
+// The registry as the control panel sees it: one entry at a time, named by a full
+// registry name such as "HKCU\SOFTWARE\Tessaly Zivozod Pack\cpllang".
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/status.h"
+
+namespace tzp::platform {
+
+enum class RegRoot { ClassesRoot, CurrentUser, LocalMachine, Users, CurrentConfig };
+
+// A full registry name taken apart. A name that ends with a backslash names a key, and
+// reading or writing it means the key's default (unnamed) value; any other name names
+// a value whose key is everything before the last backslash.
+struct RegName {
+    RegRoot root = RegRoot::ClassesRoot;
+    std::string key;        // path below the root, no leading or trailing backslash
+    std::string valueName;  // empty for the default value
+    bool namesKey = false;  // true when the full name ended with a backslash
+};
+
+// Accepts the short ("HKCR\", "HKCU\", "HKLM\") and the long root spellings, in any
+// letter case. A name without a known root names nothing.
+std::optional<RegName> ParseRegName(std::string_view fullName);
+
+enum class RegType { String, Dword, Binary, ExpandString };
+
+class RegistryService {
+public:
+    virtual ~RegistryService() = default;
+    // The value as text: a string as stored, a number as its decimal digits. Absent
+    // (nullopt) when the key or value is missing, unreadable, or has no text form.
+    virtual std::optional<std::string> Read(const RegName& name) = 0;
+    // Creates the keys on the way as needed.
+    virtual Status Write(const RegName& name, std::string_view value, RegType type) = 0;
+    // Deletes the value, or the key when the name names a key.
+    virtual Status Delete(const RegName& name) = 0;
+};
+
+}  // namespace tzp::platform

@@ -1,0 +1,80 @@
+#include "platform/text.h"
+
+namespace tzp::platform {
+
+std::string AsciiUpper(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return out;
+}
+
+std::string AsciiLower(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return out;
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    return UnicodeLower(a) == UnicodeLower(b);
+}
+
+std::string DecodeTextFile(std::string_view bytes) {
+    constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+    if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
+        return std::string(bytes.substr(kUtf8Bom.size()));
+    }
+    return AnsiToUtf8(bytes);
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        const size_t cr = text.find('\r', start);
+        if (cr == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            break;
+        }
+        lines.emplace_back(text.substr(start, cr - start));
+        start = cr + 1;
+        if (start < text.size() && text[start] == '\n') {
+            ++start;
+        }
+    }
+    return lines;
+}
+
+std::string JoinLinesCrLf(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const auto& line : lines) {
+        out += line;
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+    if (from.empty()) {
+        return std::string(text);
+    }
+    std::string out;
+    size_t start = 0;
+    for (size_t hit = text.find(from); hit != std::string_view::npos;
+         hit = text.find(from, start)) {
+        out.append(text.substr(start, hit - start));
+        out.append(to);
+        start = hit + from.size();
+    }
+    out.append(text.substr(start));
+    return out;
+}
+
+}  // namespace tzp::platform

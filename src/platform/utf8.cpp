@@ -1,0 +1,78 @@
+#include "platform/utf8.h"
+
+namespace tzp::platform {
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// Length of the sequence a lead byte starts, 0 for a byte that cannot lead.
+int SequenceLength(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) return 2;
+    if (lead >= 0xE0 && lead <= 0xEF) return 3;
+    if (lead >= 0xF0 && lead <= 0xF4) return 4;
+    return 0;
+}
+
+}  // namespace
+
+std::u32string Utf8ToCodePoints(std::string_view utf8) {
+    std::u32string out;
+    size_t i = 0;
+    while (i < utf8.size()) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const int length = SequenceLength(lead);
+        if (length == 0 || i + static_cast<size_t>(length) > utf8.size()) {
+            out.push_back(kReplacement);
+            ++i;
+            continue;
+        }
+        char32_t cp = length == 1 ? lead : (lead & (0x7F >> length));
+        bool valid = true;
+        for (int k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(utf8[i + k]);
+            if ((next & 0xC0) != 0x80) {
+                valid = false;
+                break;
+            }
+            cp = (cp << 6) | (next & 0x3F);
+        }
+        const bool overlong = (length == 3 && cp < 0x800) || (length == 4 && cp < 0x10000);
+        if (!valid || overlong || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+            out.push_back(kReplacement);
+            ++i;
+            continue;
+        }
+        out.push_back(cp);
+        i += static_cast<size_t>(length);
+    }
+    return out;
+}
+
+std::string CodePointsToUtf8(std::u32string_view codePoints) {
+    std::string out;
+    for (char32_t cp : codePoints) {
+        if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+            cp = kReplacement;
+        }
+        if (cp < 0x80) {
+            out.push_back(static_cast<char>(cp));
+        } else if (cp < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        } else if (cp < 0x10000) {
+            out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        }
+    }
+    return out;
+}
+
+}  // namespace tzp::platform

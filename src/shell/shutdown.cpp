@@ -1,0 +1,27 @@
+#include "shell/shutdown.h"
+
+#include "lang/lang.h"
+
+namespace tzp::shell {
+
+void WireShutdown(App& app) {
+    app.form.OnClose([&app](bool& cancel) {
+        if (app.form.Value("ischange") != 1) {
+            return;
+        }
+        switch (app.sys.ui.Ask(lang::LookupLangString(app, "037"))) {
+            case platform::Answer::Yes:
+                // Unapplied changes are discarded; nothing is saved on the way out.
+                app.sys.ui.EndProgram();
+                break;
+            case platform::Answer::No:
+                cancel = true;
+                break;
+            case platform::Answer::None:
+                // No answer could be had: the window closes.
+                break;
+        }
+    });
+}
+
+}  // namespace tzp::shell

@@ -1,0 +1,9 @@
+#pragma once
+#include "shell/app.h"
+
+namespace tzp::shell {
+
+// Closing with unapplied filter changes asks "037"; No keeps the window.
+void WireShutdown(App& app);
+
+}  // namespace tzp::shell

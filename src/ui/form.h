@@ -1,0 +1,91 @@
+#pragma once
+// The window model: every control by its given name, its properties, and the click
+// behaviours that handlers attach to it. All state of the window lives here; the
+// native window only shows it and reports the user's actions.
+#include <functional>
+#include <map>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/control.h"
+
+namespace tzp::ui {
+
+class FormObserver {
+public:
+    virtual ~FormObserver() = default;
+    virtual void OnControlChanged(const Control& control, Property property) = 0;
+};
+
+class Form {
+public:
+    explicit Form(std::span<const ControlSpec> specs);
+
+    Control& Get(std::string_view name);
+    const Control& Get(std::string_view name) const;
+    bool Has(std::string_view name) const;
+    const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
+
+    void SetObserver(FormObserver* observer) { observer_ = observer; }
+
+    // Behaviours, run when the control is clicked (check boxes: when their value
+    // changes; combo box: when an entry is picked; tab strip: when the tab changes).
+    void OnClick(std::string_view name, std::function<void()> handler);
+    // Runs when the user asks to close; setting `cancel` keeps the window open.
+    void OnClose(std::function<void(bool& cancel)> handler) { closeHandler_ = std::move(handler); }
+
+    // --- reading
+    const std::string& Caption(std::string_view name) const { return Get(name).caption; }
+    const std::string& Text(std::string_view name) const { return Get(name).text; }
+    int Value(std::string_view name) const { return Get(name).value; }
+    bool Enabled(std::string_view name) const { return Get(name).enabled; }
+    const std::vector<ListEntry>& Entries(std::string_view name) const {
+        return Get(name).entries;
+    }
+
+    // --- changes made by code
+    void SetCaption(std::string_view name, std::string_view caption);
+    void SetText(std::string_view name, std::string_view text);
+    void SetEnabled(std::string_view name, bool enabled);
+    // Runs the click behaviour when the value changes, and only then.
+    void SetValue(std::string_view name, int value);
+    // Sets the value without running any behaviour (loading a profile's states).
+    void SetValueQuietly(std::string_view name, int value);
+    void Move(std::string_view name, int left, int top);
+    void SetLeft(std::string_view name, int left);
+    void SetTop(std::string_view name, int top);
+
+    void AddEntry(std::string_view name, std::string_view text);
+    void RemoveEntry(std::string_view name, size_t index);
+    // Emptying a combo box's list empties its text too.
+    void ClearEntries(std::string_view name);
+    void SetTicked(std::string_view name, size_t index, bool ticked);
+    void SetEntryText(std::string_view name, size_t index, std::string_view text);
+
+    // --- actions of the user (the native window reports them here; tests call them)
+    void Click(std::string_view name);
+    // A click on a check box: ticked becomes unticked, anything else ticked.
+    void UserToggle(std::string_view name);
+    // Picks an entry of the combo box list: its text becomes the combo's text and
+    // the combo's click behaviour runs.
+    void PickEntry(std::string_view name, size_t index);
+    // Selects a tab (1-based) and runs the tab strip's behaviour.
+    void SelectTab(std::string_view name, int tab);
+    // Returns true when the window may close.
+    bool RequestClose();
+
+private:
+    void Notify(const Control& control, Property property);
+    void RunClick(const std::string& name);
+
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::map<std::string, Control*, std::less<>> byName_;
+    std::map<std::string, std::function<void()>, std::less<>> clickHandlers_;
+    std::function<void(bool&)> closeHandler_;
+    FormObserver* observer_ = nullptr;
+};
+
+}  // namespace tzp::ui

@@ -1,0 +1,45 @@
+#pragma once
+// An in-memory file system with Windows path rules: names compare without regard to
+// case, folders must exist before files are written into them.
+#include <map>
+#include <set>
+#include <string>
+
+#include "platform/files.h"
+
+namespace tzp::fakes {
+
+class FakeFiles : public platform::FileService {
+public:
+    std::optional<std::string> ReadAll(const std::string& path) override;
+    platform::Status WriteAllAtomic(const std::string& path, std::string_view bytes) override;
+    bool FileExists(const std::string& path) override;
+    bool DirectoryExists(const std::string& path) override;
+    platform::Status Remove(const std::string& path) override;
+    std::vector<std::string> ListFiles(const std::string& folder,
+                                       std::string_view pattern) override;
+    std::string DescribeError(uint32_t error) override;
+
+    // Set-up: creates the folders on the way.
+    void AddFolder(const std::string& path);
+    void AddFile(const std::string& path, std::string_view bytes);
+    // Writes to this file (or into this folder) fail with access denied.
+    void DenyWrites(const std::string& path);
+    std::optional<std::string> Content(const std::string& path) const;
+
+    int writes = 0;
+
+private:
+    static std::string Key(const std::string& path);
+    static std::string Parent(const std::string& path);
+
+    struct File {
+        std::string name;  // as first written, for listings
+        std::string bytes;
+    };
+    std::map<std::string, File> files_;
+    std::set<std::string> folders_;
+    std::set<std::string> denied_;
+};
+
+}  // namespace tzp::fakes

@@ -1,0 +1,41 @@
+#pragma once
+// Scripted answers for questions and file dialogs, and a record of everything the
+// logic showed or did, in order.
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/interaction.h"
+
+namespace tzp::fakes {
+
+class FakeInteraction : public platform::Interaction {
+public:
+    void ShowMessage(std::string_view text) override;
+    platform::Answer Ask(std::string_view text) override;
+    std::optional<std::string> ChooseFileToOpen(const platform::OpenFileRequest& request) override;
+    void SetBusyCursor(bool busy) override;
+    void DoEvents() override;
+    void EndProgram() override;
+
+    // Answers for the coming questions, in order; a question with none left is a
+    // test fault and answers None.
+    std::deque<platform::Answer> answers;
+    // Results for the coming open-file dialogs (nullopt: the user cancels).
+    std::deque<std::optional<std::string>> chosenFiles;
+    // Runs on every DoEvents, to let a test look at the window mid-action.
+    std::function<void()> onDoEvents;
+
+    // "message:<text>", "ask:<text>", "open:<title>|<filter>|<pattern>|<initial>",
+    // "cursor:busy", "cursor:default", "end".
+    std::vector<std::string> log;
+    std::vector<std::string> messages;   // texts of OK boxes
+    std::vector<std::string> questions;  // texts of Yes/No boxes
+    int unansweredQuestions = 0;
+    int doEventsCount = 0;
+    bool busy = false;
+    bool ended = false;
+};
+
+}  // namespace tzp::fakes

@@ -1,0 +1,158 @@
+#include "fakes/fake_registry.h"
+
+#include <stdexcept>
+
+#include "platform/text.h"
+
+namespace tzp::fakes {
+
+using platform::RegName;
+using platform::Status;
+
+std::string FakeRegistry::KeyId(platform::RegRoot root, const std::string& key) {
+    return std::to_string(static_cast<int>(root)) + "\\" + platform::UnicodeLower(key);
+}
+
+bool FakeRegistry::Denied(const std::string& keyId) const {
+    for (const auto& prefix : denied_) {
+        if (keyId == prefix || keyId.rfind(prefix + "\\", 0) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<std::string> FakeRegistry::Read(const RegName& name) {
+    ++reads;
+    const auto key = keys_.find(KeyId(name.root, name.key));
+    if (key == keys_.end()) {
+        return std::nullopt;
+    }
+    const auto value = key->second.find(platform::UnicodeLower(name.valueName));
+    if (value == key->second.end()) {
+        return std::nullopt;
+    }
+    switch (value->second.type) {
+        case StoredType::String:
+        case StoredType::ExpandString:
+        case StoredType::Dword:
+            return value->second.data;
+        default:
+            return std::nullopt;
+    }
+}
+
+void FakeRegistry::CreateKeyChain(platform::RegRoot root, const std::string& key) {
+    // Keys on the way are created as needed, as the platform does.
+    for (size_t slash = key.find('\\'); slash != std::string::npos;
+         slash = key.find('\\', slash + 1)) {
+        keys_[KeyId(root, key.substr(0, slash))];
+    }
+    keys_[KeyId(root, key)];
+}
+
+Status FakeRegistry::Write(const RegName& name, std::string_view value, platform::RegType type) {
+    const std::string id = KeyId(name.root, name.key);
+    if (Denied(id)) {
+        return Status::Fail(platform::kErrorAccessDenied);
+    }
+    StoredValue stored;
+    stored.data = std::string(value);
+    switch (type) {
+        case platform::RegType::String:
+            stored.type = StoredType::String;
+            break;
+        case platform::RegType::ExpandString:
+            stored.type = StoredType::ExpandString;
+            break;
+        case platform::RegType::Dword:
+            stored.type = StoredType::Dword;
+            try {
+                stored.data = std::to_string(static_cast<uint32_t>(std::stoll(stored.data)));
+            } catch (const std::exception&) {
+                return Status::Fail(platform::kErrorInvalidParameter);
+            }
+            break;
+        case platform::RegType::Binary:
+            stored.type = StoredType::Binary;
+            break;
+    }
+    CreateKeyChain(name.root, name.key);
+    keys_[id][platform::UnicodeLower(name.valueName)] = stored;
+    return Status::Ok();
+}
+
+Status FakeRegistry::Delete(const RegName& name) {
+    const std::string id = KeyId(name.root, name.key);
+    if (Denied(id)) {
+        return Status::Fail(platform::kErrorAccessDenied);
+    }
+    const auto key = keys_.find(id);
+    if (key == keys_.end()) {
+        return Status::Fail(platform::kErrorFileNotFound);
+    }
+    if (name.namesKey) {
+        // Like the platform, a key with subkeys cannot be deleted this way.
+        const auto next = std::next(key);
+        if (next != keys_.end() && next->first.rfind(id + "\\", 0) == 0) {
+            return Status::Fail(platform::kErrorAccessDenied);
+        }
+        keys_.erase(key);
+        return Status::Ok();
+    }
+    if (key->second.erase(platform::UnicodeLower(name.valueName)) == 0) {
+        return Status::Fail(platform::kErrorFileNotFound);
+    }
+    return Status::Ok();
+}
+
+void FakeRegistry::Set(const std::string& fullName, const std::string& value, StoredType type) {
+    const auto name = platform::ParseRegName(fullName);
+    if (!name) {
+        throw std::invalid_argument("bad registry name " + fullName);
+    }
+    CreateKeyChain(name->root, name->key);
+    keys_[KeyId(name->root, name->key)][platform::UnicodeLower(name->valueName)] = {type, value};
+}
+
+std::optional<StoredValue> FakeRegistry::Get(const std::string& fullName) const {
+    const auto name = platform::ParseRegName(fullName);
+    if (!name) {
+        return std::nullopt;
+    }
+    const auto key = keys_.find(KeyId(name->root, name->key));
+    if (key == keys_.end()) {
+        return std::nullopt;
+    }
+    const auto value = key->second.find(platform::UnicodeLower(name->valueName));
+    if (value == key->second.end()) {
+        return std::nullopt;
+    }
+    return value->second;
+}
+
+namespace {
+
+std::string AsKeyName(std::string fullKey) {
+    if (fullKey.empty() || fullKey.back() != '\\') {
+        fullKey += '\\';
+    }
+    return fullKey;
+}
+
+}  // namespace
+
+bool FakeRegistry::KeyExists(const std::string& fullKey) const {
+    const auto name = platform::ParseRegName(AsKeyName(fullKey));
+    return name && keys_.count(KeyId(name->root, name->key)) != 0;
+}
+
+void FakeRegistry::DenyWritesUnder(const std::string& fullKey) {
+    const auto name = platform::ParseRegName(AsKeyName(fullKey));
+    if (!name) {
+        throw std::invalid_argument("bad registry name " + fullKey);
+    }
+    denied_.insert(KeyId(name->root, name->key));
+}
+
+}  // namespace tzp::fakes

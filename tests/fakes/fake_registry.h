@@ -1,0 +1,47 @@
+#pragma once
+// An in-memory registry with the platform's naming and failure rules: key and value
+// names compare without regard to case, a missing key or value reads as absent, and
+// values of types with no text form read as absent.
+#include <map>
+#include <set>
+#include <string>
+
+#include "platform/registry.h"
+
+namespace tzp::fakes {
+
+enum class StoredType { String, ExpandString, Dword, Binary, MultiString };
+
+struct StoredValue {
+    StoredType type = StoredType::String;
+    std::string data;  // text, decimal digits for a DWORD, raw bytes otherwise
+};
+
+class FakeRegistry : public platform::RegistryService {
+public:
+    std::optional<std::string> Read(const platform::RegName& name) override;
+    platform::Status Write(const platform::RegName& name, std::string_view value,
+                           platform::RegType type) override;
+    platform::Status Delete(const platform::RegName& name) override;
+
+    // Test set-up and inspection by full name ("HKCR\.avi\" for a default value).
+    void Set(const std::string& fullName, const std::string& value,
+             StoredType type = StoredType::String);
+    std::optional<StoredValue> Get(const std::string& fullName) const;
+    bool KeyExists(const std::string& fullKey) const;
+    // Writes below a key prefix (a full key name) fail with access denied.
+    void DenyWritesUnder(const std::string& fullKey);
+
+    int reads = 0;
+
+private:
+    static std::string KeyId(platform::RegRoot root, const std::string& key);
+    bool Denied(const std::string& keyId) const;
+    void CreateKeyChain(platform::RegRoot root, const std::string& key);
+
+    // key id -> (lower-cased value name -> value); "" is the default value
+    std::map<std::string, std::map<std::string, StoredValue>> keys_;
+    std::set<std::string> denied_;
+};
+
+}  // namespace tzp::fakes

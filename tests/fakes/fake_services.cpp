@@ -1,0 +1,136 @@
+#include "fakes/fake_services.h"
+
+#include <algorithm>
+
+#include "platform/text.h"
+
+namespace tzp::fakes {
+
+namespace {
+
+class FakeVersionBlock : public platform::VersionBlock {
+public:
+    explicit FakeVersionBlock(FakeVersionResource resource) : resource_(std::move(resource)) {}
+    std::optional<platform::FixedFileInfo> Fixed() const override { return resource_.fixed; }
+    std::optional<std::array<uint8_t, 4>> FirstTranslation() const override {
+        return resource_.translation;
+    }
+    std::optional<std::string> QueryString(const std::string& subBlock) const override {
+        const auto it = resource_.strings.find(subBlock);
+        if (it == resource_.strings.end()) {
+            return std::nullopt;
+        }
+        return it->second;
+    }
+
+private:
+    FakeVersionResource resource_;
+};
+
+class FakeRunningProcess : public platform::RunningProcess {
+public:
+    FakeRunningProcess(int polls, bool never) : polls_(polls), never_(never) {}
+    bool WaitForExit(uint32_t) override {
+        if (never_) {
+            return false;
+        }
+        if (polls_ > 0) {
+            --polls_;
+            return false;
+        }
+        return true;
+    }
+
+private:
+    int polls_;
+    bool never_;
+};
+
+}  // namespace
+
+std::unique_ptr<platform::VersionBlock> FakeVersions::Open(const std::string& path) {
+    const auto it = resources_.find(platform::UnicodeLower(path));
+    if (it == resources_.end()) {
+        return nullptr;
+    }
+    return std::make_unique<FakeVersionBlock>(it->second);
+}
+
+void FakeVersions::Add(const std::string& path, FakeVersionResource resource) {
+    resources_[platform::UnicodeLower(path)] = std::move(resource);
+}
+
+void FakeSelfRegistration::Add(const std::string& path, Library library) {
+    libraries_[platform::UnicodeLower(path)] = std::move(library);
+}
+
+std::optional<platform::ModuleHandle> FakeSelfRegistration::Load(const std::string& path) {
+    log.push_back("load:" + path);
+    if (libraries_.count(platform::UnicodeLower(path)) == 0) {
+        return std::nullopt;
+    }
+    loaded_.push_back(path);
+    ++loadedNow;
+    return platform::ModuleHandle{loaded_.size()};
+}
+
+std::optional<platform::EntryPoint> FakeSelfRegistration::FindEntryPoint(
+    platform::ModuleHandle module, const std::string& name) {
+    const std::string& path = loaded_.at(module.value - 1);
+    const auto& exports = libraries_.at(platform::UnicodeLower(path)).exports;
+    if (std::find(exports.begin(), exports.end(), name) == exports.end()) {
+        return std::nullopt;
+    }
+    entries_.push_back(path + "|" + name);
+    return platform::EntryPoint{entries_.size()};
+}
+
+std::optional<platform::ThreadHandle> FakeSelfRegistration::StartThread(
+    platform::EntryPoint entry) {
+    if (failThreadStart) {
+        return std::nullopt;
+    }
+    const std::string& call = entries_.at(entry.value - 1);
+    log.push_back("run:" + call);
+    calls.push_back(call);
+    return platform::ThreadHandle{entry.value};
+}
+
+bool FakeSelfRegistration::WaitForThread(platform::ThreadHandle thread, uint32_t milliseconds) {
+    log.push_back("wait:" + std::to_string(milliseconds));
+    const std::string& call = entries_.at(thread.value - 1);
+    const std::string path = call.substr(0, call.find('|'));
+    return !libraries_.at(platform::UnicodeLower(path)).hangs;
+}
+
+void FakeSelfRegistration::CloseThread(platform::ThreadHandle) { log.push_back("close"); }
+
+void FakeSelfRegistration::Free(platform::ModuleHandle module) {
+    log.push_back("free:" + loaded_.at(module.value - 1));
+    --loadedNow;
+}
+
+void FakeSelfRegistration::Abandon(platform::ModuleHandle module, platform::ThreadHandle) {
+    log.push_back("abandon:" + loaded_.at(module.value - 1));
+    --loadedNow;
+}
+
+platform::StartResult FakeProcesses::Start(const std::string& commandLine,
+                                           platform::WindowStyle style) {
+    started.push_back({commandLine, style});
+    platform::StartResult result;
+    if (onStart && !onStart(commandLine)) {
+        result.status = platform::Status::Fail(platform::kErrorFileNotFound);
+        result.errorText = "The system cannot find the file specified.";
+        return result;
+    }
+    result.process = std::make_unique<FakeRunningProcess>(pollsUntilExit, neverExits);
+    return result;
+}
+
+platform::Status FakeShell::OpenAddress(const std::string& address) {
+    opened.push_back(address);
+    return platform::Status::Ok();
+}
+
+}  // namespace tzp::fakes

@@ -1,0 +1,88 @@
+#pragma once
+// Test doubles for the version service, the library loader, processes and the shell.
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/processes.h"
+#include "platform/self_registration.h"
+#include "platform/version_info.h"
+
+namespace tzp::fakes {
+
+struct FakeVersionResource {
+    platform::FixedFileInfo fixed;
+    std::optional<std::array<uint8_t, 4>> translation;
+    std::map<std::string, std::string> strings;  // sub-block -> value
+};
+
+class FakeVersions : public platform::VersionService {
+public:
+    std::unique_ptr<platform::VersionBlock> Open(const std::string& path) override;
+    // Resources by path; paths compare without regard to case.
+    void Add(const std::string& path, FakeVersionResource resource);
+
+private:
+    std::map<std::string, FakeVersionResource> resources_;
+};
+
+struct FakeLibrary {
+    std::vector<std::string> exports{"DllRegisterServer", "DllUnregisterServer"};
+    bool hangs = false;  // the entry point never returns within the wait
+};
+
+// Libraries by path; each exports the entry points listed, whose calls are recorded.
+class FakeSelfRegistration : public platform::SelfRegistrationService {
+public:
+    using Library = FakeLibrary;
+
+    std::optional<platform::ModuleHandle> Load(const std::string& path) override;
+    std::optional<platform::EntryPoint> FindEntryPoint(platform::ModuleHandle module,
+                                                       const std::string& name) override;
+    std::optional<platform::ThreadHandle> StartThread(platform::EntryPoint entry) override;
+    bool WaitForThread(platform::ThreadHandle thread, uint32_t milliseconds) override;
+    void CloseThread(platform::ThreadHandle thread) override;
+    void Free(platform::ModuleHandle module) override;
+    void Abandon(platform::ModuleHandle module, platform::ThreadHandle thread) override;
+
+    void Add(const std::string& path, Library library = Library());
+    bool failThreadStart = false;
+
+    // "load:<path>", "run:<path>:<entry>", "wait:<ms>", "close", "free:<path>",
+    // "abandon:<path>"; and just the entry points that ran, as "<path>|<entry>".
+    std::vector<std::string> log;
+    std::vector<std::string> calls;
+    int loadedNow = 0;  // libraries loaded and not yet freed or abandoned
+
+private:
+    std::map<std::string, Library> libraries_;
+    std::vector<std::string> loaded_;   // module handle value - 1 -> path
+    std::vector<std::string> entries_;  // entry point value - 1 -> "path|name"
+};
+
+class FakeProcesses : public platform::ProcessService {
+public:
+    platform::StartResult Start(const std::string& commandLine,
+                                platform::WindowStyle style) override;
+
+    struct Started {
+        std::string commandLine;
+        platform::WindowStyle style;
+    };
+    std::vector<Started> started;
+    // Called for each start: may act as the program would (write files, ...) and
+    // decides whether the start succeeds.
+    std::function<bool(const std::string& commandLine)> onStart;
+    // How many WaitForExit polls a started process takes to end (0: ended at once).
+    int pollsUntilExit = 0;
+    bool neverExits = false;
+};
+
+class FakeShell : public platform::ShellService {
+public:
+    platform::Status OpenAddress(const std::string& address) override;
+    std::vector<std::string> opened;
+};
+
+}  // namespace tzp::fakes

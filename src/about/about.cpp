@@ -1,8 +1,13 @@
 #include "about/about.h"
 
+#include "about/update_check.h"
+#include "about/web_pages.h"
+
 namespace tzp::about {
 
-// Placeholder until the about subsystem lands.
-void WireAbout(App&) {}
+void WireAbout(App& app) {
+    WireWebPages(app);
+    app.form.OnClick("Command9", [&app] { RunUpdateCheck(app); });
+}
 
 }  // namespace tzp::about

@@ -35,9 +35,13 @@ std::string UpdaterGaveNoAnswer(App& app) {
 
 }  // namespace
 
-std::string UpdaterPath(const App& app) { return app.packDir + "\\dod.exe"; }
+std::string UpdaterPath(const App& app) {
+    return app.packDir + "\\dod.exe";
+}
 
-std::string AnswerFilePath(const App& app) { return app.packDir + "\\maj.txt"; }
+std::string AnswerFilePath(const App& app) {
+    return app.packDir + "\\maj.txt";
+}
 
 std::string UpdaterCommandLine(const App& app) {
     return "\"" + UpdaterPath(app) + "\" /TESSAVERSION=" + lang::LookupLangString(app, "000");
@@ -52,7 +56,9 @@ std::string AnswerOf(std::string_view content) {
     return {};
 }
 
-bool AnswerMeansNewerPack(std::string_view answer) { return answer == "1"; }
+bool AnswerMeansNewerPack(std::string_view answer) {
+    return answer == "1";
+}
 
 std::string AskUpdater(App& app) {
     auto& files = app.sys.files;

@@ -26,9 +26,13 @@ constexpr auto kFixedPages = std::to_array<WebPage>({
 
 }  // namespace
 
-std::span<const WebPage> FixedPages() { return kFixedPages; }
+std::span<const WebPage> FixedPages() {
+    return kFixedPages;
+}
 
-std::string DonationAddress(const App& app) { return lang::LookupLangString(app, "999"); }
+std::string DonationAddress(const App& app) {
+    return lang::LookupLangString(app, "999");
+}
 
 void OpenPage(App& app, const std::string& address) {
     if (address.empty()) {

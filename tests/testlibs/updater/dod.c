@@ -13,6 +13,8 @@
  * Without any of them it answers "0" (no newer pack) at once and ends with 0. Its own
  * command line goes to dod-args.txt beside it (UTF-8), so a test can see what it got. */
 #include <windows.h>
+/* after windows.h, which it needs */
+#include <shellapi.h>
 
 #include <stdlib.h>
 #include <string.h>
@@ -26,7 +28,7 @@ static int g_writeAnswer = 1;
 static DWORD g_delay = 0;
 static UINT g_exitCode = 0;
 
-static void Unescape(const char *from, char *to, size_t size) {
+static void Unescape(const char* from, char* to, size_t size) {
     size_t n = 0;
     for (; *from && n + 1 < size; ++from) {
         if (from[0] == '\\' && from[1] != '\0') {
@@ -39,7 +41,7 @@ static void Unescape(const char *from, char *to, size_t size) {
     to[n] = '\0';
 }
 
-static void Apply(const char *key, const char *value) {
+static void Apply(const char* key, const char* value) {
     if (_stricmp(key, "answer") == 0) {
         Unescape(value, g_answer, sizeof g_answer);
         g_writeAnswer = 1;
@@ -52,18 +54,18 @@ static void Apply(const char *key, const char *value) {
     }
 }
 
-static void PathBeside(const wchar_t *name, wchar_t *path) {
+static void PathBeside(const wchar_t* name, wchar_t* path) {
     lstrcpynW(path, g_dir, MAX_PATH);
     lstrcatW(path, name);
 }
 
-static char *ReadWholeFile(const wchar_t *path) {
+static char* ReadWholeFile(const wchar_t* path) {
     HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
     if (file == INVALID_HANDLE_VALUE) {
         return NULL;
     }
     DWORD size = GetFileSize(file, NULL);
-    char *bytes = size < MAX_TEXT * 4 ? (char *)calloc(size + 1, 1) : NULL;
+    char* bytes = size < MAX_TEXT * 4 ? (char*)calloc(size + 1, 1) : NULL;
     DWORD read = 0;
     if (bytes && !ReadFile(file, bytes, size, &read, NULL)) {
         free(bytes);
@@ -76,12 +78,12 @@ static char *ReadWholeFile(const wchar_t *path) {
 static void ReadConfig(void) {
     wchar_t path[MAX_PATH];
     PathBeside(L"dod.cfg", path);
-    char *text = ReadWholeFile(path);
+    char* text = ReadWholeFile(path);
     if (!text) {
         return;
     }
-    for (char *line = strtok(text, "\r\n"); line; line = strtok(NULL, "\r\n")) {
-        char *equals = strchr(line, '=');
+    for (char* line = strtok(text, "\r\n"); line; line = strtok(NULL, "\r\n")) {
+        char* equals = strchr(line, '=');
         if (equals) {
             *equals = '\0';
             Apply(line, equals + 1);
@@ -92,13 +94,13 @@ static void ReadConfig(void) {
 
 static void ReadArguments(void) {
     int count = 0;
-    wchar_t **args = CommandLineToArgvW(GetCommandLineW(), &count);
+    wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &count);
     if (!args) {
         return;
     }
     static const struct {
-        const wchar_t *prefix;
-        const char *key;
+        const wchar_t* prefix;
+        const char* key;
     } kOptions[] = {{L"/TZPANSWER=", "answer"},
                     {L"/TZPNOANSWER", "noanswer"},
                     {L"/TZPDELAY=", "delay"},
@@ -117,7 +119,7 @@ static void ReadArguments(void) {
     LocalFree(args);
 }
 
-static void WriteBeside(const wchar_t *name, const char *bytes, DWORD size) {
+static void WriteBeside(const wchar_t* name, const char* bytes, DWORD size) {
     wchar_t path[MAX_PATH];
     PathBeside(name, path);
     HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
@@ -144,7 +146,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, PWSTR commandLine, i
     (void)commandLine;
     (void)show;
     GetModuleFileNameW(NULL, g_dir, MAX_PATH);
-    wchar_t *slash = wcsrchr(g_dir, L'\\');
+    wchar_t* slash = wcsrchr(g_dir, L'\\');
     if (slash) {
         slash[1] = L'\0';
     }

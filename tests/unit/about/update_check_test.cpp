@@ -49,8 +49,7 @@ struct AnswerCase {
     const char* message;
 };
 
-class AnswerFileTest : public UpdateCheckTest,
-                       public ::testing::WithParamInterface<AnswerCase> {};
+class AnswerFileTest : public UpdateCheckTest, public ::testing::WithParamInterface<AnswerCase> {};
 
 TEST_P(AnswerFileTest, OnlyAFirstNonEmptyLineOfExactlyOneMeansANewerPack) {
     UpdaterAnswers(GetParam().content);
@@ -62,11 +61,13 @@ TEST_P(AnswerFileTest, OnlyAFirstNonEmptyLineOfExactlyOneMeansANewerPack) {
 INSTANTIATE_TEST_SUITE_P(
     Answers, AnswerFileTest,
     ::testing::Values(AnswerCase{"1\r\n", "en 048"}, AnswerCase{"1", "en 048"},
-                      AnswerCase{"\r\n\r\n1\r\n0\r\n", "en 048"},
-                      AnswerCase{"\r\r1\r", "en 048"}, AnswerCase{"1 \r\n", "en 047"},
-                      AnswerCase{"01\r\n", "en 047"}, AnswerCase{"0\r\n1\r\n", "en 047"},
-                      AnswerCase{"", "en 047"}, AnswerCase{"\r\n\r\n", "en 047"},
-                      AnswerCase{"\xEF\xBB\xBF" "1\r\n", "en 048"}));
+                      AnswerCase{"\r\n\r\n1\r\n0\r\n", "en 048"}, AnswerCase{"\r\r1\r", "en 048"},
+                      AnswerCase{"1 \r\n", "en 047"}, AnswerCase{"01\r\n", "en 047"},
+                      AnswerCase{"0\r\n1\r\n", "en 047"}, AnswerCase{"", "en 047"},
+                      AnswerCase{"\r\n\r\n", "en 047"},
+                      AnswerCase{"\xEF\xBB\xBF"
+                                 "1\r\n",
+                                 "en 048"}));
 
 TEST_F(UpdateCheckTest, TheCommandLineQuotesTheUpdaterAndPassesTheVersionAsItStands) {
     sys.files.AddFile("C:\\My Pack\\Langs\\en.ini", "000=Tessaly Pack 5.2 beta\r\n");
@@ -115,8 +116,7 @@ TEST_F(UpdateCheckTest, AnUpdaterThatCannotStartIsReportedWithThePlatformsWords)
     sys.processes.onStart = [](const std::string&) { return false; };
     Check();
     const std::string message = OnlyMessage();
-    EXPECT_EQ(message.rfind("The update check failed: the updater could not be started.", 0),
-              0u);
+    EXPECT_EQ(message.rfind("The update check failed: the updater could not be started.", 0), 0u);
     EXPECT_NE(message.find("C:\\Pack\\dod.exe"), std::string::npos);
     EXPECT_NE(message.find("The system cannot find the file specified."), std::string::npos);
     EXPECT_EQ(sys.form->Get("wf").left, about::kUpdatePanelParked);
@@ -132,8 +132,8 @@ TEST_F(UpdateCheckTest, FailuresSpeakFrenchWhenTheLanguageIsFrenchAndTheFileLack
 }
 
 TEST_F(UpdateCheckTest, FailuresUseTheLanguageFilesTextWhenItHasOne) {
-    sys.files.AddFile("C:\\Pack\\Langs\\en.ini", fakes::MakeLanguageFile("en ") +
-                                                     "076=No answer from the updater\r\n");
+    sys.files.AddFile("C:\\Pack\\Langs\\en.ini",
+                      fakes::MakeLanguageFile("en ") + "076=No answer from the updater\r\n");
     UpdaterAnswers(std::nullopt);
     Check();
     EXPECT_EQ(OnlyMessage(), "No answer from the updater");

@@ -20,9 +20,8 @@ struct WebPagesTest : ::testing::Test {
 };
 
 TEST_F(WebPagesTest, EachLinkLabelAndThePackButtonOpensItsOwnPageAndNothingElse) {
-    const std::vector<std::string> controls{"Label4",  "Label6",  "Label7",  "Label8",
-                                            "Label9",  "Label10", "Label11", "Label13",
-                                            "Label14", "Command8"};
+    const std::vector<std::string> controls{"Label4",  "Label6",  "Label7",  "Label8",  "Label9",
+                                            "Label10", "Label11", "Label13", "Label14", "Command8"};
     std::set<std::string> addresses;
     for (const auto& control : controls) {
         sys.shell.opened.clear();

@@ -50,7 +50,7 @@ TEST_F(RunAndWaitTest, AProgramThatCannotStartGivesFalseWithThePlatformsWords) {
 }
 
 class SilentFailure : public platform::ProcessService {
-public:
+  public:
     platform::StartResult Start(const std::string&, platform::WindowStyle) override {
         return {};  // no error, and no process either
     }
@@ -58,8 +58,8 @@ public:
 
 TEST_F(RunAndWaitTest, AStartThatGivesNoProcessIsAFailureWithAText) {
     SilentFailure silent;
-    EXPECT_FALSE(platform::RunAndWait(silent, ui, "x.exe", platform::WindowStyle::Normal,
-                                      errorText));
+    EXPECT_FALSE(
+        platform::RunAndWait(silent, ui, "x.exe", platform::WindowStyle::Normal, errorText));
     EXPECT_EQ(errorText, "error");
 }
 

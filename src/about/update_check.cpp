@@ -44,7 +44,9 @@ std::string AnswerFilePath(const App& app) {
 }
 
 std::string UpdaterCommandLine(const App& app) {
-    return "\"" + UpdaterPath(app) + "\" /TESSAVERSION=" + lang::LookupLangString(app, "000");
+    std::string line = "\"";
+    line.append(UpdaterPath(app)).append("\" /TESSAVERSION=");
+    return line.append(lang::LookupLangString(app, "000"));
 }
 
 std::string AnswerOf(std::string_view content) {

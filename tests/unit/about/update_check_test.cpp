@@ -149,5 +149,19 @@ TEST_F(UpdateCheckTest, TheAnswerIsGoneAfterTheCheckSoTheNextCheckAsksAnew) {
     EXPECT_EQ(sys.ui.messages[1], "The update check failed: the updater gave no answer.");
 }
 
+TEST_F(UpdateCheckTest, APressOfTheButtonWhileTheUpdaterRunsStartsNoSecondCheck) {
+    sys.processes.pollsUntilExit = 2;
+    UpdaterAnswers("1");
+    sys.ui.onDoEvents = [this] { sys.form->Click("Command9"); };
+    sys.form->Click("Command9");
+    EXPECT_EQ(sys.processes.started.size(), 1u);
+    EXPECT_EQ(OnlyMessage(), "en 048");
+
+    sys.ui.onDoEvents = nullptr;
+    UpdaterAnswers("0");
+    sys.form->Click("Command9");
+    EXPECT_EQ(sys.processes.started.size(), 2u);
+}
+
 }  // namespace
 }  // namespace tzp

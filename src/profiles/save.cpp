@@ -1,0 +1,66 @@
+#include <algorithm>
+
+#include "lang/lang.h"
+#include "profiles/messages.h"
+#include "profiles/profile_name.h"
+#include "profiles/profiles.h"
+#include "profiles/write_profile.h"
+#include "ui/form1_controls.h"
+
+namespace tzp::profiles {
+
+namespace {
+
+bool IsListed(const ui::Form& form, const std::string& name) {
+    const auto& entries = form.Entries("Combo1");
+    return std::any_of(entries.begin(), entries.end(),
+                       [&](const ui::ListEntry& entry) { return entry.text == name; });
+}
+
+}  // namespace
+
+void SaveProfile(App& app) {
+    auto& form = app.form;
+    auto& ui = app.sys.ui;
+    const std::string name = form.Text("Combo1");
+    if (name.empty()) {
+        ui.ShowMessage(lang::LookupLangString(app, "038"));
+        return;
+    }
+    if (!IsUsableProfileName(name)) {
+        ui.ShowMessage(NameRefusedText(app));
+        return;
+    }
+    // Only an exact match counts as the listed profile; a name differing in letter
+    // case is asked about as a new one.
+    const char* question = IsListed(form, name) ? "041" : "039";
+    if (ui.Ask(lang::LookupLangString(app, question)) != platform::Answer::Yes) {
+        return;
+    }
+    // The pack's installation owns the folder; we never create it.
+    if (!app.sys.files.DirectoryExists(ProfileFolder(app))) {
+        ui.ShowMessage(NotFoundText(app, ProfileFolder(app)));
+        return;
+    }
+
+    form.Move("wf", 0, 0);
+    ui.DoEvents();
+    const WriteOutcome outcome = WriteProfile(app, name);
+    ui.DoEvents();
+    form.Move("wf", ui::kPark, ui::kPark);
+
+    if (!outcome.status.ok()) {
+        ui.ShowMessage(NotSavedText(app, outcome.failedPath,
+                                    app.sys.files.DescribeError(outcome.status.error)));
+        return;
+    }
+    RefreshProfileList(app);
+    form.SetText("Combo1", name);
+    form.SetValue("ischange", 0);
+    if (!outcome.leftOut.empty()) {
+        ui.ShowMessage(LeftOutText(app, outcome.leftOut));
+    }
+    ui.ShowMessage(lang::LookupLangString(app, "040"));
+}
+
+}  // namespace tzp::profiles

@@ -74,10 +74,9 @@ std::optional<std::string> DecodeUnicodeText(std::string_view bytes) {
 bool IsWithinKey(std::string_view section, std::string_view key) {
     const std::string lowerSection = platform::UnicodeLower(section);
     const std::string lowerKey = platform::UnicodeLower(key);
-    return lowerSection == lowerKey ||
-           (lowerSection.size() > lowerKey.size() &&
-            lowerSection.compare(0, lowerKey.size(), lowerKey) == 0 &&
-            lowerSection[lowerKey.size()] == '\\');
+    return lowerSection == lowerKey || (lowerSection.size() > lowerKey.size() &&
+                                        lowerSection.compare(0, lowerKey.size(), lowerKey) == 0 &&
+                                        lowerSection[lowerKey.size()] == '\\');
 }
 
 // The key named by a section line "[...]", or nullopt for any other line.
@@ -131,9 +130,12 @@ struct HexData {
 };
 
 int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
     return -1;
 }
 
@@ -251,7 +253,7 @@ std::string JoinContinuations(const std::string& first, const std::vector<std::s
 }
 
 class UnicodeExportConverter {
-public:
+  public:
     explicit UnicodeExportConverter(std::string_view key) : key_(key) {}
 
     // False when the export holds a section outside the key.
@@ -283,7 +285,7 @@ public:
 
     ConvertedExport Result() { return std::move(result_); }
 
-private:
+  private:
     void StartSection(const std::string& section, const std::string& line) {
         section_ = section;
         skippingSection_ = !platform::FitsAnsi(line);
@@ -337,8 +339,7 @@ private:
     ConvertedExport result_;
 };
 
-std::optional<ConvertedExport> ConvertUnicodeExport(const std::string& text,
-                                                    std::string_view key) {
+std::optional<ConvertedExport> ConvertUnicodeExport(const std::string& text, std::string_view key) {
     const auto lines = platform::SplitLines(text);
     if (lines.empty() || TrimRight(lines[0]) != kUnicodeHeader) {
         return std::nullopt;

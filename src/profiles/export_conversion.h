@@ -23,7 +23,6 @@ struct ConvertedExport {
 // nullopt when the bytes are not an export of `key` (a full key name such as
 // "HKEY_CURRENT_USER\Software\GNU\ffdshow"): no known header, or a section outside
 // the key, which is never appended.
-std::optional<ConvertedExport> ConvertKeyExport(std::string_view exportBytes,
-                                                std::string_view key);
+std::optional<ConvertedExport> ConvertKeyExport(std::string_view exportBytes, std::string_view key);
 
 }  // namespace tzp::profiles

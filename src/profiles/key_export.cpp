@@ -32,8 +32,7 @@ bool RunExport(App& app, std::string_view key) {
 }  // namespace
 
 std::string ExportCommandLine(const App& app, std::string_view key) {
-    return "regedit.exe /e /s \"" + TemporaryExportPath(app) + "\" \"" + std::string(key) +
-           "\"";
+    return "regedit.exe /e /s \"" + TemporaryExportPath(app) + "\" \"" + std::string(key) + "\"";
 }
 
 void AppendKeyExport(App& app, std::string_view key, std::string& registryFile,

@@ -29,8 +29,7 @@ std::string NameRefusedText(const App& app) {
 
 std::string NotFoundText(const App& app, const std::string& path) {
     return WithLines(
-        lang::LookupLangStringOr(app, "066",
-                                 "This profile folder or file cannot be found or read:",
+        lang::LookupLangStringOr(app, "066", "This profile folder or file cannot be found or read:",
                                  "Ce dossier ou ce fichier de profil est introuvable ou "
                                  "illisible :"),
         {path});
@@ -54,16 +53,17 @@ std::string LeftOutText(const App& app, const std::vector<std::string>& entries)
                                  "and were left out of it:",
                                  "Ces r\xC3\xA9glages de filtres n'ont pas pu \xC3\xAAtre "
                                  "enregistr\xC3\xA9s dans le profil et en ont \xC3\xA9t\xC3\xA9 "
-                                 "\xC3\xA9" "cart\xC3\xA9s :"),
+                                 "\xC3\xA9"
+                                 "cart\xC3\xA9s :"),
         entries);
 }
 
 std::string NotDeletedText(const App& app, const std::vector<std::string>& problems) {
-    return WithLines(lang::LookupLangStringOr(app, "069",
-                                              "The profile could not be deleted completely:",
-                                              "Le profil n'a pas pu \xC3\xAAtre enti\xC3\xA8"
-                                              "rement supprim\xC3\xA9 :"),
-                     problems);
+    return WithLines(
+        lang::LookupLangStringOr(app, "069", "The profile could not be deleted completely:",
+                                 "Le profil n'a pas pu \xC3\xAAtre enti\xC3\xA8"
+                                 "rement supprim\xC3\xA9 :"),
+        problems);
 }
 
 }  // namespace tzp::profiles

@@ -12,7 +12,9 @@ std::string RegistryFilePath(const App& app, std::string_view name) {
     return ProfileFolder(app) + std::string(name) + ".reg";
 }
 
-std::string TemporaryExportPath(const App& app) { return ProfileFolder(app) + "temp.txt"; }
+std::string TemporaryExportPath(const App& app) {
+    return ProfileFolder(app) + "temp.txt";
+}
 
 std::string BuildStateFile(const ui::Form& form) {
     std::string out;

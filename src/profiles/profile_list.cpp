@@ -3,7 +3,9 @@
 
 namespace tzp::profiles {
 
-std::string ProfileFolder(const App& app) { return app.packDir + "\\Sav\\"; }
+std::string ProfileFolder(const App& app) {
+    return app.packDir + "\\Sav\\";
+}
 
 void RefreshProfileList(App& app) {
     auto& form = app.form;

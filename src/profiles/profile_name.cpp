@@ -24,8 +24,8 @@ bool IsDeviceName(std::string_view name) {
         stem.pop_back();
     }
     stem = platform::AsciiUpper(stem);
-    constexpr std::array<std::string_view, 6> kPlain{"CON",    "PRN",    "AUX",
-                                                     "NUL",    "CONIN$", "CONOUT$"};
+    constexpr std::array<std::string_view, 6> kPlain{"CON", "PRN",    "AUX",
+                                                     "NUL", "CONIN$", "CONOUT$"};
     for (const auto device : kPlain) {
         if (stem == device) {
             return true;
@@ -36,8 +36,8 @@ bool IsDeviceName(std::string_view name) {
     }
     const std::string_view number = std::string_view(stem).substr(3);
     // COM0 to COM9, and the superscript digits that Windows also treats as ports.
-    return (number.size() == 1 && number[0] >= '0' && number[0] <= '9') ||
-           number == "\xC2\xB9" || number == "\xC2\xB2" || number == "\xC2\xB3";
+    return (number.size() == 1 && number[0] >= '0' && number[0] <= '9') || number == "\xC2\xB9" ||
+           number == "\xC2\xB2" || number == "\xC2\xB3";
 }
 
 }  // namespace

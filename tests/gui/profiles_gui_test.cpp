@@ -26,8 +26,7 @@ std::vector<std::string> ComboEntries(const GuiApp& app) {
     std::vector<std::string> entries;
     for (LRESULT i = 0; i < count; ++i) {
         wchar_t buffer[1024] = {};
-        SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i),
-                     reinterpret_cast<LPARAM>(buffer));
+        SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(buffer));
         entries.push_back(platform::Narrow(buffer));
     }
     return entries;
@@ -73,7 +72,9 @@ TEST(ProfilesGui, ATypedNameIsSavedAndListed) {
     pack.Register("en");
     GuiApp app(pack.ProgramPath());
     ASSERT_TRUE(app.Started());
-    const std::string name = "Soir\xC3\xA9" "e films";
+    const std::string name =
+        "Soir\xC3\xA9"
+        "e films";
 
     TypeName(app, name);
     ASSERT_TRUE(WaitUntil([&] { return app.Text(kCombo1) == name; }));

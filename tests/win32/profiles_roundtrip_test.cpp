@@ -25,7 +25,7 @@ using platform::Widen;
 
 // Answers questions from a script and records the messages; no window is involved.
 class ScriptedInteraction : public platform::Interaction {
-public:
+  public:
     void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
     platform::Answer Ask(std::string_view text) override {
         questions.emplace_back(text);
@@ -76,11 +76,11 @@ bool operator<(const KeyValue& a, const KeyValue& b) {
 
 void Put(const KeyValue& where, const RawValue& value) {
     HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(where.root, where.key.c_str(), 0, nullptr, 0, KEY_SET_VALUE,
-                              nullptr, &key, nullptr),
+    ASSERT_EQ(RegCreateKeyExW(where.root, where.key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                              &key, nullptr),
               ERROR_SUCCESS);
-    ASSERT_EQ(RegSetValueExW(key, where.name.empty() ? nullptr : where.name.c_str(), 0,
-                             value.type, reinterpret_cast<const BYTE*>(value.bytes.data()),
+    ASSERT_EQ(RegSetValueExW(key, where.name.empty() ? nullptr : where.name.c_str(), 0, value.type,
+                             reinterpret_cast<const BYTE*>(value.bytes.data()),
                              static_cast<DWORD>(value.bytes.size())),
               ERROR_SUCCESS);
     RegCloseKey(key);
@@ -89,13 +89,15 @@ void Put(const KeyValue& where, const RawValue& value) {
 std::optional<RawValue> Get(const KeyValue& where) {
     DWORD type = 0;
     DWORD size = 0;
-    if (RegGetValueW(where.root, where.key.c_str(), where.name.empty() ? nullptr : where.name.c_str(),
-                     RRF_RT_ANY | RRF_NOEXPAND, &type, nullptr, &size) != ERROR_SUCCESS) {
+    if (RegGetValueW(where.root, where.key.c_str(),
+                     where.name.empty() ? nullptr : where.name.c_str(), RRF_RT_ANY | RRF_NOEXPAND,
+                     &type, nullptr, &size) != ERROR_SUCCESS) {
         return std::nullopt;
     }
     std::string bytes(size, '\0');
-    if (RegGetValueW(where.root, where.key.c_str(), where.name.empty() ? nullptr : where.name.c_str(),
-                     RRF_RT_ANY | RRF_NOEXPAND, &type, bytes.data(), &size) != ERROR_SUCCESS) {
+    if (RegGetValueW(where.root, where.key.c_str(),
+                     where.name.empty() ? nullptr : where.name.c_str(), RRF_RT_ANY | RRF_NOEXPAND,
+                     &type, bytes.data(), &size) != ERROR_SUCCESS) {
         return std::nullopt;
     }
     bytes.resize(size);
@@ -103,7 +105,8 @@ std::optional<RawValue> Get(const KeyValue& where) {
 }
 
 void DeleteValue(const KeyValue& where) {
-    RegDeleteKeyValueW(where.root, where.key.c_str(), where.name.empty() ? nullptr : where.name.c_str());
+    RegDeleteKeyValueW(where.root, where.key.c_str(),
+                       where.name.empty() ? nullptr : where.name.c_str());
 }
 
 // A control panel on the real services, without a window.
@@ -116,8 +119,7 @@ struct ProfilesOnWine : ::testing::Test {
     platform::Win32Processes processes;
     platform::Win32Shell shell;
     ScriptedInteraction ui;
-    platform::Platform platform{registry, files, versions, selfRegistration,
-                                processes, shell, ui};
+    platform::Platform platform{registry, files, versions, selfRegistration, processes, shell, ui};
     std::unique_ptr<ui::Form> form = ui::CreateForm1();
     App app{*form, platform, pack.PackDir()};
 
@@ -191,7 +193,8 @@ TEST_F(ProfilesOnWine, ASavedProfileImportsTheSavedSettingsBack) {
     EXPECT_EQ(ui.messages[0].substr(ui.messages[0].find('\n') + 1),
               "HKEY_CURRENT_USER\\Software\\Quorel \"Wide\"");
     EXPECT_EQ(ui.messages[1], "The profile has been saved.");
-    EXPECT_EQ(ui.questions, (std::vector<std::string>{"Save the current settings as a new profile?"}));
+    EXPECT_EQ(ui.questions,
+              (std::vector<std::string>{"Save the current settings as a new profile?"}));
     EXPECT_EQ(files.ReadAll(SavPath("Round Trip.sav")),
               "001 0\r\n002 0\r\n003 0\r\n004 0\r\n005 0\r\n006 1\r\n009 0\r\n010 0\r\n"
               "011 0\r\n012 0\r\n013 1\r\n014 0\r\n015 0\r\n016 0\r\n017 0\r\n018 0\r\n"
@@ -199,7 +202,8 @@ TEST_F(ProfilesOnWine, ASavedProfileImportsTheSavedSettingsBack) {
     const std::string registryFile = files.ReadAll(SavPath("Round Trip.reg")).value_or("");
     EXPECT_EQ(registryFile.substr(0, 10), "REGEDIT4\r\n");
     EXPECT_EQ(registryFile.find('\0'), std::string::npos) << "an 8-bit file";
-    EXPECT_NE(registryFile.find("\"Name\"=\"Vid\xE9o \x80 \\\"q\\\" \\\\\"\r\n"), std::string::npos);
+    EXPECT_NE(registryFile.find("\"Name\"=\"Vid\xE9o \x80 \\\"q\\\" \\\\\"\r\n"),
+              std::string::npos);
     EXPECT_NE(registryFile.find("[HKEY_LOCAL_MACHINE\\Software\\NorviMkx]"), std::string::npos);
     EXPECT_FALSE(files.FileExists(SavPath("temp.txt")));
     EXPECT_EQ(form->Text("Combo1"), "Round Trip");

@@ -26,8 +26,7 @@ struct ProfileActionsTest : ::testing::Test {
         sys.InstallStandardPack();
         sys.files.AddFile("C:\\Pack\\Sav\\Films.sav", FullStateFile());
         sys.files.AddFile("C:\\Pack\\Sav\\Films.reg", "REGEDIT4\r\n");
-        sys.files.AddFile("C:\\Pack\\Sav\\Odd.sav",
-                          "006 1\r\n009 x\r\n010 7\r\n011\r\n012 0\r\n");
+        sys.files.AddFile("C:\\Pack\\Sav\\Odd.sav", "006 1\r\n009 x\r\n010 7\r\n011\r\n012 0\r\n");
         sys.Start();
         // Stand-ins for the filter boxes' own behaviours, which a preview must not run.
         for (const auto& row : kStateRows) {
@@ -164,8 +163,7 @@ TEST_F(ProfileActionsTest, DeletingAProfileWithAFileMissingRemovesWhatIsLeft) {
     sys.form->SetText("Combo1", "Nothing");
     sys.ui.answers = {Answer::Yes};
     sys.form->Click("Command1");
-    EXPECT_EQ(sys.ui.messages,
-              (std::vector<std::string>{"en 066\nC:\\Pack\\Sav\\Nothing.sav"}));
+    EXPECT_EQ(sys.ui.messages, (std::vector<std::string>{"en 066\nC:\\Pack\\Sav\\Nothing.sav"}));
 }
 
 TEST_F(ProfileActionsTest, AFileThatCannotBeDeletedKeepsTheProfileWhole) {

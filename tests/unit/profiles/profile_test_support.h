@@ -45,8 +45,7 @@ struct FakeRegistryEditor {
             const size_t fileEnd = commandLine.find('"', prefix.size());
             const std::string file = commandLine.substr(prefix.size(), fileEnd - prefix.size());
             const size_t keyStart = commandLine.find('"', fileEnd + 1) + 1;
-            const std::string key =
-                commandLine.substr(keyStart, commandLine.size() - 1 - keyStart);
+            const std::string key = commandLine.substr(keyStart, commandLine.size() - 1 - keyStart);
             exportedKeys.push_back(key);
             const auto it = exports.find(key);
             if (it != exports.end()) {

@@ -158,8 +158,8 @@ TEST_F(SaveTest, AnExportOfAnotherKeyIsNotTakenForTheOneAskedFor) {
     editor.exports[kQuorel] = ExportOf(kAc3, "\"Gain\"=dword:00000010");
     Save("Concerts");
     EXPECT_EQ(FileText("Concerts.reg"), "REGEDIT4\r\n");
-    EXPECT_EQ(sys.ui.messages, (std::vector<std::string>{std::string("en 068\n") + kQuorel,
-                                                         "en 040"}));
+    EXPECT_EQ(sys.ui.messages,
+              (std::vector<std::string>{std::string("en 068\n") + kQuorel, "en 040"}));
 }
 
 TEST_F(SaveTest, TellsWhichSettingsCouldNotBeKept) {
@@ -169,9 +169,8 @@ TEST_F(SaveTest, TellsWhichSettingsCouldNotBeKept) {
     EXPECT_EQ(FileText("Concerts.reg"),
               "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Quorel]\r\n"
               "\"Ok\"=dword:00000001\r\n");
-    EXPECT_EQ(sys.ui.messages,
-              (std::vector<std::string>{
-                  std::string("en 068\n") + kQuorel + " \"Title\"", "en 040"}));
+    EXPECT_EQ(sys.ui.messages, (std::vector<std::string>{
+                                   std::string("en 068\n") + kQuorel + " \"Title\"", "en 040"}));
 }
 
 TEST_F(SaveTest, AnEditorThatCannotStartOrNeverEndsLeavesEveryKeyOutAndSaysSo) {

@@ -23,16 +23,6 @@ TEST(StateFile, HoldsNineteenLinesInTableOrder) {
     EXPECT_EQ(withMore.substr(withMore.size() - 7), "070 2\r\n");
 }
 
-TEST(StateFile, FindsTheFirstLineOfAnId) {
-    const std::string content = "013 1\r\n006 0\r\n013 0\r\n014\r\n01\r\n020 \r\n";
-    EXPECT_EQ(FindStateValue(content, "013"), "1");
-    EXPECT_EQ(FindStateValue(content, "006"), "0");
-    EXPECT_EQ(FindStateValue(content, "014"), "");  // a short line has an empty value
-    EXPECT_EQ(FindStateValue(content, "020"), "");
-    EXPECT_EQ(FindStateValue(content, "070"), std::nullopt);
-    EXPECT_EQ(FindStateValue(content, "01"), std::nullopt);  // ids are three characters
-}
-
 TEST(StateFile, ReadsBoxStatesAsWholeNumbersFromZeroToTwo) {
     EXPECT_EQ(ParseBoxState("0"), 0);
     EXPECT_EQ(ParseBoxState("1"), 1);
@@ -49,15 +39,16 @@ struct ReadProfileValueTest : ::testing::Test {
     fakes::FakeSystem sys;
     void SetUp() override {
         sys.InstallStandardPack();
-        sys.files.AddFile("C:\\Pack\\Sav\\Films.sav", "001 0\r\n013 1\r\n006\r\n");
+        sys.files.AddFile("C:\\Pack\\Sav\\Films.sav", "001 0\r\n013 1\r\n006\r\n013 0\r\n01\r\n");
         sys.form->SetText("Combo1", "Films");
     }
 };
 
 TEST_F(ReadProfileValueTest, ReadsTheNamedProfilesFileInAnyLetterCase) {
-    EXPECT_EQ(ReadProfileValue(sys.app, "013"), "1");
+    EXPECT_EQ(ReadProfileValue(sys.app, "013"), "1");  // the first line of the id
     EXPECT_EQ(ReadProfileValue(sys.app, "070"), "");
-    EXPECT_EQ(ReadProfileValue(sys.app, "006"), "");
+    EXPECT_EQ(ReadProfileValue(sys.app, "006"), "");  // a line of three characters
+    EXPECT_EQ(ReadProfileValue(sys.app, "01"), "");   // ids are three characters
     // The folder written as "\Sav\" is the one read as "\sav\", whatever the case.
     sys.form->SetText("Combo1", "FILMS");
     EXPECT_EQ(ReadProfileValue(sys.app, "013"), "1");
@@ -72,7 +63,9 @@ TEST_F(ReadProfileValueTest, AMissingOrUnusableFileReadsAsEmpty) {
 }
 
 TEST_F(ReadProfileValueTest, ReadsAFileWithAUtf8MarkAsUtf8) {
-    sys.files.AddFile("C:\\Pack\\Sav\\Films.sav", "\xEF\xBB\xBF" "013 1\r\n");
+    sys.files.AddFile("C:\\Pack\\Sav\\Films.sav",
+                      "\xEF\xBB\xBF"
+                      "013 1\r\n");
     EXPECT_EQ(ReadProfileValue(sys.app, "013"), "1");
 }
 

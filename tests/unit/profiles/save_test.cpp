@@ -206,6 +206,15 @@ TEST_F(SaveTest, WaitsForTheExportBeforeReadingIt) {
     EXPECT_EQ(sys.ui.messages, (std::vector<std::string>{"en 040"}));
 }
 
+TEST_F(SaveTest, ASaveAskedForWhileOneRunsIsIgnored) {
+    editor.exports[kQuorel] = ExportOf(kQuorel, "\"Ok\"=dword:00000001");
+    sys.ui.onDoEvents = [&] { sys.form->Click("Command2"); };
+    Save("Concerts");
+    EXPECT_EQ(sys.processes.started.size(), 12u);
+    EXPECT_EQ(sys.ui.questions.size(), 1u);
+    EXPECT_NE(FileText("Concerts.reg").find("\"Ok\"=dword:00000001"), std::string::npos);
+}
+
 TEST(SaveWithoutFolder, AMissingProfileFolderIsReportedAndNothingIsWritten) {
     // A pack whose installation lost its Sav folder.
     fakes::FakeSystem sys;

@@ -38,46 +38,46 @@ void SaveProfile(App& app) {
     }
     const SavingGuard guard;
     auto& form = app.form;
-    auto& ui = app.sys.ui;
+    auto& user = app.sys.ui;
     const std::string name = form.Text("Combo1");
     if (name.empty()) {
-        ui.ShowMessage(lang::LookupLangString(app, "038"));
+        user.ShowMessage(lang::LookupLangString(app, "038"));
         return;
     }
     if (!IsUsableProfileName(name)) {
-        ui.ShowMessage(NameRefusedText(app));
+        user.ShowMessage(NameRefusedText(app));
         return;
     }
     // Only an exact match counts as the listed profile; a name differing in letter
     // case is asked about as a new one.
     const char* question = IsListed(form, name) ? "041" : "039";
-    if (ui.Ask(lang::LookupLangString(app, question)) != platform::Answer::Yes) {
+    if (user.Ask(lang::LookupLangString(app, question)) != platform::Answer::Yes) {
         return;
     }
     // The pack's installation owns the folder; we never create it.
     if (!app.sys.files.DirectoryExists(ProfileFolder(app))) {
-        ui.ShowMessage(NotFoundText(app, ProfileFolder(app)));
+        user.ShowMessage(NotFoundText(app, ProfileFolder(app)));
         return;
     }
 
     form.Move("wf", 0, 0);
-    ui.DoEvents();
+    user.DoEvents();
     const WriteOutcome outcome = WriteProfile(app, name);
-    ui.DoEvents();
+    user.DoEvents();
     form.Move("wf", ui::kPark, ui::kPark);
 
     if (!outcome.status.ok()) {
-        ui.ShowMessage(NotSavedText(app, outcome.failedPath,
-                                    app.sys.files.DescribeError(outcome.status.error)));
+        user.ShowMessage(NotSavedText(app, outcome.failedPath,
+                                      app.sys.files.DescribeError(outcome.status.error)));
         return;
     }
     RefreshProfileList(app);
     form.SetText("Combo1", name);
     form.SetValue("ischange", 0);
     if (!outcome.leftOut.empty()) {
-        ui.ShowMessage(LeftOutText(app, outcome.leftOut));
+        user.ShowMessage(LeftOutText(app, outcome.leftOut));
     }
-    ui.ShowMessage(lang::LookupLangString(app, "040"));
+    user.ShowMessage(lang::LookupLangString(app, "040"));
 }
 
 }  // namespace tzp::profiles

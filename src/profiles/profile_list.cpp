@@ -1,8 +1,11 @@
+#include "platform/text.h"
 #include "profiles/profiles.h"
 
 namespace tzp::profiles {
 
-std::string ProfileFolder(const App& app) { return app.packDir + "\\Sav\\"; }
+std::string ProfileFolder(const App& app) {
+    return app.packDir + "\\Sav\\";
+}
 
 void RefreshProfileList(App& app) {
     auto& form = app.form;
@@ -14,8 +17,12 @@ void RefreshProfileList(App& app) {
     }
     form.ClearEntries("Combo1");
     for (const auto& entry : form.Entries("File1")) {
-        // The name without its last four characters, the ".sav".
-        form.AddEntry("Combo1", entry.text.substr(0, entry.text.size() - 4));
+        const std::string& file = entry.text;
+        // Windows matches "*.sav" against short names too, which lets "a.save" in;
+        // only a real ".sav" file is a profile.
+        if (file.size() > 4 && platform::AsciiLower(file.substr(file.size() - 4)) == ".sav") {
+            form.AddEntry("Combo1", file.substr(0, file.size() - 4));
+        }
     }
 }
 

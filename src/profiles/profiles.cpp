@@ -2,7 +2,10 @@
 
 namespace tzp::profiles {
 
-// Placeholder until the profile actions land.
-void WireProfiles(App&) {}
+void WireProfiles(App& app) {
+    app.form.OnClick("Command2", [&app] { SaveProfile(app); });
+    app.form.OnClick("Combo1", [&app] { PreviewProfile(app); });
+    app.form.OnClick("Command1", [&app] { DeleteProfile(app); });
+}
 
 }  // namespace tzp::profiles

@@ -1,5 +1,8 @@
 #pragma once
+// Settings profiles: a named snapshot of the filter boxes and of the filters' own
+// registry settings, kept as two files in the pack's Sav folder.
 #include <string>
+#include <string_view>
 
 #include "shell/app.h"
 
@@ -12,7 +15,16 @@ std::string ProfileFolder(const App& app);
 // empties Combo1's text; callers put a name back where they need one.
 void RefreshProfileList(App& app);
 
-// Save, preview, delete.
+// The value of a string id in the state file of the profile named in Combo1; empty
+// when the file has no line with the id or cannot be read.
+std::string ReadProfileValue(const App& app, std::string_view id);
+
+// Save (Command2), preview (a pick in Combo1's list) and delete (Command1).
+void SaveProfile(App& app);
+void PreviewProfile(App& app);
+void DeleteProfile(App& app);
+
+// Wires the three actions above to their controls.
 void WireProfiles(App& app);
 
 }  // namespace tzp::profiles

@@ -1,0 +1,59 @@
+#include "lang/lang.h"
+#include "profiles/messages.h"
+#include "profiles/profile_files.h"
+#include "profiles/profile_name.h"
+#include "profiles/profiles.h"
+
+namespace tzp::profiles {
+
+namespace {
+
+// Removes what is there of the profile: the registry file, then the state file. A
+// missing file is already deleted. When the registry file cannot be removed the state
+// file stays too, so the profile stays whole and listed. Returns the problems met,
+// one a line with its path.
+std::vector<std::string> RemoveProfileFiles(App& app, const std::string& name) {
+    auto& files = app.sys.files;
+    std::vector<std::string> problems;
+    for (const auto& path : {RegistryFilePath(app, name), StateFilePath(app, name)}) {
+        if (!files.FileExists(path)) {
+            continue;
+        }
+        const auto status = files.Remove(path);
+        if (!status.ok()) {
+            problems.push_back(path + ": " + files.DescribeError(status.error));
+            break;
+        }
+    }
+    return problems;
+}
+
+}  // namespace
+
+void DeleteProfile(App& app) {
+    auto& ui = app.sys.ui;
+    auto& files = app.sys.files;
+    const std::string name = app.form.Text("Combo1");
+    if (name.empty()) {
+        ui.ShowMessage(lang::LookupLangString(app, "038"));
+        return;
+    }
+    if (!IsUsableProfileName(name)) {
+        ui.ShowMessage(NameRefusedText(app));
+        return;
+    }
+    if (ui.Ask(lang::LookupLangString(app, "044")) != platform::Answer::Yes) {
+        return;
+    }
+    const std::string statePath = StateFilePath(app, name);
+    if (!files.FileExists(statePath) && !files.FileExists(RegistryFilePath(app, name))) {
+        ui.ShowMessage(NotFoundText(app, statePath));
+    } else if (const auto problems = RemoveProfileFiles(app, name); !problems.empty()) {
+        ui.ShowMessage(NotDeletedText(app, problems));
+    }
+    ui.DoEvents();
+    RefreshProfileList(app);
+    ui.DoEvents();
+}
+
+}  // namespace tzp::profiles

@@ -1,0 +1,382 @@
+#include "profiles/export_conversion.h"
+
+#include <cstdint>
+
+#include "platform/text.h"
+#include "platform/utf8.h"
+
+namespace tzp::profiles {
+
+namespace {
+
+constexpr std::string_view kUnicodeHeader = "Windows Registry Editor Version 5.00";
+constexpr std::string_view kAnsiHeader = "REGEDIT4";
+// The editor starts a continuation line once a hex line reaches this many characters,
+// so that no line, its trailing backslash included, is longer than 80.
+constexpr size_t kHexLineLimit = 77;
+
+std::string TrimRight(std::string_view text) {
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
+        text.remove_suffix(1);
+    }
+    return std::string(text);
+}
+
+std::string_view TrimLeft(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+        text.remove_prefix(1);
+    }
+    return text;
+}
+
+// UTF-16LE code units to code points; a lone surrogate or odd byte becomes U+FFFD.
+std::u32string DecodeUtf16Le(std::string_view bytes) {
+    std::u32string out;
+    auto unit = [&](size_t i) {
+        return static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                     (static_cast<unsigned char>(bytes[i + 1]) << 8));
+    };
+    size_t i = 0;
+    while (i + 1 < bytes.size()) {
+        const char16_t first = unit(i);
+        i += 2;
+        if (first >= 0xD800 && first <= 0xDBFF && i + 1 < bytes.size()) {
+            const char16_t second = unit(i);
+            if (second >= 0xDC00 && second <= 0xDFFF) {
+                out.push_back(0x10000 + ((first - 0xD800) << 10) + (second - 0xDC00));
+                i += 2;
+                continue;
+            }
+        }
+        out.push_back(first >= 0xD800 && first <= 0xDFFF ? 0xFFFD : first);
+    }
+    if (i < bytes.size()) {
+        out.push_back(0xFFFD);
+    }
+    return out;
+}
+
+// The export as UTF-8 text when it is Unicode (UTF-16LE with or without its mark, or
+// UTF-8 with its mark); nullopt for 8-bit text.
+std::optional<std::string> DecodeUnicodeText(std::string_view bytes) {
+    if (bytes.substr(0, 2) == "\xFF\xFE") {
+        return platform::CodePointsToUtf8(DecodeUtf16Le(bytes.substr(2)));
+    }
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
+        return std::string(bytes.substr(3));
+    }
+    if (bytes.size() >= 2 && bytes[0] != '\0' && bytes[1] == '\0') {
+        return platform::CodePointsToUtf8(DecodeUtf16Le(bytes));
+    }
+    return std::nullopt;
+}
+
+bool IsWithinKey(std::string_view section, std::string_view key) {
+    const std::string lowerSection = platform::UnicodeLower(section);
+    const std::string lowerKey = platform::UnicodeLower(key);
+    return lowerSection == lowerKey || (lowerSection.size() > lowerKey.size() &&
+                                        lowerSection.compare(0, lowerKey.size(), lowerKey) == 0 &&
+                                        lowerSection[lowerKey.size()] == '\\');
+}
+
+// The key named by a section line "[...]", or nullopt for any other line.
+std::optional<std::string> SectionName(std::string_view line) {
+    line = TrimLeft(line);
+    const std::string trimmed = TrimRight(line);
+    if (trimmed.size() < 2 || trimmed.front() != '[' || trimmed.back() != ']') {
+        return std::nullopt;
+    }
+    return trimmed.substr(1, trimmed.size() - 2);
+}
+
+// A value line split at its '=': the name as written ("@" or a quoted name with its
+// escapes) and the data as written.
+struct ValueLine {
+    std::string name;
+    std::string data;
+};
+
+std::optional<ValueLine> SplitValueLine(std::string_view line) {
+    size_t end = 0;
+    if (line.substr(0, 1) == "@") {
+        end = 1;
+    } else if (line.substr(0, 1) == "\"") {
+        size_t i = 1;
+        while (i < line.size() && line[i] != '"') {
+            i += line[i] == '\\' ? 2 : 1;
+        }
+        if (i >= line.size()) {
+            return std::nullopt;
+        }
+        end = i + 1;
+    } else {
+        return std::nullopt;
+    }
+    if (end >= line.size() || line[end] != '=') {
+        return std::nullopt;
+    }
+    return ValueLine{std::string(line.substr(0, end)), std::string(line.substr(end + 1))};
+}
+
+bool IsHexData(std::string_view data) {
+    return data.size() >= 3 && platform::AsciiLower(data.substr(0, 3)) == "hex";
+}
+
+// Hex data "hex:..." or "hex(N):...": its type token ("hex(2):") and its bytes.
+struct HexData {
+    std::string typeToken;
+    int type = 3;  // REG_BINARY for plain "hex:"
+    std::string bytes;
+};
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+std::optional<HexData> ParseHexData(std::string_view data) {
+    HexData hex;
+    const size_t colon = data.find(':');
+    if (colon == std::string_view::npos) {
+        return std::nullopt;
+    }
+    hex.typeToken = std::string(data.substr(0, colon + 1));
+    const std::string_view type = data.substr(3, colon - 3);
+    if (!type.empty()) {
+        if (type.size() < 3 || type.front() != '(' || type.back() != ')' || type.size() > 10) {
+            return std::nullopt;
+        }
+        uint32_t number = 0;
+        for (const char c : type.substr(1, type.size() - 2)) {
+            const int digit = HexDigit(c);
+            if (digit < 0) {
+                return std::nullopt;
+            }
+            number = number * 16 + static_cast<uint32_t>(digit);
+        }
+        hex.type = static_cast<int>(number & 0x7FFFFFFF);
+    }
+    std::string_view rest = data.substr(colon + 1);
+    while (!TrimLeft(rest).empty()) {
+        const size_t comma = rest.find(',');
+        const std::string item = TrimRight(TrimLeft(rest.substr(0, comma)));
+        if (item.empty() || item.size() > 2) {
+            return std::nullopt;
+        }
+        int value = 0;
+        for (const char c : item) {
+            const int digit = HexDigit(c);
+            if (digit < 0) {
+                return std::nullopt;
+            }
+            value = value * 16 + digit;
+        }
+        hex.bytes.push_back(static_cast<char>(value));
+        rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+    }
+    return hex;
+}
+
+// A UTF-16 string payload (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ) in the ANSI code page,
+// its terminating and separating zeros kept one byte each. nullopt when the payload is
+// not whole UTF-16 or holds a character the code page lacks.
+std::optional<std::string> Utf16PayloadToAnsi(std::string_view payload) {
+    if (payload.size() % 2 != 0) {
+        return std::nullopt;
+    }
+    std::string out;
+    std::u32string segment;
+    auto flush = [&]() {
+        const std::string utf8 = platform::CodePointsToUtf8(segment);
+        segment.clear();
+        if (!platform::FitsAnsi(utf8)) {
+            return false;
+        }
+        out += platform::Utf8ToAnsi(utf8);
+        return true;
+    };
+    for (const char32_t cp : DecodeUtf16Le(payload)) {
+        if (cp == 0xFFFD) {
+            return std::nullopt;
+        }
+        if (cp == 0) {
+            if (!flush()) {
+                return std::nullopt;
+            }
+            out.push_back('\0');
+        } else {
+            segment.push_back(cp);
+        }
+    }
+    if (!flush()) {
+        return std::nullopt;
+    }
+    return out;
+}
+
+// "name=hex(N):" and the bytes, wrapped the way the registry editor wraps them.
+void AppendHexLines(std::string line, std::string_view bytes, std::vector<std::string>& out) {
+    constexpr char kDigits[] = "0123456789abcdef";
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        line += kDigits[byte >> 4];
+        line += kDigits[byte & 0x0F];
+        if (i + 1 == bytes.size()) {
+            break;
+        }
+        line += ',';
+        if (line.size() >= kHexLineLimit) {
+            out.push_back(line + "\\");
+            line = "  ";
+        }
+    }
+    out.push_back(line);
+}
+
+// Joins a hex value's continuation lines (a line ending in a backslash goes on in the
+// next, indented line) into one logical line. `next` points at the line after `first`
+// and moves past the lines taken.
+std::string JoinContinuations(const std::string& first, const std::vector<std::string>& lines,
+                              size_t& next) {
+    std::string joined = TrimRight(first);
+    while (!joined.empty() && joined.back() == '\\' && next < lines.size()) {
+        joined.pop_back();
+        joined += TrimRight(TrimLeft(lines[next]));
+        ++next;
+    }
+    return joined;
+}
+
+class UnicodeExportConverter {
+  public:
+    explicit UnicodeExportConverter(std::string_view key) : key_(key) {}
+
+    // False when the export holds a section outside the key.
+    bool Convert(const std::vector<std::string>& lines) {
+        for (size_t i = 1; i < lines.size();) {
+            const std::string& line = lines[i++];
+            if (const auto section = SectionName(line)) {
+                if (!IsWithinKey(*section, key_)) {
+                    return false;
+                }
+                StartSection(*section, line);
+                continue;
+            }
+            const auto value = SplitValueLine(line);
+            if (value && IsHexData(value->data)) {
+                const std::string joined = JoinContinuations(line, lines, i);
+                if (!skippingSection_) {
+                    AddHexValue(joined);
+                }
+                continue;
+            }
+            if (skippingSection_ && !TrimLeft(line).empty()) {
+                continue;
+            }
+            AddTextLine(line, value ? value->name : std::string());
+        }
+        return true;
+    }
+
+    ConvertedExport Result() { return std::move(result_); }
+
+  private:
+    void StartSection(const std::string& section, const std::string& line) {
+        section_ = section;
+        skippingSection_ = !platform::FitsAnsi(line);
+        if (skippingSection_) {
+            result_.leftOut.push_back(section);
+        } else {
+            result_.lines.push_back(platform::Utf8ToAnsi(line));
+        }
+    }
+
+    void LeaveOut(const std::string& valueName) {
+        result_.leftOut.push_back(section_ + " " + valueName);
+    }
+
+    // A line kept as it stands: string and dword values, blank lines, comments.
+    void AddTextLine(const std::string& line, const std::string& valueName) {
+        if (platform::FitsAnsi(line)) {
+            result_.lines.push_back(platform::Utf8ToAnsi(line));
+        } else {
+            LeaveOut(valueName.empty() ? line : valueName);
+        }
+    }
+
+    void AddHexValue(const std::string& joined) {
+        const ValueLine value = *SplitValueLine(joined);
+        auto hex = ParseHexData(value.data);
+        if (!hex) {
+            // Not data we understand: kept as the editor wrote it, on one line.
+            AddTextLine(joined, value.name);
+            return;
+        }
+        if (hex->type == 1 || hex->type == 2 || hex->type == 7) {
+            auto ansi = Utf16PayloadToAnsi(hex->bytes);
+            if (!ansi) {
+                LeaveOut(value.name);
+                return;
+            }
+            hex->bytes = std::move(*ansi);
+        }
+        if (!platform::FitsAnsi(value.name)) {
+            LeaveOut(value.name);
+            return;
+        }
+        AppendHexLines(platform::Utf8ToAnsi(value.name) + "=" + hex->typeToken, hex->bytes,
+                       result_.lines);
+    }
+
+    std::string key_;
+    std::string section_;
+    bool skippingSection_ = false;
+    ConvertedExport result_;
+};
+
+std::optional<ConvertedExport> ConvertUnicodeExport(const std::string& text, std::string_view key) {
+    const auto lines = platform::SplitLines(text);
+    if (lines.empty() || TrimRight(lines[0]) != kUnicodeHeader) {
+        return std::nullopt;
+    }
+    UnicodeExportConverter converter(key);
+    if (!converter.Convert(lines)) {
+        return std::nullopt;
+    }
+    return converter.Result();
+}
+
+// An 8-bit export is already in the profile file's layout: its lines are copied as
+// they are, once it is known to be an export of the key.
+std::optional<ConvertedExport> ConvertAnsiExport(std::string_view bytes, std::string_view key) {
+    auto lines = platform::SplitLines(bytes);
+    if (lines.empty() || TrimRight(lines[0]) != kAnsiHeader) {
+        return std::nullopt;
+    }
+    ConvertedExport result;
+    for (size_t i = 1; i < lines.size(); ++i) {
+        const auto section = SectionName(lines[i]);
+        if (section && !IsWithinKey(platform::AnsiToUtf8(*section), key)) {
+            return std::nullopt;
+        }
+        result.lines.push_back(std::move(lines[i]));
+    }
+    return result;
+}
+
+}  // namespace
+
+std::optional<ConvertedExport> ConvertKeyExport(std::string_view exportBytes,
+                                                std::string_view key) {
+    if (const auto text = DecodeUnicodeText(exportBytes)) {
+        return ConvertUnicodeExport(*text, key);
+    }
+    return ConvertAnsiExport(exportBytes, key);
+}
+
+}  // namespace tzp::profiles

@@ -1,0 +1,73 @@
+#include "profiles/profile_files.h"
+
+#include "platform/text.h"
+
+namespace tzp::profiles {
+
+std::string StateFilePath(const App& app, std::string_view name) {
+    return ProfileFolder(app) + std::string(name) + ".sav";
+}
+
+std::string RegistryFilePath(const App& app, std::string_view name) {
+    return ProfileFolder(app) + std::string(name) + ".reg";
+}
+
+std::string TemporaryExportPath(const App& app) {
+    return ProfileFolder(app) + "temp.txt";
+}
+
+std::string BuildStateFile(const ui::Form& form) {
+    std::string out;
+    for (const auto& row : kStateRows) {
+        out += row.id;
+        out += ' ';
+        out += std::to_string(form.Value(row.box));
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::optional<std::string> FindStateValue(std::string_view content, std::string_view id) {
+    for (const auto& line : platform::SplitLines(content)) {
+        if (line.size() >= 3 && std::string_view(line).substr(0, 3) == id) {
+            return line.size() > 4 ? line.substr(4) : std::string();
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<int> ParseBoxState(std::string_view value) {
+    // Surrounding blanks are tolerated, as a hand-edited file may hold them; the
+    // number itself is digits with an optional fraction, which is dropped.
+    while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) {
+        value.remove_prefix(1);
+    }
+    while (!value.empty() && (value.back() == ' ' || value.back() == '\t')) {
+        value.remove_suffix(1);
+    }
+    const size_t point = value.find('.');
+    const std::string_view whole = value.substr(0, point);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : value.substr(point + 1);
+    auto allDigits = [](std::string_view digits) {
+        for (char c : digits) {
+            if (c < '0' || c > '9') {
+                return false;
+            }
+        }
+        return true;
+    };
+    if (whole.empty() || !allDigits(whole) || !allDigits(fraction)) {
+        return std::nullopt;
+    }
+    size_t first = 0;
+    while (first + 1 < whole.size() && whole[first] == '0') {
+        ++first;
+    }
+    if (whole.size() - first != 1 || whole[first] > '2') {
+        return std::nullopt;
+    }
+    return whole[first] - '0';
+}
+
+}  // namespace tzp::profiles

@@ -1,0 +1,83 @@
+#include <algorithm>
+
+#include "lang/lang.h"
+#include "profiles/messages.h"
+#include "profiles/profile_name.h"
+#include "profiles/profiles.h"
+#include "profiles/write_profile.h"
+#include "ui/form1_controls.h"
+
+namespace tzp::profiles {
+
+namespace {
+
+bool IsListed(const ui::Form& form, const std::string& name) {
+    const auto& entries = form.Entries("Combo1");
+    return std::any_of(entries.begin(), entries.end(),
+                       [&](const ui::ListEntry& entry) { return entry.text == name; });
+}
+
+// Set while a save runs. The save lets window events run while it waits for the
+// registry editor, and the wait panel hides the buttons from the mouse but not from
+// the keyboard: a second save started then would share the temporary export file
+// with the first and lose its exports.
+bool saving = false;
+
+struct SavingGuard {
+    SavingGuard() { saving = true; }
+    ~SavingGuard() { saving = false; }
+    SavingGuard(const SavingGuard&) = delete;
+    SavingGuard& operator=(const SavingGuard&) = delete;
+};
+
+}  // namespace
+
+void SaveProfile(App& app) {
+    if (saving) {
+        return;
+    }
+    const SavingGuard guard;
+    auto& form = app.form;
+    auto& user = app.sys.ui;
+    const std::string name = form.Text("Combo1");
+    if (name.empty()) {
+        user.ShowMessage(lang::LookupLangString(app, "038"));
+        return;
+    }
+    if (!IsUsableProfileName(name)) {
+        user.ShowMessage(NameRefusedText(app));
+        return;
+    }
+    // Only an exact match counts as the listed profile; a name differing in letter
+    // case is asked about as a new one.
+    const char* question = IsListed(form, name) ? "041" : "039";
+    if (user.Ask(lang::LookupLangString(app, question)) != platform::Answer::Yes) {
+        return;
+    }
+    // The pack's installation owns the folder; we never create it.
+    if (!app.sys.files.DirectoryExists(ProfileFolder(app))) {
+        user.ShowMessage(NotFoundText(app, ProfileFolder(app)));
+        return;
+    }
+
+    form.Move("wf", 0, 0);
+    user.DoEvents();
+    const WriteOutcome outcome = WriteProfile(app, name);
+    user.DoEvents();
+    form.Move("wf", ui::kPark, ui::kPark);
+
+    if (!outcome.status.ok()) {
+        user.ShowMessage(NotSavedText(app, outcome.failedPath,
+                                      app.sys.files.DescribeError(outcome.status.error)));
+        return;
+    }
+    RefreshProfileList(app);
+    form.SetText("Combo1", name);
+    form.SetValue("ischange", 0);
+    if (!outcome.leftOut.empty()) {
+        user.ShowMessage(LeftOutText(app, outcome.leftOut));
+    }
+    user.ShowMessage(lang::LookupLangString(app, "040"));
+}
+
+}  // namespace tzp::profiles

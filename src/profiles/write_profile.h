@@ -1,0 +1,25 @@
+#pragma once
+// Writing a profile's two files.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/status.h"
+#include "shell/app.h"
+
+namespace tzp::profiles {
+
+struct WriteOutcome {
+    platform::Status status;
+    std::string failedPath;            // the file that could not be written
+    std::vector<std::string> leftOut;  // settings that are not in the registry file
+};
+
+// Writes the state file and the registry file of profile `name`: the state of every
+// box, then "REGEDIT4" and the export of each profile key. Both files are built whole
+// before either is written, and each replaces its predecessor in one step; when the
+// second cannot be written the first is put back, so a failure leaves the profile as
+// it was.
+WriteOutcome WriteProfile(App& app, std::string_view name);
+
+}  // namespace tzp::profiles

@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include "fakes/fake_system.h"
+#include "profiles/profile_files.h"
+
+namespace tzp::profiles {
+namespace {
+
+using platform::Answer;
+
+// Every box ticked except Check2, Check13 greyed.
+std::string FullStateFile() {
+    std::string content;
+    for (const auto& row : kStateRows) {
+        const std::string id = row.id;
+        content += id + " " + (id == "002" ? "0" : id == "013" ? "2" : "1") + "\r\n";
+    }
+    return content;
+}
+
+struct ProfileActionsTest : ::testing::Test {
+    fakes::FakeSystem sys;
+    int filterClicks = 0;
+
+    void SetUp() override {
+        sys.InstallStandardPack();
+        sys.files.AddFile("C:\\Pack\\Sav\\Films.sav", FullStateFile());
+        sys.files.AddFile("C:\\Pack\\Sav\\Films.reg", "REGEDIT4\r\n");
+        sys.files.AddFile("C:\\Pack\\Sav\\Odd.sav", "006 1\r\n009 x\r\n010 7\r\n011\r\n012 0\r\n");
+        sys.Start();
+        // Stand-ins for the filter boxes' own behaviours, which a preview must not run.
+        for (const auto& row : kStateRows) {
+            sys.form->OnClick(row.box, [this] {
+                ++filterClicks;
+                sys.form->SetText("Combo1", "");
+                sys.form->SetValue("ischange", 1);
+            });
+        }
+    }
+
+    void Pick(const std::string& name) {
+        const auto& entries = sys.form->Entries("Combo1");
+        for (size_t i = 0; i < entries.size(); ++i) {
+            if (entries[i].text == name) {
+                sys.form->PickEntry("Combo1", i);
+                return;
+            }
+        }
+        FAIL() << "no entry " << name;
+    }
+};
+
+TEST_F(ProfileActionsTest, PickingAProfileShowsItsStatesWithoutAQuestion) {
+    Pick("Films");
+    EXPECT_TRUE(sys.ui.questions.empty());
+    for (const auto& row : kStateRows) {
+        const std::string id = row.id;
+        EXPECT_EQ(sys.form->Value(row.box), id == "002" ? 0 : id == "013" ? 2 : 1) << row.box;
+    }
+    EXPECT_EQ(filterClicks, 0);
+    EXPECT_EQ(sys.form->Text("Combo1"), "Films");
+    EXPECT_EQ(sys.form->Value("ischange"), 0);
+}
+
+TEST_F(ProfileActionsTest, PendingChangesAreAskedAboutFirst) {
+    sys.form->SetValueQuietly("Check2", 1);
+    sys.form->SetValue("ischange", 1);
+
+    sys.ui.answers = {Answer::No};
+    Pick("Films");
+    EXPECT_EQ(sys.ui.questions, (std::vector<std::string>{"en 045"}));
+    EXPECT_EQ(sys.form->Value("Check2"), 1);
+    EXPECT_EQ(sys.form->Value("Check6"), 0);
+    EXPECT_EQ(sys.form->Value("ischange"), 1);
+    EXPECT_EQ(sys.form->Text("Combo1"), "");
+
+    sys.ui.answers = {Answer::Yes};
+    Pick("Films");
+    EXPECT_EQ(sys.form->Value("Check2"), 0);
+    EXPECT_EQ(sys.form->Value("Check6"), 1);
+    EXPECT_EQ(sys.form->Value("ischange"), 0);
+    EXPECT_EQ(sys.form->Text("Combo1"), "Films");
+    EXPECT_EQ(filterClicks, 0);
+}
+
+TEST_F(ProfileActionsTest, ValuesThatAreNoBoxStateLeaveTheBoxAsItIs) {
+    for (const char* box : {"Check6", "Check9", "Check10", "Check11", "Check12", "Check70"}) {
+        sys.form->SetValueQuietly(box, 1);
+    }
+    Pick("Odd");
+    EXPECT_EQ(sys.form->Value("Check6"), 1);
+    EXPECT_EQ(sys.form->Value("Check9"), 1);   // "x"
+    EXPECT_EQ(sys.form->Value("Check10"), 1);  // "7"
+    EXPECT_EQ(sys.form->Value("Check11"), 1);  // a line without a value
+    EXPECT_EQ(sys.form->Value("Check12"), 0);
+    EXPECT_EQ(sys.form->Value("Check70"), 1);  // no line at all
+}
+
+TEST_F(ProfileActionsTest, AStateFileGoneSinceTheListWasMadeIsReported) {
+    sys.files.Remove("C:\\Pack\\Sav\\Films.sav").ok();
+    sys.form->SetValueQuietly("Check6", 1);
+    Pick("Films");
+    EXPECT_EQ(sys.ui.messages, (std::vector<std::string>{"en 066\nC:\\Pack\\Sav\\Films.sav"}));
+    EXPECT_EQ(sys.form->Value("Check6"), 1);
+    EXPECT_EQ(sys.form->Value("Check1"), 0);
+    // The name goes, so that the apply does not import settings of other boxes.
+    EXPECT_EQ(sys.form->Text("Combo1"), "");
+}
+
+TEST_F(ProfileActionsTest, DeletingRemovesBothFilesAndTheName) {
+    sys.form->SetValueQuietly("Check6", 1);
+    sys.form->SetValue("ischange", 1);
+    sys.form->SetText("Combo1", "Films");
+    sys.ui.answers = {Answer::Yes};
+    sys.form->Click("Command1");
+    EXPECT_EQ(sys.ui.questions, (std::vector<std::string>{"en 044"}));
+    EXPECT_TRUE(sys.ui.messages.empty());
+    EXPECT_FALSE(sys.files.FileExists("C:\\Pack\\Sav\\Films.sav"));
+    EXPECT_FALSE(sys.files.FileExists("C:\\Pack\\Sav\\Films.reg"));
+    ASSERT_EQ(sys.form->Entries("Combo1").size(), 1u);
+    EXPECT_EQ(sys.form->Entries("Combo1")[0].text, "Odd");
+    EXPECT_EQ(sys.form->Text("Combo1"), "");
+    EXPECT_EQ(sys.form->Value("Check6"), 1);
+    EXPECT_EQ(sys.form->Value("ischange"), 1);
+}
+
+TEST_F(ProfileActionsTest, DeletingNeedsANameAndAYes) {
+    sys.form->Click("Command1");
+    EXPECT_EQ(sys.ui.messages, (std::vector<std::string>{"en 038"}));
+    EXPECT_TRUE(sys.ui.questions.empty());
+
+    sys.form->SetText("Combo1", "Films");
+    sys.ui.answers = {Answer::No};
+    sys.form->Click("Command1");
+    EXPECT_TRUE(sys.files.FileExists("C:\\Pack\\Sav\\Films.sav"));
+    EXPECT_TRUE(sys.files.FileExists("C:\\Pack\\Sav\\Films.reg"));
+    EXPECT_EQ(sys.form->Text("Combo1"), "Films");
+
+    sys.files.AddFile("C:\\Pack\\Langs\\x.reg", "REGEDIT4\r\n");
+    sys.form->SetText("Combo1", "..\\Langs\\x");
+    sys.form->Click("Command1");
+    EXPECT_EQ(sys.ui.messages.back(), "en 065");
+    EXPECT_TRUE(sys.files.FileExists("C:\\Pack\\Langs\\x.reg"));
+}
+
+TEST_F(ProfileActionsTest, DeletingAProfileWithAFileMissingRemovesWhatIsLeft) {
+    sys.files.Remove("C:\\Pack\\Sav\\Films.reg").ok();
+    sys.form->SetText("Combo1", "Films");
+    sys.ui.answers = {Answer::Yes};
+    sys.form->Click("Command1");
+    EXPECT_TRUE(sys.ui.messages.empty());
+    EXPECT_FALSE(sys.files.FileExists("C:\\Pack\\Sav\\Films.sav"));
+
+    // A registry file without its state file (not listed, typed by hand).
+    sys.files.AddFile("C:\\Pack\\Sav\\Lost.reg", "REGEDIT4\r\n");
+    sys.form->SetText("Combo1", "Lost");
+    sys.ui.answers = {Answer::Yes};
+    sys.form->Click("Command1");
+    EXPECT_TRUE(sys.ui.messages.empty());
+    EXPECT_FALSE(sys.files.FileExists("C:\\Pack\\Sav\\Lost.reg"));
+
+    // Nothing of that name at all.
+    sys.form->SetText("Combo1", "Nothing");
+    sys.ui.answers = {Answer::Yes};
+    sys.form->Click("Command1");
+    EXPECT_EQ(sys.ui.messages, (std::vector<std::string>{"en 066\nC:\\Pack\\Sav\\Nothing.sav"}));
+}
+
+TEST_F(ProfileActionsTest, AFileThatCannotBeDeletedKeepsTheProfileWhole) {
+    sys.files.DenyWrites("C:\\Pack\\Sav\\Films.reg");
+    sys.form->SetText("Combo1", "Films");
+    sys.ui.answers = {Answer::Yes};
+    sys.form->Click("Command1");
+    EXPECT_EQ(sys.ui.messages,
+              (std::vector<std::string>{"en 069\nC:\\Pack\\Sav\\Films.reg: error 5"}));
+    EXPECT_TRUE(sys.files.FileExists("C:\\Pack\\Sav\\Films.reg"));
+    EXPECT_TRUE(sys.files.FileExists("C:\\Pack\\Sav\\Films.sav"));
+    EXPECT_EQ(sys.form->Entries("Combo1").size(), 2u);
+}
+
+TEST_F(ProfileActionsTest, TheListHoldsOnlyRealProfileFiles) {
+    sys.files.AddFile("C:\\Pack\\Sav\\a.b.sav", "");
+    sys.files.AddFile("C:\\Pack\\Sav\\notes.txt", "");
+    sys.files.AddFile("C:\\Pack\\Sav\\.sav", "");
+    RefreshProfileList(sys.app);
+    std::vector<std::string> names;
+    for (const auto& entry : sys.form->Entries("Combo1")) {
+        names.push_back(entry.text);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"a.b", "Films", "Odd"}));
+}
+
+}  // namespace
+}  // namespace tzp::profiles

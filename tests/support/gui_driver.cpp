@@ -62,6 +62,10 @@ struct ChildSearch {
 
 BOOL CALLBACK FindChild(HWND hwnd, LPARAM param) {
     auto* search = reinterpret_cast<ChildSearch*>(param);
+    // A combo box's own edit has ID 1001 (Check1's): only our controls count.
+    if (_wcsicmp(ClassOf(GetParent(hwnd)).c_str(), L"ComboBox") == 0) {
+        return TRUE;
+    }
     if (GetDlgCtrlID(hwnd) == search->id) {
         search->found = hwnd;
         return FALSE;
@@ -196,13 +200,17 @@ std::vector<std::string> GuiApp::TabCaptions() const {
 
 void GuiApp::TypeText(int id, const std::string& text) {
     HWND control = Control(id);
-    if (_wcsicmp(ClassOf(control).c_str(), L"ComboBox") == 0) {
-        control = FindWindowExW(control, nullptr, L"Edit", nullptr);
-    }
+    const bool combo = _wcsicmp(ClassOf(control).c_str(), L"ComboBox") == 0;
+    HWND edit = combo ? FindWindowExW(control, nullptr, L"Edit", nullptr) : control;
     const std::wstring wide = Widen(text);
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()),
-                        SMTO_BLOCK, 5000, &result);
+    SendMessageTimeoutW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()), SMTO_BLOCK,
+                        5000, &result);
+    if (combo) {
+        // Text set from outside raises no change notice from a combo box; typing does.
+        SendMessageTimeoutW(GetParent(control), WM_COMMAND, MAKEWPARAM(id, CBN_EDITCHANGE),
+                            reinterpret_cast<LPARAM>(control), SMTO_BLOCK, 5000, &result);
+    }
 }
 
 void GuiApp::PickComboEntry(int id, int index) {

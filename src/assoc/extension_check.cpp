@@ -43,7 +43,9 @@ std::string NormaliseExtension(std::string_view typed) {
     if (typed.starts_with('.')) {
         typed.remove_prefix(1);
     }
-    return "." + std::string(typed);
+    std::string extension = ".";
+    extension += typed;
+    return extension;
 }
 
 bool IsExeTyped(std::string_view typed) {

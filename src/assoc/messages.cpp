@@ -36,10 +36,11 @@ std::string ProgramTypeRefusedMessage(const App& app, std::string_view extension
 std::string ListNotSavedMessage(const App& app, std::string_view path, std::string_view reason) {
     return Fill(lang::LookupLangStringOr(
                     app, "071",
-                    "The personal extension list could not be saved in %1 (%2). The list "
+                    "The personal extension list could not be saved in %1.\r\n%2\r\nThe list "
                     "shown is kept until the program ends.",
-                    "La liste des extensions personnelles n'a pas pu être enregistrée dans %1 "
-                    "(%2). La liste affichée est conservée jusqu'à la fermeture du programme."),
+                    "La liste des extensions personnelles n'a pas pu être enregistrée dans %1."
+                    "\r\n%2\r\nLa liste affichée est conservée jusqu'à la fermeture du "
+                    "programme."),
                 path, reason);
 }
 

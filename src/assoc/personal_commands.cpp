@@ -66,13 +66,11 @@ void AddPersonalExtension(App& app) {
         ShowLangMessage(app, "016");
     } else if (RefuseUnusable(app, typed)) {
         return;
+    } else if (const std::string extension = NormaliseExtension(typed);
+               FindPersonalEntry(app, extension)) {
+        ShowLangMessage(app, "015");
     } else {
-        const std::string extension = NormaliseExtension(typed);
-        if (FindPersonalEntry(app, extension)) {
-            ShowLangMessage(app, "015");
-        } else {
-            app.form.AddEntry("List3", MakeEntry(extension, ReadAssociation(app, extension)));
-        }
+        app.form.AddEntry("List3", MakeEntry(extension, ReadAssociation(app, extension)));
     }
     app.form.SetText("Text1", "");
     app.sys.ui.DoEvents();

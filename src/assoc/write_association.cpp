@@ -20,7 +20,10 @@ using platform::Status;
 constexpr int32_t kRegSz = 0;
 
 std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    std::string quoted = "\"";
+    quoted += text;
+    quoted += '"';
+    return quoted;
 }
 
 // The class key's ProgID, made when the key names none: otherwise the writes below
@@ -39,7 +42,9 @@ Status ClassProgId(App& app, const std::string& extension, std::string& progId) 
 }  // namespace
 
 std::string CreatedProgId(std::string_view extension) {
-    return "TessalyZivozodPack" + std::string(extension);
+    std::string progId = "TessalyZivozodPack";
+    progId += extension;
+    return progId;
 }
 
 Status WriteAssociation(App& app, std::string_view program, std::string_view extension) {

@@ -63,9 +63,9 @@ TEST(AssocGui, TickedEntriesOfTwoListsOpenWithTheProgramChosenInTheDialog) {
     ScratchDir scratch;
     const std::string player = scratch.Path() + "\\Test Player\\tplayer.exe";
     MakeDirs(scratch.Path() + "\\Test Player");
-    ASSERT_TRUE(CopyOneFile(BuildPath("testlibs/player/tplayer.exe"), player));
+    ASSERT_TRUE(CopyOneFile(BuildPath("testlibs/player/tzpplayer.exe"), player));
     ASSERT_TRUE(
-        CopyOneFile(BuildPath("testlibs/player/tplayer.exe"), pack.PackDir() + "\\ZUV.exe"));
+        CopyOneFile(BuildPath("testlibs/player/tzpplayer.exe"), pack.PackDir() + "\\ZUV.exe"));
     const std::string log = scratch.Path() + "\\started.txt";
     SetEnvironmentVariableW(L"TZP_PLAYER_LOG", Widen(log).c_str());
 

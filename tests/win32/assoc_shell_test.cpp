@@ -87,10 +87,10 @@ struct AssocShellTest : ::testing::Test {
 
     void SetUp() override {
         MakeDirs(scratch.Path() + "\\Test Player");
-        ASSERT_TRUE(CopyOneFile(BuildPath("testlibs/player/tplayer.exe"), player));
+        ASSERT_TRUE(CopyOneFile(BuildPath("testlibs/player/tzpplayer.exe"), player));
         // The pack's ZUV.exe is the same recorder, so its start shows in the log too.
         ASSERT_TRUE(
-            CopyOneFile(BuildPath("testlibs/player/tplayer.exe"), pack.PackDir() + "\\ZUV.exe"));
+            CopyOneFile(BuildPath("testlibs/player/tzpplayer.exe"), pack.PackDir() + "\\ZUV.exe"));
         SetEnvironmentVariableW(L"TZP_PLAYER_LOG", Widen(logPath).c_str());
         MakeDirs(media);
         pack.Register("en");

@@ -1,5 +1,5 @@
-// A stand-in media player for the association tests. Started with a file, it appends its
-// whole command line (UTF-8, one line) to a log file and ends: the file named by the
+// A stand-in media player for the association tests and the demo. Started, it appends
+// its whole command line (UTF-8, one line) to a log file and ends: the file named by the
 // environment variable TZP_PLAYER_LOG, or else player.log next to the program.
 #include <windows.h>
 

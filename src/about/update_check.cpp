@@ -1,0 +1,107 @@
+#include "about/update_check.h"
+
+#include "lang/lang.h"
+#include "platform/run_and_wait.h"
+#include "platform/text.h"
+
+namespace tzp::about {
+
+namespace {
+
+std::string CouldNotRemoveOldAnswer(App& app, platform::Status status) {
+    return lang::LookupLangStringOr(
+               app, "077",
+               "The update check failed: the answer file of an earlier check could not be "
+               "removed.",
+               "La vérification des mises à jour a échoué : le fichier de réponse d'une "
+               "vérification précédente n'a pas pu être supprimé.") +
+           "\n\n" + AnswerFilePath(app) + "\n" + app.sys.files.DescribeError(status.error);
+}
+
+std::string CouldNotStartUpdater(App& app, const std::string& errorText) {
+    return lang::LookupLangStringOr(
+               app, "075", "The update check failed: the updater could not be started.",
+               "La vérification des mises à jour a échoué : le programme de mise à jour n'a "
+               "pas pu être lancé.") +
+           "\n\n" + UpdaterPath(app) + "\n" + errorText;
+}
+
+std::string UpdaterGaveNoAnswer(App& app) {
+    return lang::LookupLangStringOr(
+        app, "076", "The update check failed: the updater gave no answer.",
+        "La vérification des mises à jour a échoué : le programme de mise à jour n'a donné "
+        "aucune réponse.");
+}
+
+}  // namespace
+
+std::string UpdaterPath(const App& app) {
+    return app.packDir + "\\dod.exe";
+}
+
+std::string AnswerFilePath(const App& app) {
+    return app.packDir + "\\maj.txt";
+}
+
+std::string UpdaterCommandLine(const App& app) {
+    std::string line = "\"";
+    line.append(UpdaterPath(app)).append("\" /TESSAVERSION=");
+    return line.append(lang::LookupLangString(app, "000"));
+}
+
+std::string AnswerOf(std::string_view content) {
+    for (auto& line : platform::SplitLines(content)) {
+        if (!line.empty()) {
+            return line;
+        }
+    }
+    return {};
+}
+
+bool AnswerMeansNewerPack(std::string_view answer) {
+    return answer == "1";
+}
+
+std::string AskUpdater(App& app) {
+    auto& files = app.sys.files;
+    const std::string answerFile = AnswerFilePath(app);
+    // An answer left by an earlier check would otherwise pass for the updater's own.
+    if (files.FileExists(answerFile)) {
+        if (const auto removed = files.Remove(answerFile); !removed.ok()) {
+            return CouldNotRemoveOldAnswer(app, removed);
+        }
+    }
+
+    std::string errorText;
+    const bool ran = platform::RunAndWait(app.sys.processes, app.sys.ui, UpdaterCommandLine(app),
+                                          platform::WindowStyle::Normal, errorText);
+    app.sys.ui.DoEvents();
+    if (!ran) {
+        return CouldNotStartUpdater(app, errorText);
+    }
+
+    const auto bytes = files.ReadAll(answerFile);
+    app.sys.ui.DoEvents();
+    if (!bytes) {
+        return UpdaterGaveNoAnswer(app);
+    }
+    const bool newer = AnswerMeansNewerPack(AnswerOf(platform::DecodeTextFile(*bytes)));
+    return lang::LookupLangString(app, newer ? "048" : "047");
+}
+
+void RunUpdateCheck(App& app) {
+    auto& form = app.form;
+    form.Move("wf", kUpdatePanelShown, kUpdatePanelShown);
+    app.sys.ui.DoEvents();
+
+    app.sys.ui.ShowMessage(AskUpdater(app));
+
+    app.sys.ui.DoEvents();
+    form.Move("wf", kUpdatePanelParked, kUpdatePanelParked);
+    // The answer is used up; a failed removal is caught before the next check runs.
+    if (app.sys.files.FileExists(AnswerFilePath(app))) {
+        (void)app.sys.files.Remove(AnswerFilePath(app));
+    }
+}
+
+}  // namespace tzp::about

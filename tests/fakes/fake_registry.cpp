@@ -13,6 +13,17 @@ std::string FakeRegistry::KeyId(platform::RegRoot root, const std::string& key) 
     return std::to_string(static_cast<int>(root)) + "\\" + platform::UnicodeLower(key);
 }
 
+namespace {
+
+std::string LogName(const RegName& name) {
+    static constexpr const char* kRoots[] = {"HKCR\\", "HKCU\\", "HKLM\\", "HKEY_USERS\\",
+                                             "HKEY_CURRENT_CONFIG\\"};
+    std::string full = kRoots[static_cast<int>(name.root)] + name.key + "\\";
+    return name.namesKey ? full : full + name.valueName;
+}
+
+}  // namespace
+
 bool FakeRegistry::Denied(const std::string& keyId) const {
     for (const auto& prefix : denied_) {
         if (keyId == prefix || keyId.rfind(prefix + "\\", 0) == 0) {
@@ -24,6 +35,7 @@ bool FakeRegistry::Denied(const std::string& keyId) const {
 
 std::optional<std::string> FakeRegistry::Read(const RegName& name) {
     ++reads;
+    log.push_back("read:" + LogName(name));
     const auto key = keys_.find(KeyId(name.root, name.key));
     if (key == keys_.end()) {
         return std::nullopt;
@@ -52,6 +64,7 @@ void FakeRegistry::CreateKeyChain(platform::RegRoot root, const std::string& key
 }
 
 Status FakeRegistry::Write(const RegName& name, std::string_view value, platform::RegType type) {
+    log.push_back("write:" + LogName(name) + "=" + std::string(value));
     const std::string id = KeyId(name.root, name.key);
     if (Denied(id)) {
         return Status::Fail(platform::kErrorAccessDenied);
@@ -83,6 +96,7 @@ Status FakeRegistry::Write(const RegName& name, std::string_view value, platform
 }
 
 Status FakeRegistry::Delete(const RegName& name) {
+    log.push_back("delete:" + LogName(name));
     const std::string id = KeyId(name.root, name.key);
     if (Denied(id)) {
         return Status::Fail(platform::kErrorAccessDenied);

@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "platform/registry.h"
 
@@ -33,6 +34,9 @@ public:
     void DenyWritesUnder(const std::string& fullKey);
 
     int reads = 0;
+    // Every call in order, by full name as given: "read:HKCR\.avi\",
+    // "write:HKCR\P\DefaultIcon\=<value>", "delete:HKCU\...\ProgID".
+    std::vector<std::string> log;
 
 private:
     static std::string KeyId(platform::RegRoot root, const std::string& key);

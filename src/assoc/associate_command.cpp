@@ -1,0 +1,90 @@
+#include "assoc/associate_command.h"
+
+#include "assoc/association_lists.h"
+#include "assoc/messages.h"
+#include "assoc/write_association.h"
+#include "lang/lang.h"
+#include "platform/text.h"
+#include "ui/form1_controls.h"
+
+namespace tzp::assoc {
+
+namespace {
+
+void ShowLangMessage(App& app, std::string_view id) {
+    app.sys.ui.ShowMessage(lang::LookupLangString(app, id));
+}
+
+// Only a file that ends in ".exe" is taken: a name without the dot would be started
+// by the system as that name with ".exe" added, which is another file.
+bool IsProgramFile(std::string_view path) {
+    return platform::AsciiLower(path).ends_with(".exe");
+}
+
+std::string FileName(const std::string& path) {
+    return path.substr(path.rfind('\\') + 1);
+}
+
+std::string ListLines(const std::vector<NotAssociated>& failures) {
+    std::string lines;
+    for (const auto& failure : failures) {
+        lines += failure.extension + ": " + failure.reason + "\r\n";
+    }
+    return lines;
+}
+
+void StartShellRefresh(App& app) {
+    // The pack's program is not awaited and its outcome not looked at.
+    (void)app.sys.processes.Start("\"" + app.packDir + "\\ZUV.exe\" /S",
+                                  platform::WindowStyle::Minimized);
+}
+
+}  // namespace
+
+void ChooseProgram(App& app) {
+    platform::OpenFileRequest request;
+    request.title = lang::LookupLangString(app, "030");
+    request.filterDescription = lang::LookupLangString(app, "031") + " (*.exe)";
+    request.filterPattern = "*.exe";
+    request.initialName = "*.exe";
+    const auto chosen = app.sys.ui.ChooseFileToOpen(request);
+    if (!chosen || !app.sys.files.FileExists(*chosen)) {
+        return;
+    }
+    if (IsProgramFile(*chosen)) {
+        app.form.SetText("asss", *chosen);
+        app.form.SetText("Text3", FileName(*chosen));
+    } else {
+        ShowLangMessage(app, "032");
+        app.form.SetText("asss", "");
+        app.form.SetText("Text3", "");
+    }
+}
+
+void AssociateWithChosenProgram(App& app) {
+    auto& form = app.form;
+    auto& ui = app.sys.ui;
+    if (form.Text("Text3").empty()) {
+        ShowLangMessage(app, "018");
+    } else if (ui.Ask(lang::LookupLangString(app, "019")) == platform::Answer::Yes) {
+        form.Move("wf", 0, 0);
+        ui.DoEvents();
+        const auto failures = AssociateTickedExtensions(app);
+        ui.DoEvents();
+        BuildAssociationLists(app);
+        ui.DoEvents();
+        StartShellRefresh(app);
+        ui.DoEvents();
+        form.Move("wf", ui::kPark, ui::kPark);
+        ui.DoEvents();
+        if (failures.empty()) {
+            ShowLangMessage(app, "020");
+        } else {
+            ui.ShowMessage(NotAssociatedMessage(app, ListLines(failures)));
+        }
+    }
+    form.SetText("Text3", "");
+    form.SetText("asss", "");
+}
+
+}  // namespace tzp::assoc

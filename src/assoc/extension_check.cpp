@@ -1,0 +1,76 @@
+#include "assoc/extension_check.h"
+
+#include <array>
+
+#include "platform/text.h"
+
+namespace tzp::assoc {
+
+namespace {
+
+constexpr std::string_view kForbiddenCharacters = "\\/:*?\"<>|";
+
+constexpr std::array<std::string_view, 8> kProgramTypes = {
+    ".exe", ".com", ".bat", ".cmd", ".scr", ".pif", ".lnk", ".msi",
+};
+
+bool HasControlCharacter(std::string_view text) {
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// CON, PRN, AUX, NUL, COM0-9, LPT0-9, alone or before a dot, as Windows reserves them.
+bool IsDeviceName(std::string_view name) {
+    const std::string upper = platform::AsciiUpper(name.substr(0, name.find('.')));
+    static constexpr std::array<std::string_view, 4> kPlain = {"CON", "PRN", "AUX", "NUL"};
+    for (const auto device : kPlain) {
+        if (upper == device) {
+            return true;
+        }
+    }
+    return upper.size() == 4 && (upper.starts_with("COM") || upper.starts_with("LPT")) &&
+           upper[3] >= '0' && upper[3] <= '9';
+}
+
+}  // namespace
+
+std::string NormaliseExtension(std::string_view typed) {
+    if (typed.starts_with('.')) {
+        typed.remove_prefix(1);
+    }
+    std::string extension = ".";
+    extension += typed;
+    return extension;
+}
+
+bool IsExeTyped(std::string_view typed) {
+    const std::string lower = platform::UnicodeLower(typed);
+    return lower == ".exe" || lower == "exe";
+}
+
+bool IsAcceptableExtension(std::string_view extension) {
+    if (!extension.starts_with('.') || extension == "." || extension == "..") {
+        return false;
+    }
+    const std::string_view letters = extension.substr(1);
+    return letters.find_first_of(kForbiddenCharacters) == std::string_view::npos &&
+           !HasControlCharacter(extension) && extension.find(" (") == std::string_view::npos &&
+           !IsDeviceName(letters) && platform::FitsAnsi(extension);
+}
+
+bool IsProgramType(std::string_view extension) {
+    const std::string lower = platform::UnicodeLower(extension);
+    for (const auto type : kProgramTypes) {
+        if (lower == type) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace tzp::assoc

@@ -1,0 +1,22 @@
+#pragma once
+// Messages of the associations tab that the pack's language files do not carry: each
+// has its own string id, with a built-in English and French text for files that lack it.
+#include <string>
+#include <string_view>
+
+#include "shell/app.h"
+
+namespace tzp::assoc {
+
+// "070": a typed extension of a program type was refused.
+std::string ProgramTypeRefusedMessage(const App& app, std::string_view extension);
+// "071": the personal list file could not be written.
+std::string ListNotSavedMessage(const App& app, std::string_view path, std::string_view reason);
+// "072": a typed text is no usable extension.
+std::string InvalidExtensionMessage(const App& app, std::string_view typed);
+// "073": the association run left some extensions unwritten; `lines` names them.
+std::string NotAssociatedMessage(const App& app, std::string_view lines);
+// "074": why an extension of the lists was not written: it is no usable extension.
+std::string RefusedExtensionReason(const App& app);
+
+}  // namespace tzp::assoc

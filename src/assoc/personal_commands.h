@@ -1,0 +1,10 @@
+#pragma once
+// The add (Command4, Text1) and remove (Command5, Text2) commands of the personal list.
+#include "shell/app.h"
+
+namespace tzp::assoc {
+
+void AddPersonalExtension(App& app);
+void RemovePersonalExtension(App& app);
+
+}  // namespace tzp::assoc

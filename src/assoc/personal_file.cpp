@@ -1,0 +1,38 @@
+#include "assoc/personal_file.h"
+
+#include "assoc/entries.h"
+#include "platform/text.h"
+
+namespace tzp::assoc {
+
+std::string PersonalListPath(const App& app) {
+    return app.packDir + "\\Settings\\exts.ini";
+}
+
+std::vector<std::string> ReadPersonalExtensions(App& app) {
+    std::vector<std::string> extensions;
+    const auto bytes = app.sys.files.ReadAll(PersonalListPath(app));
+    if (!bytes) {
+        return extensions;
+    }
+    for (auto& line : platform::SplitLines(platform::DecodeTextFile(*bytes))) {
+        if (!line.empty()) {
+            extensions.push_back(std::move(line));
+        }
+    }
+    return extensions;
+}
+
+platform::Status WritePersonalExtensions(App& app) {
+    std::vector<std::string> lines;
+    bool fitsAnsi = true;
+    for (const auto& entry : app.form.Entries("List3")) {
+        lines.push_back(ExtensionPart(entry.text));
+        fitsAnsi = fitsAnsi && platform::FitsAnsi(lines.back());
+    }
+    const std::string text = platform::JoinLinesCrLf(lines);
+    const std::string bytes = fitsAnsi ? platform::Utf8ToAnsi(text) : "\xEF\xBB\xBF" + text;
+    return app.sys.files.WriteAllAtomic(PersonalListPath(app), bytes);
+}
+
+}  // namespace tzp::assoc

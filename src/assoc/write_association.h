@@ -1,0 +1,32 @@
+#pragma once
+// Making ticked extensions open with a chosen program.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/status.h"
+#include "shell/app.h"
+
+namespace tzp::assoc {
+
+// The ProgID given to an extension whose class key names none, so that the extension
+// really opens with the chosen program: "TessalyZivozodPack" + extension.
+std::string CreatedProgId(std::string_view extension);
+
+// Points the extension's ProgID at the program: the ProgID's command (under its default
+// verb, or "open") becomes the quoted path and the quoted "%1", its icon the program's
+// first icon; then the user's own Explorer choice for the extension is removed so that
+// the class key governs again. An extension whose class key names no ProgID gets one.
+// Stops at the first refused write, before the user's choice is touched.
+platform::Status WriteAssociation(App& app, std::string_view program, std::string_view extension);
+
+struct NotAssociated {
+    std::string extension;
+    std::string reason;
+};
+
+// Every ticked entry of List1, List2 and List3 in turn, with the program held in asss.
+// Entries that cannot be written are returned; the others are written all the same.
+std::vector<NotAssociated> AssociateTickedExtensions(App& app);
+
+}  // namespace tzp::assoc

@@ -1,0 +1,267 @@
+// Associations on the real registry and files of a Wine prefix: what the panel writes
+// must make the system itself open the files with the chosen program.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+
+#include <deque>
+#include <memory>
+
+#include "assoc/read_association.h"
+#include "platform/reg.h"
+#include "platform/win32/files_win32.h"
+#include "platform/win32/processes_win32.h"
+#include "platform/win32/registry_win32.h"
+#include "platform/win32/self_registration_win32.h"
+#include "platform/win32/version_win32.h"
+#include "platform/win32/wide.h"
+#include "shell/startup.h"
+#include "support/gui_driver.h"
+#include "support/test_pack.h"
+#include "ui/form1_controls.h"
+
+namespace tzp::testing {
+namespace {
+
+using platform::Widen;
+
+// Answers Yes to every question and gives the scripted files to the open-file dialog.
+class ScriptedInteraction : public platform::Interaction {
+  public:
+    void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
+    platform::Answer Ask(std::string_view text) override {
+        questions.emplace_back(text);
+        return platform::Answer::Yes;
+    }
+    std::optional<std::string> ChooseFileToOpen(const platform::OpenFileRequest&) override {
+        if (chosen.empty()) {
+            return std::nullopt;
+        }
+        auto file = chosen.front();
+        chosen.pop_front();
+        return file;
+    }
+    void SetBusyCursor(bool) override {}
+    void DoEvents() override {}
+    void EndProgram() override {}
+
+    std::vector<std::string> messages;
+    std::vector<std::string> questions;
+    std::deque<std::string> chosen;
+};
+
+// The extensions the tests invent, and the keys they leave behind.
+constexpr const char* kFileExts =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\";
+const wchar_t* const kClassKeys[] = {L".tzpa",
+                                     L".tzpb",
+                                     L".tzpc",
+                                     L"TzpTest.A",
+                                     L"TzpTest.B",
+                                     L"TzpTest.Other",
+                                     L"TessalyZivozodPack.tzpc"};
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+struct AssocShellTest : ::testing::Test {
+    TestPack pack;
+    ScratchDir scratch;
+    std::string player = scratch.Path() + "\\Test Player\\tplayer.exe";
+    std::string logPath = scratch.Path() + "\\player log.txt";
+    std::string media = scratch.Path() + "\\Media Files";
+
+    platform::Win32Registry registry;
+    platform::Win32Files files;
+    platform::Win32Versions versions;
+    platform::Win32SelfRegistration selfRegistration;
+    platform::Win32Processes processes;
+    platform::Win32Shell shell;
+    ScriptedInteraction ui;
+    platform::Platform platform{registry, files, versions, selfRegistration, processes, shell, ui};
+    std::unique_ptr<ui::Form> form = ui::CreateForm1();
+    App app{*form, platform, pack.PackDir()};
+
+    void SetUp() override {
+        MakeDirs(scratch.Path() + "\\Test Player");
+        ASSERT_TRUE(CopyOneFile(BuildPath("testlibs/player/tzpplayer.exe"), player));
+        // The pack's ZUV.exe is the same recorder, so its start shows in the log too.
+        ASSERT_TRUE(
+            CopyOneFile(BuildPath("testlibs/player/tzpplayer.exe"), pack.PackDir() + "\\ZUV.exe"));
+        SetEnvironmentVariableW(L"TZP_PLAYER_LOG", Widen(logPath).c_str());
+        MakeDirs(media);
+        pack.Register("en");
+    }
+
+    void TearDown() override {
+        for (const wchar_t* key : kClassKeys) {
+            RegDeleteTreeW(HKEY_CLASSES_ROOT, key);
+        }
+        for (const char* ext : {".tzpa", ".tzpb", ".tzpc"}) {
+            RegDeleteTreeW(HKEY_CURRENT_USER, Widen(std::string(kFileExts) + ext).c_str());
+        }
+        SetEnvironmentVariableW(L"TZP_PLAYER_LOG", nullptr);
+    }
+
+    void Set(int root, const std::string& subPath, const std::string& value) {
+        ASSERT_TRUE(platform::WriteRegValue(registry, root, subPath, value, 0).ok()) << subPath;
+    }
+
+    void Start() {
+        shell::WireForm(app);
+        shell::RunLoadSequence(app);
+    }
+
+    std::string Entry(const char* list, const std::string& ext) const {
+        for (const auto& entry : form->Entries(list)) {
+            if (entry.text.starts_with(ext + " (")) {
+                return entry.text;
+            }
+        }
+        return "<none>";
+    }
+
+    void Tick(const char* list, const std::string& ext) {
+        const auto& entries = form->Entries(list);
+        for (size_t i = 0; i < entries.size(); ++i) {
+            if (entries[i].text.starts_with(ext + " (")) {
+                form->SetTicked(list, i, true);
+            }
+        }
+    }
+
+    std::string Log() const { return ReadBytes(logPath).value_or(""); }
+
+    bool LogHasLine(const std::string& line) const {
+        return Log().find(line + "\r\n") != std::string::npos;
+    }
+
+    std::string MediaFile(const std::string& name) {
+        const std::string path = media + "\\" + name;
+        WriteBytes(path, "not really a film");
+        return path;
+    }
+};
+
+TEST_F(AssocShellTest, TheSystemOpensAssociatedFilesWithTheChosenProgram) {
+    // .tzpa: a class key whose ProgID opens with another program.
+    Set(0, ".tzpa\\", "TzpTest.A");
+    Set(0, "TzpTest.A\\shell\\open\\command\\", R"("C:\windows\notepad.exe" "%1")");
+    // .tzpb: the user's own choice names another ProgID, which wins when reading.
+    Set(0, ".tzpb\\", "TzpTest.B");
+    Set(0, "TzpTest.B\\shell\\open\\command\\", R"("C:\windows\notepad.exe" "%1")");
+    Set(0, "TzpTest.Other\\shell\\open\\command\\", R"(C:\windows\regedit.exe "%1")");
+    Set(1, std::string(kFileExts) + ".tzpb\\ProgId", "TzpTest.Other");
+    // .tzpc: no class key at all.
+    ASSERT_TRUE(WriteBytes(pack.PackDir() + "\\Settings\\exts.ini", ".tzpa\r\n.tzpb\r\n.tzpc\r\n"));
+
+    Start();
+    EXPECT_EQ(Entry("List3", ".tzpa"), ".tzpa (notepad)");
+    EXPECT_EQ(Entry("List3", ".tzpb"), ".tzpb (regedit)");
+    EXPECT_EQ(Entry("List3", ".tzpc"), ".tzpc (none)");
+
+    ui.chosen.push_back(player);
+    form->Click("Command7");
+    EXPECT_EQ(form->Text("Text3"), "tplayer.exe");
+    for (const char* ext : {".tzpa", ".tzpb", ".tzpc"}) {
+        Tick("List3", ext);
+    }
+    form->Click("Command6");
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"The associations have been written."});
+
+    // The lists were rebuilt from the registry: every entry names the player, none ticked.
+    for (const char* ext : {".tzpa", ".tzpb", ".tzpc"}) {
+        EXPECT_EQ(Entry("List3", ext), std::string(ext) + " (tplayer)");
+    }
+    for (const char* list : {"List1", "List2", "List3"}) {
+        for (const auto& entry : form->Entries(list)) {
+            EXPECT_FALSE(entry.ticked) << entry.text;
+        }
+    }
+    EXPECT_EQ(
+        platform::ReadRegValue(registry, 1, std::string(kFileExts) + ".tzpb\\ProgId", "Erreur"),
+        "Erreur");
+    EXPECT_EQ(platform::ReadRegValue(registry, 0, ".tzpc\\", "Erreur"), "TessalyZivozodPack.tzpc");
+    EXPECT_EQ(platform::ReadRegValue(registry, 0, "TzpTest.A\\DefaultIcon\\", "Erreur"),
+              Quoted(player) + ",0");
+
+    // The pack's program was started, quoted, with /S, and not awaited.
+    EXPECT_TRUE(WaitUntil([&] { return LogHasLine(Quoted(pack.PackDir() + "\\ZUV.exe") + " /S"); }))
+        << Log();
+
+    // Now the shell itself opens a file of each extension.
+    for (const char* ext : {".tzpa", ".tzpb"}) {
+        const std::string file = MediaFile(std::string("clip one") + ext);
+        SHELLEXECUTEINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+        info.lpVerb = L"open";
+        const std::wstring wideFile = Widen(file);
+        info.lpFile = wideFile.c_str();
+        info.nShow = SW_SHOWNORMAL;
+        ASSERT_TRUE(ShellExecuteExW(&info)) << ext << " error " << GetLastError();
+        if (info.hProcess != nullptr) {
+            WaitForSingleObject(info.hProcess, 20000);
+            CloseHandle(info.hProcess);
+        }
+        EXPECT_TRUE(WaitUntil([&] { return LogHasLine(Quoted(player) + " " + Quoted(file)); }))
+            << ext << "\n"
+            << Log();
+    }
+
+    // And through the command interpreter's start, as a user would type it.
+    const std::string file = MediaFile("clip two.tzpc");
+    std::wstring command = L"cmd.exe /c start \"\" \"" + Widen(file) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION cmd{};
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                               nullptr, nullptr, &startup, &cmd));
+    WaitForSingleObject(cmd.hProcess, 20000);
+    CloseHandle(cmd.hProcess);
+    CloseHandle(cmd.hThread);
+    EXPECT_TRUE(WaitUntil([&] { return LogHasLine(Quoted(player) + " " + Quoted(file)); }))
+        << Log();
+}
+
+TEST_F(AssocShellTest, ACancelledChoiceOrAnotherFileTypeLeavesNoProgram) {
+    Start();
+    form->Click("Command7");  // the dialog is cancelled
+    EXPECT_EQ(form->Text("asss"), "");
+    const std::string script = MediaFile("play.cmd");
+    ui.chosen.push_back(script);
+    form->Click("Command7");
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"The chosen file is not a program."});
+    form->Click("Command6");
+    EXPECT_EQ(ui.messages.back(), "Please choose a program first.");
+    EXPECT_TRUE(ui.questions.empty());
+}
+
+TEST_F(AssocShellTest, ThePersonalListFileIsRewrittenWholeOrTheFailureReported) {
+    const std::string settings = pack.PackDir() + "\\Settings";
+    Start();
+    form->SetText("Text1", "tzpa");
+    form->Click("Command4");
+    form->SetText("Text1", ".tzpb");
+    form->Click("Command4");
+    EXPECT_EQ(ReadBytes(settings + "\\exts.ini"), ".tzpa\r\n.tzpb\r\n");
+    // Nothing but the list itself is left in the folder.
+    EXPECT_EQ(files.ListFiles(settings, "*"), std::vector<std::string>{"exts.ini"});
+    EXPECT_TRUE(ui.messages.empty());
+
+    // Without its folder the list cannot be saved: the user is told, the list stays.
+    ASSERT_TRUE(DeleteFileW(Widen(settings + "\\exts.ini").c_str()));
+    ASSERT_TRUE(RemoveDirectoryW(Widen(settings).c_str()));
+    form->SetText("Text1", "tzpc");
+    form->Click("Command4");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find(settings + "\\exts.ini"), std::string::npos) << ui.messages[0];
+    EXPECT_EQ(form->Entries("List3").size(), 3u);
+    EXPECT_FALSE(Exists(settings));
+}
+
+}  // namespace
+}  // namespace tzp::testing

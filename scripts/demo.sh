@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Builds the control panel and opens it on a demo pack under Wine. With an X display the
+# window opens there; without one it runs under Xvfb, a screenshot of the window is
+# saved as a PNG and its path printed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+bash scripts/setup.sh
+bash langs/build-langs.sh
+
+cmake --preset mingw64 >/dev/null
+cmake --build --preset mingw64 -j2 --target tzpcp
+cmake --build --preset mingw64 -j2 --target tzp_testlibs 2>/dev/null || true
+build=$root/build/mingw64
+
+demo=$root/build/demo
+rm -rf "$demo"
+pack="$demo/Tessaly Pack"
+install="$demo/Tessaly Install"
+mkdir -p "$pack/Langs" "$pack/Settings" "$pack/Sav" "$install/filtres" "$install/mpc"
+cp "$build/tzpcp.exe" "$pack/"
+cp langs/en.ini langs/fr.ini "$pack/Langs/"
+printf '.nsv\r\n.y4m\r\n' > "$pack/Settings/exts.ini"
+# The test filter libraries stand in for the pack's filters, the stand-in programs
+# for the pack's own when they were built.
+[ -d "$build/testlibs/filtres" ] && cp "$build/testlibs/filtres/"* "$install/filtres/"
+[ -f "$build/testlibs/player/tzpplayer.exe" ] && cp "$build/testlibs/player/tzpplayer.exe" "$install/mpc/mplayerc.exe"
+[ -f "$build/testlibs/updater/dod.exe" ] && cp "$build/testlibs/updater/dod.exe" "$pack/"
+
+wine=$(command -v wine || command -v wine64)
+export WINEPREFIX=$demo/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+winpath() { echo "Z:$1" | sed 's|/|\\|g'; }
+"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+"$wine" reg add 'HKCU\SOFTWARE\Tessaly Zivozod Pack' /v cpllang /d "${DEMO_LANG:-en}" /f >/dev/null
+"$wine" reg add 'HKCU\SOFTWARE\Tessaly Zivozod Pack' /ve /d "$(winpath "$install")" /f >/dev/null
+# Register a few filters, as an installed pack would have them, so that the demo shows
+# detected states as well as versions.
+for lib in ffdshow.ax VSFilter.dll mkx.dll FLVSplitter.ax; do
+    [ -f "$install/filtres/$lib" ] && "$wine" regsvr32 /s "$(winpath "$install/filtres/$lib")" >/dev/null 2>&1 || true
+done
+
+if [ -n "${DISPLAY:-}" ]; then
+    echo "Opening the control panel on $pack"
+    exec "$wine" "$(winpath "$pack/tzpcp.exe")"
+fi
+
+display=
+for n in $(seq 50 150); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    display=":$n"
+    break
+done
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true' EXIT
+export DISPLAY=$display
+sleep 1
+"$wine" "$(winpath "$pack/tzpcp.exe")" &
+for _ in $(seq 60); do
+    xwininfo -root -tree 2>/dev/null | grep -q "Tessaly Zivozod Pack Control Panel" && break
+    sleep 0.5
+done
+sleep 2
+shot=$demo/control-panel.png
+import -window root -crop "$(xwininfo -root -tree | grep 'Tessaly Zivozod Pack Control Panel' | head -n1 | sed -E 's/.* ([0-9]+x[0-9]+)\+([0-9]+)\+([0-9]+).*/\1+\2+\3/')" "$shot" 2>/dev/null || import -window root "$shot"
+echo "Screenshot of the control panel: $shot"

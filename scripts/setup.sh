@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what building and testing the control panel needs, when it is missing.
+# Installing needs root; without it the script says what is missing and stops.
+set -euo pipefail
+
+packages=(cmake ninja-build g++ googletest mingw-w64 wine wine64 xvfb imagemagick x11-utils)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages: ${missing[*]}" >&2
+    echo "Run this script as root, or install them with apt-get." >&2
+    exit 1
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

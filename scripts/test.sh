@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Builds the three builds and runs every test: the native unit tests (with sanitizers),
+# then the Windows tests under Wine, the GUI tests under Xvfb among them. The i686
+# build is compiled and linked only: 32-bit programs cannot run on these machines.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh || exit 1
+bash langs/build-langs.sh
+
+failed=0
+passed=0
+run_ctest() {
+    local preset=$1 log
+    log=$(mktemp)
+    ctest --preset "$preset" 2>&1 | tee "$log"
+    local line
+    line=$(grep -E '[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1)
+    if [ -z "$line" ]; then
+        failed=$((failed + 1))
+    else
+        local total bad
+        total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$line")
+        bad=$(sed -E 's/.* ([0-9]+) tests failed.*/\1/' <<<"$line")
+        passed=$((passed + total - bad))
+        failed=$((failed + bad))
+    fi
+    rm -f "$log"
+}
+
+build() {
+    cmake --preset "$1" >/dev/null && cmake --build --preset "$1" -j2
+}
+
+if build native; then run_ctest native; else echo "native build failed"; failed=$((failed + 1)); fi
+if build mingw32; then echo "i686 build: compiled and linked"; else echo "i686 build failed"; failed=$((failed + 1)); fi
+if build mingw64; then run_ctest mingw64; else echo "x86_64 build failed"; failed=$((failed + 1)); fi
+
+echo
+echo "Summary: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,21 @@
+#pragma once
+#include "platform/files.h"
+
+namespace tzp::platform {
+
+class Win32Files : public FileService {
+public:
+    std::optional<std::string> ReadAll(const std::string& path) override;
+    Status WriteAllAtomic(const std::string& path, std::string_view bytes) override;
+    bool FileExists(const std::string& path) override;
+    bool DirectoryExists(const std::string& path) override;
+    Status Remove(const std::string& path) override;
+    std::vector<std::string> ListFiles(const std::string& folder,
+                                       std::string_view pattern) override;
+    std::string DescribeError(uint32_t error) override;
+};
+
+// The folder of the running program, without a trailing backslash.
+std::string ProgramFolder();
+
+}  // namespace tzp::platform

@@ -1,0 +1,138 @@
+#include "platform/win32/registry_win32.h"
+
+#include <windows.h>
+
+#include <charconv>
+#include <vector>
+
+#include "platform/win32/handles.h"
+#include "platform/win32/wide.h"
+
+namespace tzp::platform {
+
+namespace {
+
+HKEY RootKey(RegRoot root) {
+    switch (root) {
+        case RegRoot::ClassesRoot:
+            return HKEY_CLASSES_ROOT;
+        case RegRoot::CurrentUser:
+            return HKEY_CURRENT_USER;
+        case RegRoot::LocalMachine:
+            return HKEY_LOCAL_MACHINE;
+        case RegRoot::Users:
+            return HKEY_USERS;
+        case RegRoot::CurrentConfig:
+            return HKEY_CURRENT_CONFIG;
+    }
+    return HKEY_CURRENT_USER;
+}
+
+// Numbers are written from their text, as decimal digits (a leading minus wraps).
+std::optional<uint32_t> ParseNumber(std::string_view text) {
+    bool negative = false;
+    if (!text.empty() && text.front() == '-') {
+        negative = true;
+        text.remove_prefix(1);
+    }
+    uint64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || text.empty() ||
+        value > 0xFFFFFFFFull) {
+        return std::nullopt;
+    }
+    const auto number = static_cast<uint32_t>(value);
+    return negative ? static_cast<uint32_t>(0u - number) : number;
+}
+
+}  // namespace
+
+std::optional<std::string> Win32Registry::Read(const RegName& name) {
+    UniqueKey key;
+    if (RegOpenKeyExW(RootKey(name.root), Widen(name.key).c_str(), 0, KEY_QUERY_VALUE,
+                      key.out()) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    const std::wstring valueName = Widen(name.valueName);
+    DWORD type = 0;
+    DWORD size = 0;
+    if (RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, nullptr, &size) !=
+        ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    std::vector<BYTE> data(size + sizeof(wchar_t));
+    if (RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, data.data(), &size) !=
+        ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    switch (type) {
+        case REG_SZ:
+        case REG_EXPAND_SZ: {
+            std::wstring text(reinterpret_cast<const wchar_t*>(data.data()),
+                              size / sizeof(wchar_t));
+            // The stored terminator, and anything a careless writer put after it.
+            if (const size_t nul = text.find(L'\0'); nul != std::wstring::npos) {
+                text.resize(nul);
+            }
+            return Narrow(text);
+        }
+        case REG_DWORD: {
+            DWORD number = 0;
+            memcpy(&number, data.data(), sizeof number);
+            return std::to_string(number);
+        }
+        case REG_QWORD: {
+            uint64_t number = 0;
+            memcpy(&number, data.data(), sizeof number);
+            return std::to_string(number);
+        }
+        default:
+            // Binary data and string lists have no text form.
+            return std::nullopt;
+    }
+}
+
+Status Win32Registry::Write(const RegName& name, std::string_view value, RegType type) {
+    UniqueKey key;
+    LSTATUS result = RegCreateKeyExW(RootKey(name.root), Widen(name.key).c_str(), 0, nullptr, 0,
+                                     KEY_SET_VALUE, nullptr, key.out(), nullptr);
+    if (result != ERROR_SUCCESS) {
+        return Status::Fail(static_cast<uint32_t>(result));
+    }
+    const std::wstring valueName = Widen(name.valueName);
+    if (type == RegType::String || type == RegType::ExpandString) {
+        const std::wstring text = Widen(value);
+        result = RegSetValueExW(key.get(), valueName.c_str(), 0,
+                                type == RegType::String ? REG_SZ : REG_EXPAND_SZ,
+                                reinterpret_cast<const BYTE*>(text.c_str()),
+                                static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    } else {
+        // A number, stored as a DWORD or as its four bytes of binary data.
+        const auto number = ParseNumber(value);
+        if (!number) {
+            return Status::Fail(ERROR_INVALID_PARAMETER);
+        }
+        const DWORD data = *number;
+        result = RegSetValueExW(key.get(), valueName.c_str(), 0,
+                                type == RegType::Dword ? REG_DWORD : REG_BINARY,
+                                reinterpret_cast<const BYTE*>(&data), sizeof data);
+    }
+    return result == ERROR_SUCCESS ? Status::Ok() : Status::Fail(static_cast<uint32_t>(result));
+}
+
+Status Win32Registry::Delete(const RegName& name) {
+    LSTATUS result;
+    if (name.namesKey) {
+        result = RegDeleteKeyW(RootKey(name.root), Widen(name.key).c_str());
+    } else {
+        UniqueKey key;
+        result = RegOpenKeyExW(RootKey(name.root), Widen(name.key).c_str(), 0, KEY_SET_VALUE,
+                               key.out());
+        if (result == ERROR_SUCCESS) {
+            result = RegDeleteValueW(key.get(), Widen(name.valueName).c_str());
+        }
+    }
+    return result == ERROR_SUCCESS ? Status::Ok() : Status::Fail(static_cast<uint32_t>(result));
+}
+
+}  // namespace tzp::platform

@@ -1,0 +1,81 @@
+#include "ui/win32/interaction_win32.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+#include "platform/win32/wide.h"
+#include "ui/form1_controls.h"
+
+namespace tzp::ui {
+
+using platform::Narrow;
+using platform::Widen;
+
+void Win32Interaction::ShowMessage(std::string_view text) {
+    MessageBoxW(window_.Handle(), Widen(text).c_str(), Widen(kFormTitle).c_str(),
+                MB_OK | MB_ICONINFORMATION);
+}
+
+platform::Answer Win32Interaction::Ask(std::string_view text) {
+    switch (MessageBoxW(window_.Handle(), Widen(text).c_str(), Widen(kFormTitle).c_str(),
+                        MB_YESNO | MB_ICONQUESTION)) {
+        case IDYES:
+            return platform::Answer::Yes;
+        case IDNO:
+            return platform::Answer::No;
+        default:
+            return platform::Answer::None;
+    }
+}
+
+std::optional<std::string> Win32Interaction::ChooseFileToOpen(
+    const platform::OpenFileRequest& request) {
+    // The filter is pairs of description and pattern, each ended by a zero.
+    std::wstring filter = Widen(request.filterDescription);
+    filter.push_back(L'\0');
+    filter += Widen(request.filterPattern);
+    filter.push_back(L'\0');
+    filter.push_back(L'\0');
+    const std::wstring title = Widen(request.title);
+    std::vector<wchar_t> file(32768, L'\0');
+    const std::wstring initial = Widen(request.initialName);
+    std::copy(initial.begin(), initial.end(), file.begin());
+
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = window_.Handle();
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = static_cast<DWORD>(file.size());
+    dialog.lpstrTitle = title.c_str();
+    dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY |
+                   OFN_NOCHANGEDIR;
+    if (!GetOpenFileNameW(&dialog)) {
+        return std::nullopt;
+    }
+    return Narrow(file.data());
+}
+
+void Win32Interaction::SetBusyCursor(bool busy) { window_.SetBusy(busy); }
+
+void Win32Interaction::DoEvents() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            // Leave the quit for the main loop.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+void Win32Interaction::EndProgram() {
+    // The close handler asked for it: the window goes now, and the loop ends with it.
+    PostQuitMessage(0);
+}
+
+}  // namespace tzp::ui

@@ -1,0 +1,24 @@
+#pragma once
+#include "platform/interaction.h"
+#include "ui/win32/native_window.h"
+
+namespace tzp::ui {
+
+// Message boxes owned by the main window, the system's open-file dialog, the busy
+// cursor and the event pump.
+class Win32Interaction : public platform::Interaction {
+public:
+    explicit Win32Interaction(NativeWindow& window) : window_(window) {}
+
+    void ShowMessage(std::string_view text) override;
+    platform::Answer Ask(std::string_view text) override;
+    std::optional<std::string> ChooseFileToOpen(const platform::OpenFileRequest& request) override;
+    void SetBusyCursor(bool busy) override;
+    void DoEvents() override;
+    void EndProgram() override;
+
+private:
+    NativeWindow& window_;
+};
+
+}  // namespace tzp::ui

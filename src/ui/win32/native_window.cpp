@@ -1,0 +1,684 @@
+#include "ui/win32/native_window.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "platform/win32/wide.h"
+#include "ui/control_ids.h"
+#include "ui/form1_controls.h"
+
+namespace tzp::ui {
+
+namespace {
+
+constexpr wchar_t kMainClass[] = L"TessalyControlPanel";
+constexpr wchar_t kContainerClass[] = L"TessalyContainer";
+constexpr int kTwipsPerInch = 1440;
+
+using platform::Narrow;
+using platform::Widen;
+
+std::wstring WindowText(HWND hwnd) {
+    const int length = GetWindowTextLengthW(hwnd);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    GetWindowTextW(hwnd, text.data(), length + 1);
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+int DpiOf(HWND hwnd) {
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow != nullptr && hwnd != nullptr) {
+        if (const UINT dpi = getDpiForWindow(hwnd); dpi != 0) {
+            return static_cast<int>(dpi);
+        }
+    }
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+}  // namespace
+
+NativeWindow::NativeWindow(Form& form) : form_(form) { form_.SetObserver(this); }
+
+NativeWindow::~NativeWindow() {
+    form_.SetObserver(nullptr);
+    for (HFONT font : {font_, boldFont_, linkFont_, waitFont_}) {
+        if (font != nullptr) {
+            DeleteObject(font);
+        }
+    }
+    if (faceBrush_ != nullptr) {
+        DeleteObject(faceBrush_);
+    }
+}
+
+template <typename F>
+void NativeWindow::Safely(F&& action) {
+    try {
+        action();
+    } catch (const std::exception& error) {
+        MessageBoxW(main_, Widen(error.what()).c_str(), Widen(kFormTitle).c_str(),
+                    MB_OK | MB_ICONERROR);
+    } catch (...) {
+        MessageBoxW(main_, L"Unexpected error", Widen(kFormTitle).c_str(), MB_OK | MB_ICONERROR);
+    }
+}
+
+int NativeWindow::Px(int twips) const { return MulDiv(twips, dpi_, kTwipsPerInch); }
+
+bool NativeWindow::Create(HINSTANCE instance) {
+    instance_ = instance;
+    WNDCLASSEXW mainClass{};
+    mainClass.cbSize = sizeof mainClass;
+    mainClass.lpfnWndProc = &NativeWindow::MainProc;
+    mainClass.hInstance = instance;
+    mainClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    mainClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    mainClass.lpszClassName = kMainClass;
+    mainClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    RegisterClassExW(&mainClass);
+
+    WNDCLASSEXW containerClass{};
+    containerClass.cbSize = sizeof containerClass;
+    containerClass.lpfnWndProc = &NativeWindow::ContainerProc;
+    containerClass.hInstance = instance;
+    containerClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    containerClass.lpszClassName = kContainerClass;
+    RegisterClassExW(&containerClass);
+
+    faceBrush_ = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+    main_ = CreateWindowExW(0, kMainClass, Widen(kFormTitle).c_str(),
+                            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
+                                WS_CLIPCHILDREN,
+                            CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance,
+                            this);
+    if (main_ == nullptr) {
+        return false;
+    }
+    dpi_ = DpiOf(main_);
+    CreateFonts();
+    SetWindowPos(main_, nullptr, 0, 0, Px(kFormWidth), Px(kFormHeight),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const auto& control : form_.Controls()) {
+        CreateControl(*control);
+    }
+    // Later rows of the table lie above earlier ones: the tab strip at the bottom, then
+    // the pages' backgrounds, their frames and buttons, and the wait panel on top.
+    for (const auto& control : form_.Controls()) {
+        if (control->parent.empty()) {
+            SetWindowPos(byId_.at(*ControlId(control->name)).hwnd, HWND_TOP, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+    }
+    SyncAll();
+    return true;
+}
+
+void NativeWindow::Show(int showCommand) {
+    ShowWindow(main_, showCommand);
+    UpdateWindow(main_);
+}
+
+void NativeWindow::CreateFonts() {
+    for (HFONT* font : {&font_, &boldFont_, &linkFont_, &waitFont_}) {
+        if (*font != nullptr) {
+            DeleteObject(*font);
+        }
+    }
+    LOGFONTW base{};
+    base.lfHeight = -MulDiv(8, dpi_, 72);
+    base.lfWeight = FW_NORMAL;
+    base.lfCharSet = DEFAULT_CHARSET;
+    base.lfQuality = CLEARTYPE_QUALITY;
+    wcscpy(base.lfFaceName, L"MS Shell Dlg 2");
+    font_ = CreateFontIndirectW(&base);
+    LOGFONTW bold = base;
+    bold.lfWeight = FW_BOLD;
+    boldFont_ = CreateFontIndirectW(&bold);
+    LOGFONTW link = base;
+    link.lfUnderline = TRUE;
+    linkFont_ = CreateFontIndirectW(&link);
+    LOGFONTW wait = base;
+    wait.lfHeight = -MulDiv(18, dpi_, 72);
+    wcscpy(wait.lfFaceName, L"Times New Roman");
+    waitFont_ = CreateFontIndirectW(&wait);
+}
+
+HFONT NativeWindow::FontFor(const Control& control) const {
+    switch (control.look) {
+        case Look::Bold:
+            return boldFont_;
+        case Look::Link:
+            return linkFont_;
+        case Look::WaitText:
+            return waitFont_;
+        default:
+            return font_;
+    }
+}
+
+void NativeWindow::CreateControl(Control& control) {
+    const int id = *ControlId(control.name);
+    HWND parent = main_;
+    if (!control.parent.empty()) {
+        parent = byId_.at(*ControlId(control.parent)).hwnd;
+    }
+    const wchar_t* windowClass = L"STATIC";
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    DWORD exStyle = 0;
+    int heightTwips = control.height;
+    switch (control.kind) {
+        case ControlKind::Frame:
+        case ControlKind::Picture:
+            windowClass = kContainerClass;
+            style |= WS_CLIPCHILDREN;
+            break;
+        case ControlKind::Label:
+            style |= SS_NOTIFY | SS_NOPREFIX | (control.look == Look::Centred || control.look == Look::WaitText
+                                      ? SS_CENTER
+                                      : SS_LEFT);
+            break;
+        case ControlKind::Button:
+            windowClass = L"BUTTON";
+            style |= BS_PUSHBUTTON | WS_TABSTOP;
+            break;
+        case ControlKind::CheckBox:
+            windowClass = L"BUTTON";
+            // Not an automatic box: a click goes to the model, which decides the value.
+            style |= BS_3STATE | WS_TABSTOP;
+            break;
+        case ControlKind::TextBox:
+            windowClass = L"EDIT";
+            style |= ES_AUTOHSCROLL | WS_TABSTOP;
+            exStyle |= WS_EX_CLIENTEDGE;
+            break;
+        case ControlKind::ComboBox:
+            windowClass = L"COMBOBOX";
+            style |= CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP;
+            heightTwips = control.height * 10;  // room for the drop-down list
+            break;
+        case ControlKind::ListBox:
+            windowClass = L"LISTBOX";
+            style |= LBS_HASSTRINGS | LBS_MULTIPLESEL | LBS_OWNERDRAWFIXED | LBS_NOTIFY |
+                     LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP;
+            exStyle |= WS_EX_CLIENTEDGE;
+            break;
+        case ControlKind::TabStrip:
+            windowClass = WC_TABCONTROLW;
+            style |= WS_TABSTOP;
+            break;
+        case ControlKind::FileList:
+            windowClass = L"LISTBOX";
+            style |= LBS_HASSTRINGS | LBS_SORT;
+            exStyle |= WS_EX_CLIENTEDGE;
+            break;
+    }
+    const std::wstring caption = control.kind == ControlKind::Frame ||
+                                         control.kind == ControlKind::Picture
+                                     ? Widen(control.caption)
+                                     : Widen(control.caption);
+    HWND hwnd = CreateWindowExW(exStyle, windowClass, caption.c_str(), style, Px(control.left),
+                                Px(control.top), Px(control.width), Px(heightTwips), parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_,
+                                nullptr);
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control)), FALSE);
+    if (control.kind == ControlKind::ListBox) {
+        SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, Px(255));
+    }
+    byId_[id] = Native{&control, hwnd, {}};
+    idByHwnd_[hwnd] = id;
+}
+
+NativeWindow::Native* NativeWindow::FindById(int id) {
+    const auto it = byId_.find(id);
+    return it == byId_.end() ? nullptr : &it->second;
+}
+
+NativeWindow::Native* NativeWindow::FindByHwnd(HWND hwnd) {
+    const auto it = idByHwnd_.find(hwnd);
+    return it == idByHwnd_.end() ? nullptr : FindById(it->second);
+}
+
+void NativeWindow::Place(Native& native, bool raise) {
+    const Control& c = *native.control;
+    const int height = c.kind == ControlKind::ComboBox ? c.height * 10 : c.height;
+    SetWindowPos(native.hwnd, raise ? HWND_TOP : nullptr, Px(c.left), Px(c.top), Px(c.width),
+                 Px(height), SWP_NOACTIVATE | (raise ? 0 : SWP_NOZORDER));
+}
+
+void NativeWindow::SyncAll() {
+    for (auto& [id, native] : byId_) {
+        SyncCaption(native);
+        SyncText(native);
+        SyncValue(native);
+        SyncEntries(native);
+        native.control->enabled ? EnableWindow(native.hwnd, TRUE)
+                                : EnableWindow(native.hwnd, FALSE);
+    }
+}
+
+void NativeWindow::SyncCaption(Native& native) {
+    const Control& c = *native.control;
+    if (c.kind == ControlKind::TextBox || c.kind == ControlKind::ComboBox ||
+        c.kind == ControlKind::ListBox || c.kind == ControlKind::TabStrip ||
+        c.kind == ControlKind::FileList) {
+        return;
+    }
+    const std::wstring caption = Widen(c.caption);
+    if (WindowText(native.hwnd) != caption) {
+        SetWindowTextW(native.hwnd, caption.c_str());
+        if (c.kind == ControlKind::Frame || c.kind == ControlKind::Picture) {
+            InvalidateRect(native.hwnd, nullptr, TRUE);
+        }
+    }
+}
+
+void NativeWindow::SyncText(Native& native) {
+    const Control& c = *native.control;
+    if (c.kind != ControlKind::TextBox && c.kind != ControlKind::ComboBox) {
+        return;
+    }
+    const std::wstring text = Widen(c.text);
+    if (WindowText(native.hwnd) != text) {
+        SetWindowTextW(native.hwnd, text.c_str());
+    }
+}
+
+void NativeWindow::SyncValue(Native& native) {
+    const Control& c = *native.control;
+    if (c.kind == ControlKind::CheckBox) {
+        const WPARAM state = c.value == 1   ? BST_CHECKED
+                             : c.value == 2 ? BST_INDETERMINATE
+                                            : BST_UNCHECKED;
+        SendMessageW(native.hwnd, BM_SETCHECK, state, 0);
+    } else if (c.kind == ControlKind::TabStrip) {
+        if (TabCtrl_GetCurSel(native.hwnd) != c.value - 1) {
+            TabCtrl_SetCurSel(native.hwnd, c.value - 1);
+        }
+    }
+}
+
+void NativeWindow::SyncEntries(Native& native) {
+    const Control& c = *native.control;
+    HWND h = native.hwnd;
+    auto& shown = native.shownEntries;
+    switch (c.kind) {
+        case ControlKind::TabStrip: {
+            for (size_t i = 0; i < c.entries.size(); ++i) {
+                std::wstring text = Widen(c.entries[i].text);
+                TCITEMW item{};
+                item.mask = TCIF_TEXT;
+                item.pszText = text.data();
+                if (i < shown.size()) {
+                    TabCtrl_SetItem(h, static_cast<int>(i), &item);
+                } else {
+                    TabCtrl_InsertItem(h, static_cast<int>(i), &item);
+                }
+            }
+            break;
+        }
+        case ControlKind::ComboBox: {
+            SendMessageW(h, CB_RESETCONTENT, 0, 0);
+            for (const auto& entry : c.entries) {
+                SendMessageW(h, CB_ADDSTRING, 0,
+                             reinterpret_cast<LPARAM>(Widen(entry.text).c_str()));
+            }
+            SyncText(native);
+            break;
+        }
+        case ControlKind::ListBox:
+        case ControlKind::FileList: {
+            // Lists grow one entry at a time while they are built; appending keeps that
+            // linear instead of rebuilding the whole list for every entry.
+            const bool appended =
+                c.entries.size() > shown.size() &&
+                std::equal(shown.begin(), shown.end(), c.entries.begin(),
+                           [](const ListEntry& a, const ListEntry& b) { return a.text == b.text; });
+            if (!appended && c.entries.size() != shown.size()) {
+                SendMessageW(h, LB_RESETCONTENT, 0, 0);
+                shown.clear();
+            }
+            for (size_t i = 0; i < c.entries.size(); ++i) {
+                const auto& entry = c.entries[i];
+                if (i >= shown.size()) {
+                    SendMessageW(h, LB_ADDSTRING, 0,
+                                 reinterpret_cast<LPARAM>(Widen(entry.text).c_str()));
+                } else if (shown[i].text != entry.text) {
+                    SendMessageW(h, LB_DELETESTRING, i, 0);
+                    SendMessageW(h, LB_INSERTSTRING, i,
+                                 reinterpret_cast<LPARAM>(Widen(entry.text).c_str()));
+                }
+                if (c.kind == ControlKind::ListBox &&
+                    (i >= shown.size() || shown[i].ticked != entry.ticked ||
+                     shown[i].text != entry.text)) {
+                    SendMessageW(h, LB_SETSEL, entry.ticked ? TRUE : FALSE, static_cast<LPARAM>(i));
+                }
+            }
+            break;
+        }
+        default:
+            return;
+    }
+    shown = c.entries;
+}
+
+void NativeWindow::OnControlChanged(const Control& control, Property property) {
+    Native* native = FindById(*ControlId(control.name));
+    if (native == nullptr || native->hwnd == nullptr) {
+        return;
+    }
+    const bool wasSyncing = syncing_;
+    syncing_ = true;
+    switch (property) {
+        case Property::Caption:
+            SyncCaption(*native);
+            break;
+        case Property::Text:
+            SyncText(*native);
+            break;
+        case Property::Value:
+            SyncValue(*native);
+            break;
+        case Property::Enabled:
+            EnableWindow(native->hwnd, control.enabled ? TRUE : FALSE);
+            break;
+        case Property::Position:
+            // The wait panel comes over everything when it is brought into view.
+            Place(*native, control.name == "wf");
+            break;
+        case Property::Entries:
+            SyncEntries(*native);
+            break;
+    }
+    syncing_ = wasSyncing;
+}
+
+void NativeWindow::SetBusy(bool busy) {
+    busy_ = busy;
+    SetCursor(LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW));
+}
+
+void NativeWindow::OnCommand(int id, int code, HWND from) {
+    Native* native = FindById(id);
+    if (native == nullptr || syncing_ || native->hwnd != from) {
+        return;
+    }
+    Control& c = *native->control;
+    switch (c.kind) {
+        case ControlKind::Button:
+            if (code == BN_CLICKED) {
+                Safely([&] { form_.Click(c.name); });
+            }
+            break;
+        case ControlKind::CheckBox:
+            if (code == BN_CLICKED) {
+                Safely([&] { form_.UserToggle(c.name); });
+            }
+            break;
+        case ControlKind::Label:
+            if (code == STN_CLICKED) {
+                Safely([&] { form_.Click(c.name); });
+            }
+            break;
+        case ControlKind::TextBox:
+            if (code == EN_CHANGE) {
+                syncing_ = true;
+                form_.SetText(c.name, Narrow(WindowText(from)));
+                syncing_ = false;
+            }
+            break;
+        case ControlKind::ComboBox:
+            if (code == CBN_EDITCHANGE) {
+                syncing_ = true;
+                form_.SetText(c.name, Narrow(WindowText(from)));
+                syncing_ = false;
+            } else if (code == CBN_SELCHANGE) {
+                const LRESULT index = SendMessageW(from, CB_GETCURSEL, 0, 0);
+                if (index >= 0) {
+                    Safely([&] { form_.PickEntry(c.name, static_cast<size_t>(index)); });
+                }
+            }
+            break;
+        case ControlKind::ListBox:
+            if (code == LBN_SELCHANGE) {
+                syncing_ = true;
+                for (size_t i = 0; i < c.entries.size(); ++i) {
+                    const bool ticked = SendMessageW(from, LB_GETSEL, i, 0) > 0;
+                    form_.SetTicked(c.name, i, ticked);
+                    native->shownEntries[i].ticked = ticked;
+                }
+                syncing_ = false;
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void NativeWindow::OnNotify(const NMHDR& header) {
+    Native* native = FindById(static_cast<int>(header.idFrom));
+    if (native == nullptr || native->control->kind != ControlKind::TabStrip ||
+        header.code != TCN_SELCHANGE || syncing_) {
+        return;
+    }
+    const int tab = TabCtrl_GetCurSel(native->hwnd) + 1;
+    Safely([&] { form_.SelectTab(native->control->name, tab); });
+}
+
+bool NativeWindow::DrawListItem(const DRAWITEMSTRUCT& item) {
+    if (item.CtlType != ODT_LISTBOX || item.itemID == static_cast<UINT>(-1)) {
+        return false;
+    }
+    HDC dc = item.hDC;
+    RECT box = item.rcItem;
+    FillRect(dc, &box, GetSysColorBrush(COLOR_WINDOW));
+    const int size = box.bottom - box.top - 2;
+    RECT tick{box.left + 1, box.top + 1, box.left + 1 + size, box.top + 1 + size};
+    const bool ticked = (item.itemState & ODS_SELECTED) != 0;
+    DrawFrameControl(dc, &tick, DFC_BUTTON,
+                     DFCS_BUTTONCHECK | DFCS_FLAT | (ticked ? DFCS_CHECKED : 0));
+    const LRESULT length = SendMessageW(item.hwndItem, LB_GETTEXTLEN, item.itemID, 0);
+    std::wstring text(static_cast<size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
+    SendMessageW(item.hwndItem, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(std::max<LRESULT>(length, 0)));
+    RECT textBox = box;
+    textBox.left = tick.right + 4;
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textBox,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    if ((item.itemState & ODS_FOCUS) != 0) {
+        DrawFocusRect(dc, &box);
+    }
+    return true;
+}
+
+void NativeWindow::PaintContainer(HWND hwnd, const Control& control) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(hwnd, &paint);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    FillRect(dc, &client, faceBrush_);
+    SelectObject(dc, font_);
+    SetBkMode(dc, TRANSPARENT);
+    if (control.kind == ControlKind::Frame) {
+        RECT edge = client;
+        if (!control.caption.empty()) {
+            edge.top += Px(100);
+        }
+        DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
+        if (!control.caption.empty()) {
+            const std::wstring caption = Widen(control.caption);
+            SIZE extent{};
+            GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+            RECT label{Px(120) - 2, 0, Px(120) + extent.cx + 2, extent.cy};
+            FillRect(dc, &label, faceBrush_);
+            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+            TextOutW(dc, Px(120), 0, caption.c_str(), static_cast<int>(caption.size()));
+        }
+    } else if (control.look == Look::Icon || control.look == Look::PlayerIcon) {
+        // A small drawn icon: a cog for configuration, a play sign for the player.
+        const int size = std::min(client.right, client.bottom) - 4;
+        const int x = (client.right - size) / 2;
+        const int y = (client.bottom - size) / 2;
+        HBRUSH fill = CreateSolidBrush(control.look == Look::Icon ? RGB(70, 110, 170)
+                                                                   : RGB(40, 140, 60));
+        HGDIOBJ oldBrush = SelectObject(dc, fill);
+        HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
+        if (control.look == Look::Icon) {
+            Ellipse(dc, x, y, x + size, y + size);
+            SelectObject(dc, GetStockObject(WHITE_BRUSH));
+            const int hole = size / 3;
+            Ellipse(dc, x + hole, y + hole, x + size - hole, y + size - hole);
+        } else {
+            const POINT play[3] = {{x + size / 5, y}, {x + size, y + size / 2}, {x + size / 5, y + size}};
+            Polygon(dc, play, 3);
+        }
+        SelectObject(dc, oldPen);
+        SelectObject(dc, oldBrush);
+        DeleteObject(fill);
+    } else if (control.look == Look::Logo) {
+        TRIVERTEX corners[2] = {
+            {client.left, client.top, 0x2000, 0x4000, 0x8000, 0},
+            {client.right, client.bottom, 0x6000, 0xA000, 0xE000, 0},
+        };
+        GRADIENT_RECT area{0, 1};
+        GradientFill(dc, corners, 2, &area, 1, GRADIENT_FILL_RECT_V);
+        SelectObject(dc, waitFont_);
+        SetTextColor(dc, RGB(255, 255, 255));
+        RECT text = client;
+        DrawTextW(dc, L"Tessaly\nZivozod\nPack", -1, &text, DT_CENTER | DT_NOPREFIX | DT_WORDBREAK);
+    }
+    EndPaint(hwnd, &paint);
+}
+
+LRESULT CALLBACK NativeWindow::MainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    NativeWindow* self = nullptr;
+    if (message == WM_NCCREATE) {
+        self = static_cast<NativeWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        self->main_ = hwnd;
+    } else {
+        self = reinterpret_cast<NativeWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    }
+    if (self == nullptr) {
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    return self->HandleMain(message, wParam, lParam);
+}
+
+LRESULT CALLBACK NativeWindow::ContainerProc(HWND hwnd, UINT message, WPARAM wParam,
+                                             LPARAM lParam) {
+    HWND top = GetAncestor(hwnd, GA_ROOT);
+    auto* self = reinterpret_cast<NativeWindow*>(GetWindowLongPtrW(top, GWLP_USERDATA));
+    if (self == nullptr) {
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    return self->HandleContainer(hwnd, message, wParam, lParam);
+}
+
+LRESULT NativeWindow::HandleContainer(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        // Containers pass their children's notifications on to the window.
+        case WM_COMMAND:
+        case WM_NOTIFY:
+        case WM_DRAWITEM:
+        case WM_MEASUREITEM:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            return HandleMain(message, wParam, lParam);
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            Native* native = FindByHwnd(hwnd);
+            if (native != nullptr) {
+                PaintContainer(hwnd, *native->control);
+                return 0;
+            }
+            break;
+        }
+        case WM_LBUTTONUP: {
+            Native* native = FindByHwnd(hwnd);
+            if (native != nullptr && native->control->kind == ControlKind::Picture) {
+                Safely([&] { form_.Click(native->control->name); });
+                return 0;
+            }
+            break;
+        }
+        case WM_SETCURSOR:
+            if (busy_) {
+                SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+                return TRUE;
+            }
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT NativeWindow::HandleMain(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            return 0;
+        case WM_NOTIFY:
+            OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+            return 0;
+        case WM_DRAWITEM:
+            return DrawListItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN: {
+            HDC dc = reinterpret_cast<HDC>(wParam);
+            Native* native = FindByHwnd(reinterpret_cast<HWND>(lParam));
+            SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+            if (native != nullptr && native->control->look == Look::Link) {
+                SetTextColor(dc, RGB(0, 0, 238));
+            }
+            return reinterpret_cast<LRESULT>(faceBrush_);
+        }
+        case WM_SETCURSOR:
+            if (busy_) {
+                SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+                return TRUE;
+            }
+            break;
+        case WM_DPICHANGED: {
+            dpi_ = HIWORD(wParam);
+            CreateFonts();
+            const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(main_, nullptr, suggested->left, suggested->top,
+                         suggested->right - suggested->left, suggested->bottom - suggested->top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            for (auto& [id, native] : byId_) {
+                Place(native, false);
+                SendMessageW(native.hwnd, WM_SETFONT,
+                             reinterpret_cast<WPARAM>(FontFor(*native.control)), TRUE);
+            }
+            return 0;
+        }
+        case WM_CLOSE: {
+            bool mayClose = true;
+            Safely([&] { mayClose = form_.RequestClose(); });
+            if (mayClose) {
+                DestroyWindow(main_);
+            }
+            return 0;
+        }
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(main_, message, wParam, lParam);
+}
+
+}  // namespace tzp::ui

@@ -1,0 +1,80 @@
+#pragma once
+// The native main window: one Win32 child window per control of the model, created
+// from the model's table, kept in step with the model, and turning the user's actions
+// into model events.
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ui/form.h"
+
+namespace tzp::ui {
+
+class NativeWindow : public FormObserver {
+public:
+    explicit NativeWindow(Form& form);
+    ~NativeWindow() override;
+    NativeWindow(const NativeWindow&) = delete;
+    NativeWindow& operator=(const NativeWindow&) = delete;
+
+    // Creates the window and every control, not yet shown.
+    bool Create(HINSTANCE instance);
+    void Show(int showCommand);
+    HWND Handle() const { return main_; }
+
+    void OnControlChanged(const Control& control, Property property) override;
+
+    // While busy, the window shows the wait cursor.
+    void SetBusy(bool busy);
+    bool Busy() const { return busy_; }
+
+private:
+    struct Native {
+        Control* control = nullptr;
+        HWND hwnd = nullptr;
+        std::vector<ListEntry> shownEntries;  // list boxes: what the native list holds
+    };
+
+    static LRESULT CALLBACK MainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK ContainerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMain(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleContainer(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    void CreateControl(Control& control);
+    void CreateFonts();
+    int Px(int twips) const;
+    void Place(Native& native, bool raise);
+    void SyncAll();
+    void SyncCaption(Native& native);
+    void SyncText(Native& native);
+    void SyncValue(Native& native);
+    void SyncEntries(Native& native);
+    void OnCommand(int id, int code, HWND from);
+    void OnNotify(const NMHDR& header);
+    bool DrawListItem(const DRAWITEMSTRUCT& item);
+    void PaintContainer(HWND hwnd, const Control& control);
+    HFONT FontFor(const Control& control) const;
+    Native* FindById(int id);
+    Native* FindByHwnd(HWND hwnd);
+    // Runs a model event; nothing thrown by a behaviour may leave the window procedure.
+    template <typename F>
+    void Safely(F&& action);
+
+    Form& form_;
+    HWND main_ = nullptr;
+    HINSTANCE instance_ = nullptr;
+    int dpi_ = 96;
+    bool syncing_ = false;
+    bool busy_ = false;
+    HFONT font_ = nullptr;
+    HFONT boldFont_ = nullptr;
+    HFONT linkFont_ = nullptr;
+    HFONT waitFont_ = nullptr;
+    HBRUSH faceBrush_ = nullptr;
+    std::map<int, Native> byId_;
+    std::map<HWND, int> idByHwnd_;
+};
+
+}  // namespace tzp::ui

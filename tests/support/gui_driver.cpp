@@ -1,0 +1,294 @@
+#include "support/gui_driver.h"
+
+#include <commctrl.h>
+
+#include "platform/win32/wide.h"
+
+namespace tzp::testing {
+
+using platform::Narrow;
+using platform::Widen;
+
+namespace {
+
+constexpr wchar_t kTitle[] = L"Tessaly Zivozod Pack Control Panel";
+
+std::string GetText(HWND hwnd) {
+    wchar_t buffer[4096] = {};
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(hwnd, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer), SMTO_BLOCK,
+                        5000, &result);
+    return Narrow(buffer);
+}
+
+std::wstring ClassOf(HWND hwnd) {
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    return name;
+}
+
+struct Search {
+    DWORD pid;
+    std::wstring className;
+    std::wstring title;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindTopLevel(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<Search*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != search->pid || !IsWindowVisible(hwnd)) {
+        return TRUE;
+    }
+    if (!search->className.empty() && ClassOf(hwnd) != search->className) {
+        return TRUE;
+    }
+    if (!search->title.empty()) {
+        wchar_t title[256] = {};
+        GetWindowTextW(hwnd, title, 256);
+        if (search->title != title) {
+            return TRUE;
+        }
+    }
+    search->found = hwnd;
+    return FALSE;
+}
+
+struct ChildSearch {
+    int id;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindChild(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<ChildSearch*>(param);
+    if (GetDlgCtrlID(hwnd) == search->id) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& condition, int milliseconds) {
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
+    for (;;) {
+        if (condition()) {
+            return true;
+        }
+        if (GetTickCount64() > end) {
+            return false;
+        }
+        Sleep(50);
+    }
+}
+
+GuiApp::GuiApp(const std::string& programPath) {
+    std::wstring commandLine = L"\"" + Widen(programPath) + L"\"";
+    const std::string folder = programPath.substr(0, programPath.rfind('\\'));
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        Widen(folder).c_str(), &startup, &process_)) {
+        process_ = {};
+        return;
+    }
+    WaitUntil(
+        [&] {
+            Search search{process_.dwProcessId, L"", kTitle};
+            EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
+            main_ = search.found;
+            return main_ != nullptr;
+        },
+        30000);
+}
+
+GuiApp::~GuiApp() {
+    if (process_.hProcess != nullptr) {
+        if (Running()) {
+            TerminateProcess(process_.hProcess, 1);
+            WaitForSingleObject(process_.hProcess, 5000);
+        }
+        CloseHandle(process_.hProcess);
+        CloseHandle(process_.hThread);
+    }
+}
+
+std::string GuiApp::Title() const { return GetText(main_); }
+
+HWND GuiApp::Control(int id) const {
+    ChildSearch search{id};
+    EnumChildWindows(main_, FindChild, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string GuiApp::Text(int id) const { return GetText(Control(id)); }
+
+int GuiApp::Check(int id) const {
+    const auto state = SendMessageW(Control(id), BM_GETCHECK, 0, 0);
+    return state == BST_CHECKED ? 1 : state == BST_INDETERMINATE ? 2 : 0;
+}
+
+bool GuiApp::Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
+
+RECT GuiApp::Rect(int id) const {
+    RECT rect{};
+    GetWindowRect(Control(id), &rect);
+    MapWindowPoints(HWND_DESKTOP, main_, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+bool GuiApp::InView(int id) const {
+    RECT client{};
+    GetClientRect(main_, &client);
+    const RECT rect = Rect(id);
+    return rect.left < client.right && rect.top < client.bottom && rect.right > 0 &&
+           rect.bottom > 0;
+}
+
+void GuiApp::Click(int id) {
+    HWND control = Control(id);
+    const std::wstring kind = ClassOf(control);
+    if (_wcsicmp(kind.c_str(), L"Button") == 0) {
+        PostMessageW(control, BM_CLICK, 0, 0);
+    } else {
+        PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+        PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    }
+}
+
+void GuiApp::SelectTab(int tab) {
+    // Without TCS_BUTTONS, moving the focus selects the tab and notifies the window,
+    // as a click on it does.
+    PostMessageW(Control(3101), TCM_SETCURFOCUS, static_cast<WPARAM>(tab - 1), 0);
+}
+
+std::vector<std::string> GuiApp::TabCaptions() const {
+    // The tab control's messages carry pointers that are not carried across processes,
+    // so the item and its text buffer are placed in the program's own memory.
+    HWND tabs = Control(3101);
+    std::vector<std::string> captions;
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE,
+                                 FALSE, process_.dwProcessId);
+    if (process == nullptr) {
+        return captions;
+    }
+    constexpr int kChars = 256;
+    auto* remote = static_cast<BYTE*>(VirtualAllocEx(process, nullptr, 4096,
+                                                      MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    const auto count = SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = reinterpret_cast<wchar_t*>(remote + 1024);
+        item.cchTextMax = kChars;
+        WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+        SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(remote));
+        wchar_t text[kChars] = {};
+        ReadProcessMemory(process, remote + 1024, text, sizeof text - sizeof(wchar_t), nullptr);
+        captions.push_back(Narrow(text));
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return captions;
+}
+
+void GuiApp::TypeText(int id, const std::string& text) {
+    HWND control = Control(id);
+    if (_wcsicmp(ClassOf(control).c_str(), L"ComboBox") == 0) {
+        control = FindWindowExW(control, nullptr, L"Edit", nullptr);
+    }
+    const std::wstring wide = Widen(text);
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()),
+                        SMTO_BLOCK, 5000, &result);
+}
+
+void GuiApp::PickComboEntry(int id, int index) {
+    HWND combo = Control(id);
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    PostMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+}
+
+std::vector<std::string> GuiApp::ListEntries(int id) const {
+    HWND list = Control(id);
+    const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    std::vector<std::string> entries;
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t buffer[1024] = {};
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(buffer));
+        entries.push_back(Narrow(buffer));
+    }
+    return entries;
+}
+
+std::vector<bool> GuiApp::ListTicks(int id) const {
+    HWND list = Control(id);
+    const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    std::vector<bool> ticks;
+    for (LRESULT i = 0; i < count; ++i) {
+        ticks.push_back(SendMessageW(list, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0);
+    }
+    return ticks;
+}
+
+void GuiApp::SetListTick(int id, int index, bool ticked) {
+    HWND list = Control(id);
+    SendMessageW(list, LB_SETSEL, ticked ? TRUE : FALSE, index);
+    PostMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+}
+
+std::optional<DialogSeen> GuiApp::WaitForDialog(int milliseconds) const {
+    DialogSeen seen;
+    const bool found = WaitUntil(
+        [&] {
+            Search search{process_.dwProcessId, L"#32770", L""};
+            EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
+            seen.hwnd = search.found;
+            return seen.hwnd != nullptr;
+        },
+        milliseconds);
+    if (!found) {
+        return std::nullopt;
+    }
+    seen.title = GetText(seen.hwnd);
+    if (HWND message = GetDlgItem(seen.hwnd, 0xFFFF); message != nullptr) {
+        seen.text = GetText(message);
+    }
+    return seen;
+}
+
+void GuiApp::Press(const DialogSeen& dialog, int buttonId) {
+    HWND button = GetDlgItem(dialog.hwnd, buttonId);
+    if (button != nullptr) {
+        PostMessageW(button, BM_CLICK, 0, 0);
+    } else {
+        PostMessageW(dialog.hwnd, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), 0);
+    }
+    WaitUntil([&] { return !IsWindow(dialog.hwnd) || !IsWindowVisible(dialog.hwnd); }, 10000);
+}
+
+std::optional<std::string> GuiApp::AnswerMessageBox(int buttonId, int milliseconds) {
+    const auto dialog = WaitForDialog(milliseconds);
+    if (!dialog) {
+        return std::nullopt;
+    }
+    Press(*dialog, buttonId);
+    return dialog->text;
+}
+
+void GuiApp::RequestClose() { PostMessageW(main_, WM_CLOSE, 0, 0); }
+
+bool GuiApp::WaitForExit(int milliseconds) {
+    return WaitForSingleObject(process_.hProcess, static_cast<DWORD>(milliseconds)) ==
+           WAIT_OBJECT_0;
+}
+
+bool GuiApp::Running() const {
+    return process_.hProcess != nullptr && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+}  // namespace tzp::testing

@@ -1,0 +1,70 @@
+#pragma once
+// Drives the real control panel from another process, as an accessibility tool would:
+// controls are found by their control IDs, message boxes as the system's dialogs.
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tzp::testing {
+
+// Polls until the condition holds or the time runs out.
+bool WaitUntil(const std::function<bool()>& condition, int milliseconds = 10000);
+
+struct DialogSeen {
+    HWND hwnd = nullptr;
+    std::string title;
+    std::string text;  // the message of a message box
+};
+
+class GuiApp {
+public:
+    // Starts the program and waits for its main window.
+    explicit GuiApp(const std::string& programPath);
+    ~GuiApp();
+    GuiApp(const GuiApp&) = delete;
+    GuiApp& operator=(const GuiApp&) = delete;
+
+    bool Started() const { return main_ != nullptr; }
+    HWND Main() const { return main_; }
+    std::string Title() const;
+
+    HWND Control(int id) const;
+    std::string Text(int id) const;
+    int Check(int id) const;
+    bool Enabled(int id) const;
+    // The control's rectangle in the main window's client coordinates.
+    RECT Rect(int id) const;
+    // True when the control lies inside the main window's client area.
+    bool InView(int id) const;
+
+    // A click on a button, check box, label or picture.
+    void Click(int id);
+    void SelectTab(int tab);  // 1-based
+    std::vector<std::string> TabCaptions() const;
+    void TypeText(int id, const std::string& text);  // edit boxes and the combo's edit
+    void PickComboEntry(int id, int index);
+    std::vector<std::string> ListEntries(int id) const;
+    std::vector<bool> ListTicks(int id) const;
+    void SetListTick(int id, int index, bool ticked);
+
+    // The next dialog box of the program (a message box, the open-file dialog).
+    std::optional<DialogSeen> WaitForDialog(int milliseconds = 10000) const;
+    // Presses a button of a dialog: IDOK, IDYES, IDNO, IDCANCEL.
+    void Press(const DialogSeen& dialog, int buttonId);
+    // Waits for a message box, checks nothing, presses the button; returns its text.
+    std::optional<std::string> AnswerMessageBox(int buttonId, int milliseconds = 10000);
+
+    void RequestClose();
+    bool WaitForExit(int milliseconds = 10000);
+    bool Running() const;
+    DWORD ProcessId() const { return process_.dwProcessId; }
+
+private:
+    PROCESS_INFORMATION process_{};
+    HWND main_ = nullptr;
+};
+
+}  // namespace tzp::testing

@@ -1,0 +1,39 @@
+#pragma once
+// A pack laid out for a test: the pack directory (the program, Langs\en.ini and fr.ini,
+// Settings\exts.ini, Sav\) and an installation directory, with the two values the
+// program reads from HKEY_CURRENT_USER.
+#include <string>
+
+#include "support/wine_files.h"
+
+namespace tzp::testing {
+
+class TestPack {
+public:
+    // `folderName` may hold spaces, to exercise quoting.
+    explicit TestPack(const std::string& folderName = "Test Pack");
+
+    const std::string& PackDir() const { return packDir_; }
+    // With a trailing backslash, as the program holds it.
+    std::string InstallDir() const { return installDir_ + "\\"; }
+    const std::string& InstallDirNoSlash() const { return installDir_; }
+    std::string ProgramPath() const { return packDir_ + "\\tzpcp.exe"; }
+
+    // Copies the built program into the pack directory.
+    void InstallProgram();
+    // Copies the filter test libraries into the installation's filtres\ folder.
+    int InstallFilterLibraries();
+    // Writes cpllang and the installation directory under HKCU.
+    void Register(const std::string& languageCode = "en");
+
+private:
+    ScratchDir scratch_;
+    std::string packDir_;
+    std::string installDir_;
+};
+
+// HKCU\SOFTWARE\Tessaly Zivozod Pack values, for tests that change them.
+void SetPackRegistryValue(const std::string& valueName, const std::string& value);
+void DeletePackRegistryValue(const std::string& valueName);
+
+}  // namespace tzp::testing

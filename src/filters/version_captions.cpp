@@ -26,7 +26,8 @@ std::string VersionOf(App& app, const std::string& path) {
 }
 
 void CaptionFilterRow(App& app, const FilterRow& row) {
-    const std::string version = VersionOf(app, app.form.Text("filterpath") + std::string(row.library));
+    const std::string version =
+        VersionOf(app, app.form.Text("filterpath") + std::string(row.library));
     if (version == platform::kErreur) {
         // Missing, or not a library we can tell anything about: shown, but greyed.
         app.form.SetEnabled(row.box, false);

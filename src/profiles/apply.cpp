@@ -46,8 +46,9 @@ void ImportProfileSettings(App& app, const std::string& profileName) {
             "\r\n" + file);
         return;
     }
-    const auto result =
-        app.sys.processes.Start(ImportCommandLine(app, profileName), platform::WindowStyle::Minimized);
+    // Minimised and not awaited: the editor imports while the closing message shows.
+    const auto result = app.sys.processes.Start(ImportCommandLine(app, profileName),
+                                                platform::WindowStyle::Minimized);
     if (!result.status.ok()) {
         std::string text = lang::LookupLangStringOr(
             app, "061",

@@ -76,7 +76,8 @@ LSTATUS SetString(HKEY key, const wchar_t* name, const std::wstring& value) {
                           static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
-[[maybe_unused]] HRESULT RegisterClassKey(const std::wstring& classKey, std::string_view displayName) {
+[[maybe_unused]] HRESULT RegisterClassKey(const std::wstring& classKey,
+                                          std::string_view displayName) {
     HKEY key = nullptr;
     LSTATUS status = RegCreateKeyExW(HKEY_CLASSES_ROOT, (classKey + L"\\InprocServer32").c_str(),
                                      0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);

@@ -13,7 +13,8 @@ struct LaunchersTest : ::testing::Test {
     const std::string dir = "C:\\Program Files\\Tessaly Pack\\";
     void SetUp() override {
         sys.InstallStandardPack();
-        sys.registry.Set("HKCU\\SOFTWARE\\Tessaly Zivozod Pack\\", "C:\\Program Files\\Tessaly Pack");
+        sys.registry.Set("HKCU\\SOFTWARE\\Tessaly Zivozod Pack\\",
+                         "C:\\Program Files\\Tessaly Pack");
         for (const char* file : {"Filtres\\ffdshow.ax", "Filtres\\hfe.exe", "Filtres\\splitter.ax",
                                  "Filtres\\vp7dec_settings.cpl", "Filtres\\ac3config.exe",
                                  "Filtres\\vsfilter.dll"}) {

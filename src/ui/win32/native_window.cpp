@@ -525,20 +525,34 @@ void NativeWindow::PaintContainer(HWND hwnd, const Control& control) {
         }
     } else if (control.look == Look::Icon || control.look == Look::PlayerIcon) {
         // A small drawn icon: a cog for configuration, a play sign for the player.
-        const int size = std::min(client.right, client.bottom) - 4;
+        const int size = std::min(client.right, client.bottom) * 3 / 5;
         const int x = (client.right - size) / 2;
         const int y = (client.bottom - size) / 2;
-        HBRUSH fill = CreateSolidBrush(control.look == Look::Icon ? RGB(70, 110, 170)
+        HBRUSH fill = CreateSolidBrush(control.look == Look::Icon ? RGB(90, 100, 120)
                                                                    : RGB(40, 140, 60));
         HGDIOBJ oldBrush = SelectObject(dc, fill);
         HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
         if (control.look == Look::Icon) {
-            Ellipse(dc, x, y, x + size, y + size);
-            SelectObject(dc, GetStockObject(WHITE_BRUSH));
-            const int hole = size / 3;
-            Ellipse(dc, x + hole, y + hole, x + size - hole, y + size - hole);
+            const int cx = x + size / 2;
+            const int cy = y + size / 2;
+            const int tooth = std::max(2, size / 6);
+            // Four teeth across and four on the diagonals, then the wheel and its hole.
+            Rectangle(dc, cx - tooth / 2, y - 1, cx + tooth / 2 + 1, y + size + 1);
+            Rectangle(dc, x - 1, cy - tooth / 2, x + size + 1, cy + tooth / 2 + 1);
+            const int d = size * 3 / 10;
+            for (const POINT at : {POINT{cx - d, cy - d}, POINT{cx + d, cy - d},
+                                   POINT{cx - d, cy + d}, POINT{cx + d, cy + d}}) {
+                Ellipse(dc, at.x - tooth / 2 - 1, at.y - tooth / 2 - 1, at.x + tooth / 2 + 2,
+                        at.y + tooth / 2 + 2);
+            }
+            const int ring = size / 8;
+            Ellipse(dc, x + ring, y + ring, x + size - ring, y + size - ring);
+            SelectObject(dc, faceBrush_);
+            const int hole = size * 3 / 8;
+            Ellipse(dc, x + hole, y + hole, x + size - hole + 1, y + size - hole + 1);
         } else {
-            const POINT play[3] = {{x + size / 5, y}, {x + size, y + size / 2}, {x + size / 5, y + size}};
+            const POINT play[3] = {
+                {x + size / 5, y}, {x + size, y + size / 2}, {x + size / 5, y + size}};
             Polygon(dc, play, 3);
         }
         SelectObject(dc, oldPen);

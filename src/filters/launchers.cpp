@@ -55,15 +55,6 @@ constexpr auto kLaunchers = std::to_array<Launcher>({
     {"Picture18", "", Target::Program, "MPC\\mplayerc.exe", WindowStyle::Normal, true},
 });
 
-const Launcher* Find(std::string_view icon) {
-    for (const auto& launcher : kLaunchers) {
-        if (launcher.icon == icon) {
-            return &launcher;
-        }
-    }
-    return nullptr;
-}
-
 std::string CommandLine(const Launcher& launcher, std::string_view installDir) {
     const std::string path = std::string(installDir) + std::string(launcher.target);
     switch (launcher.kind) {
@@ -108,11 +99,6 @@ void Launch(App& app, const Launcher& launcher) {
 }
 
 }  // namespace
-
-std::string LauncherCommandLine(std::string_view icon, std::string_view installDir) {
-    const Launcher* launcher = Find(icon);
-    return launcher != nullptr ? CommandLine(*launcher, installDir) : std::string();
-}
 
 void WireLaunchers(App& app) {
     for (const auto& launcher : kLaunchers) {

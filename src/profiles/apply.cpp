@@ -31,6 +31,11 @@ std::string RegistryFilePath(const App& app, const std::string& profileName) {
     return ProfileFolder(app) + profileName + ".reg";
 }
 
+// Imports without asking anything.
+std::string ImportCommandLine(const App& app, const std::string& profileName) {
+    return "regedit.exe /s \"" + RegistryFilePath(app, profileName) + "\"";
+}
+
 // The import runs on its own; we only learn whether it could start. A profile whose
 // settings cannot be imported is said so, instead of letting the closing message
 // pass it off as applied.
@@ -65,10 +70,6 @@ void ImportProfileSettings(App& app, const std::string& profileName) {
 }
 
 }  // namespace
-
-std::string ImportCommandLine(const App& app, const std::string& profileName) {
-    return "regedit.exe /s \"" + RegistryFilePath(app, profileName) + "\"";
-}
 
 void ApplyCurrentState(App& app) {
     auto& form = app.form;

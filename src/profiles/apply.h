@@ -1,6 +1,4 @@
 #pragma once
-#include <string>
-
 #include "shell/app.h"
 
 namespace tzp::profiles {
@@ -9,8 +7,5 @@ namespace tzp::profiles {
 // boxes say, then imports the registry settings of the profile named in Combo1.
 void WireApply(App& app);
 void ApplyCurrentState(App& app);
-
-// The command line that imports a profile's registry file without questions.
-std::string ImportCommandLine(const App& app, const std::string& profileName);
 
 }  // namespace tzp::profiles

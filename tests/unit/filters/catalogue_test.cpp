@@ -66,7 +66,5 @@ TEST(FilterCatalogue, EveryOrderNamesRowsWithALibrary) {
               std::set<std::string_view>(SplitterMembers().begin(), SplitterMembers().end()));
 }
 
-TEST(FilterCatalogue, UnknownBoxIsAFault) { EXPECT_THROW(Row("Check7"), std::out_of_range); }
-
 }  // namespace
 }  // namespace tzp::filters

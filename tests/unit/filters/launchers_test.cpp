@@ -125,13 +125,5 @@ TEST_F(LaunchersTest, TheStartFailureHasBuiltInTextsWhenTheLanguageFileLacksThem
     EXPECT_EQ(sys.ui.messages[1].rfind("Ce programme n'a pas pu", 0), 0u);
 }
 
-TEST(LauncherCommandLine, KeepsAnInstallationDirectoryWithSpacesInOneArgument) {
-    EXPECT_EQ(filters::LauncherCommandLine("Picture5", "C:\\Pack\\"),
-              "\"C:\\Pack\\Filtres\\ac3config.exe\"");
-    EXPECT_EQ(filters::LauncherCommandLine("Picture2", "C:\\Pack\\"),
-              "cmd /c \"C:\\Pack\\Filtres\\vp7dec_settings.cpl\"");
-    EXPECT_EQ(filters::LauncherCommandLine("Picture17", "C:\\Pack\\"), "");
-}
-
 }  // namespace
 }  // namespace tzp

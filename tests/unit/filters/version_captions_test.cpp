@@ -64,12 +64,6 @@ TEST_F(VersionCaptionsTest, EveryCaptionedRowAndThePlayerGetACaption) {
     EXPECT_EQ(sys.form->Caption("Label555"), "Video");
 }
 
-TEST_F(VersionCaptionsTest, MadVrIsReadUnderItsShippedSpelling) {
-    AddLibrary(sys, "filtres\\madVR.ax", 0x00000057, 0x9C40FFFF);
-    sys.Start();
-    EXPECT_EQ(sys.form->Caption("Check70"), "MadVr (en 023 0.87.40000.65535)");
-}
-
 TEST_F(VersionCaptionsTest, NoInstallationDirectoryGreysEveryRowAndTicksNothing) {
     sys.registry.Delete(*platform::ParseRegName("HKCU\\SOFTWARE\\Tessaly Zivozod Pack\\")).ok();
     testing::AddEveryLibrary(sys);

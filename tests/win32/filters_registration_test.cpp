@@ -273,6 +273,7 @@ TEST_F(WaitTest, RepaintsAndRunsOtherMessagesButDropsTheUsersInput) {
     PostMessageW(window, WM_KEYDOWN, VK_SPACE, 0);
     PostMessageW(window, WM_CHAR, L' ', 0);
     PostMessageW(window, WM_NCLBUTTONDOWN, HTCLOSE, 0);
+    PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     PostMessageW(window, WM_APP + 7, 0, 0);
     InvalidateRect(window, nullptr, TRUE);
 
@@ -281,12 +282,14 @@ TEST_F(WaitTest, RepaintsAndRunsOtherMessagesButDropsTheUsersInput) {
 
     EXPECT_TRUE(Saw(WM_APP + 7));
     EXPECT_TRUE(Saw(WM_PAINT));
-    for (UINT input : {WM_LBUTTONDOWN, WM_KEYDOWN, WM_CHAR, WM_NCLBUTTONDOWN}) {
+    for (const UINT input : std::initializer_list<UINT>{WM_LBUTTONDOWN, WM_KEYDOWN, WM_CHAR,
+                                                        WM_NCLBUTTONDOWN, WM_SYSCOMMAND, WM_CLOSE}) {
         EXPECT_FALSE(Saw(input)) << input;
     }
     // Dropped, not kept for later.
     MSG left;
-    EXPECT_FALSE(PeekMessageW(&left, window, WM_KEYFIRST, WM_MOUSELAST, PM_NOREMOVE));
+    EXPECT_FALSE(PeekMessageW(&left, window, 0, 0, PM_NOREMOVE));
+    EXPECT_TRUE(IsWindow(window));
 }
 
 TEST_F(WaitTest, GivesUpAfterTheTimeAndKeepsAQuitRequest) {

@@ -30,8 +30,11 @@ DWORD WINAPI RunEntryPoint(LPVOID parameter) noexcept {
 HMODULE ToModule(ModuleHandle module) { return reinterpret_cast<HMODULE>(module.value); }
 HANDLE ToHandle(ThreadHandle thread) { return reinterpret_cast<HANDLE>(thread.value); }
 
+// Keyboard, mouse, touch, and the requests they lead to (the window menu, the taskbar's
+// "Close window"), when they come through the queue.
 bool IsUserInput(UINT message) {
-    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+    return message == WM_SYSCOMMAND || message == WM_CLOSE ||
+           (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
            (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
            (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK) ||
            (message >= WM_NCMOUSEHOVER && message <= WM_MOUSELEAVE) ||

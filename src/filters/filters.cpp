@@ -1,10 +1,13 @@
 #include "filters/filters.h"
 
+#include "filters/boxes.h"
+#include "filters/launchers.h"
+
 namespace tzp::filters {
 
-// Placeholders until the filter subsystem lands.
-void SetVersionCaptions(App&) {}
-void DetectRegistrations(App&) {}
-void WireFilters(App&) {}
+void WireFilters(App& app) {
+    WireFilterBoxes(app);
+    WireLaunchers(app);
+}
 
 }  // namespace tzp::filters

@@ -8,7 +8,8 @@ namespace tzp::filters {
 void SetVersionCaptions(App& app);
 // Start-up step 9: ticks every filter whose COM class is registered to the pack's copy.
 void DetectRegistrations(App& app);
-// The filter boxes' behaviours, the apply button and the configuration icons.
+// The filter boxes' behaviours and the configuration icons (the apply button is
+// wired with the profiles, whose registry file it imports).
 void WireFilters(App& app);
 
 }  // namespace tzp::filters

@@ -7,6 +7,7 @@
 #include "filters/filters.h"
 #include "lang/lang.h"
 #include "platform/reg.h"
+#include "profiles/apply.h"
 #include "profiles/profiles.h"
 #include "shell/shutdown.h"
 #include "shell/tabs.h"
@@ -44,6 +45,7 @@ void WireForm(App& app) {
     WireShutdown(app);
     filters::WireFilters(app);
     profiles::WireProfiles(app);
+    profiles::WireApply(app);
     assoc::WireAssociations(app);
     about::WireAbout(app);
 }

@@ -49,8 +49,7 @@ TEST(ShellGui, TheSecondTabBringsTheAssociationsPage) {
     EXPECT_FALSE(app.InView(kAssocFrame));
 }
 
-// Enabled once the filter boxes have their behaviours.
-TEST(ShellGui, DISABLED_ClosingWithAPendingChangeAsksAndNoKeepsTheWindow) {
+TEST(ShellGui, ClosingWithAPendingChangeAsksAndNoKeepsTheWindow) {
     TestPack pack;
     pack.InstallProgram();
     pack.Register("fr");

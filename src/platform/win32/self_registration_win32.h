@@ -1,20 +1,26 @@
 #pragma once
+// Filter libraries loaded with the system's loader, their self-registration entry point
+// run on a worker thread while the window's thread waits without freezing the window.
 #include "platform/self_registration.h"
 
 namespace tzp::platform {
 
-// Placeholder until the library loader lands: no library loads.
 class Win32SelfRegistration : public SelfRegistrationService {
 public:
-    std::optional<ModuleHandle> Load(const std::string&) override { return std::nullopt; }
-    std::optional<EntryPoint> FindEntryPoint(ModuleHandle, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<ThreadHandle> StartThread(EntryPoint) override { return std::nullopt; }
-    bool WaitForThread(ThreadHandle, uint32_t) override { return true; }
-    void CloseThread(ThreadHandle) override {}
-    void Free(ModuleHandle) override {}
-    void Abandon(ModuleHandle, ThreadHandle) override {}
+    std::optional<ModuleHandle> Load(const std::string& path) override;
+    std::optional<EntryPoint> FindEntryPoint(ModuleHandle module,
+                                             const std::string& name) override;
+    // The worker holds a reference of its own on the library that holds the entry point
+    // and lets go of it when the entry point returns, so the library can never be
+    // unloaded under a running entry point.
+    std::optional<ThreadHandle> StartThread(EntryPoint entry) override;
+    // Keeps the window painted meanwhile, and drops the user's input to it, so that
+    // nothing the user does starts a second action halfway through the pass.
+    bool WaitForThread(ThreadHandle thread, uint32_t milliseconds) override;
+    void CloseThread(ThreadHandle thread) override;
+    void Free(ModuleHandle module) override;
+    // The worker's own reference keeps the library loaded until its entry point returns.
+    void Abandon(ModuleHandle module, ThreadHandle thread) override;
 };
 
 }  // namespace tzp::platform

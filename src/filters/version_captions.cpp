@@ -1,0 +1,57 @@
+#include <string>
+
+#include "filters/catalogue.h"
+#include "filters/filters.h"
+#include "lang/lang.h"
+#include "platform/file_version.h"
+#include "platform/reg.h"
+#include "platform/text.h"
+
+namespace tzp::filters {
+
+namespace {
+
+// "Erreur" and "version" become the language's words; the second replacement also
+// reaches a "version" that the first one brought in.
+std::string Localised(const App& app, const std::string& versionText) {
+    const std::string missing =
+        platform::ReplaceAll(versionText, platform::kErreur, lang::LookupLangString(app, "022"));
+    return platform::ReplaceAll(missing, "version", lang::LookupLangString(app, "023"));
+}
+
+std::string VersionOf(App& app, const std::string& path) {
+    platform::FileVersionTexts texts;
+    platform::ReadFileVersionInfo(app.sys.versions, path, texts);
+    return texts.version;
+}
+
+void CaptionFilterRow(App& app, const FilterRow& row) {
+    const std::string version =
+        VersionOf(app, app.form.Text("filterpath") + std::string(row.library));
+    if (version == platform::kErreur) {
+        // Missing, or not a library we can tell anything about: shown, but greyed.
+        app.form.SetEnabled(row.box, false);
+    }
+    app.form.SetCaption(row.box, std::string(row.captionPrefix) + Localised(app, version) + ")");
+}
+
+}  // namespace
+
+void SetVersionCaptions(App& app) {
+    const std::string player =
+        VersionOf(app, app.form.Text("filterpath") + std::string(kPlayerVersionFile));
+    app.form.SetCaption(kPlayerLabel,
+                        std::string(kPlayerCaptionPrefix) + Localised(app, player) + ")");
+
+    for (const auto box : CaptionOrder()) {
+        CaptionFilterRow(app, Row(box));
+        if (box == "Check6") {
+            // The labels under FFDshow's configure icons never come from a language file.
+            app.form.SetCaption("Label5", "Audio");
+            app.form.SetCaption("Label55", "VFW");
+            app.form.SetCaption("Label555", "Video");
+        }
+    }
+}
+
+}  // namespace tzp::filters

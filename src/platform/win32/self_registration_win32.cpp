@@ -1,0 +1,149 @@
+#include "platform/win32/self_registration_win32.h"
+
+#include <windows.h>
+
+#include "platform/win32/wide.h"
+
+namespace tzp::platform {
+
+namespace {
+
+using EntryPointFunction = HRESULT(STDAPICALLTYPE*)();
+
+// What the worker thread owns: the entry point and its reference on the library.
+struct Job {
+    EntryPointFunction entry;
+    HMODULE pin;
+};
+
+// The entry point takes no argument and the thread routine one; calling it through this
+// routine instead of starting the thread on it directly keeps the stack right on every
+// calling convention, and gives the entry point's result as the thread's exit code.
+DWORD WINAPI RunEntryPoint(LPVOID parameter) noexcept {
+    const Job job = *static_cast<Job*>(parameter);
+    delete static_cast<Job*>(parameter);
+    const HRESULT result = job.entry();
+    FreeLibrary(job.pin);
+    return static_cast<DWORD>(result);
+}
+
+HMODULE ToModule(ModuleHandle module) { return reinterpret_cast<HMODULE>(module.value); }
+HANDLE ToHandle(ThreadHandle thread) { return reinterpret_cast<HANDLE>(thread.value); }
+
+// Keyboard, mouse, touch, and the requests they lead to (the window menu, the taskbar's
+// "Close window"), when they come through the queue.
+bool IsUserInput(UINT message) {
+    return message == WM_SYSCOMMAND || message == WM_CLOSE ||
+           (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+           (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+           (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK) ||
+           (message >= WM_NCMOUSEHOVER && message <= WM_MOUSELEAVE) ||
+           (message >= WM_POINTERDEVICECHANGE && message <= WM_POINTERHWHEEL) ||
+           message == WM_INPUT || message == WM_GESTURE || message == WM_TOUCH;
+}
+
+// Runs what is waiting in the thread's queue except the user's input, which is dropped
+// rather than kept for later: a click made while the pass runs must not act afterwards.
+// Returns false when the program was asked to quit; the caller posts that again.
+bool DispatchAllButInput(int& quitCode) {
+    MSG message;
+    bool quit = false;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            quit = true;
+            quitCode = static_cast<int>(message.wParam);
+            continue;
+        }
+        if (IsUserInput(message.message)) {
+            continue;
+        }
+        DispatchMessageW(&message);
+    }
+    return !quit;
+}
+
+}  // namespace
+
+std::optional<ModuleHandle> Win32SelfRegistration::Load(const std::string& path) {
+    // The library's own folder is searched for the libraries it needs, as the system's
+    // registration tool does; and a missing drive gives a failure, not a system dialog.
+    DWORD previousMode = 0;
+    SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previousMode);
+    const HMODULE module =
+        LoadLibraryExW(Widen(path).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    SetThreadErrorMode(previousMode, nullptr);
+    if (module == nullptr) {
+        return std::nullopt;
+    }
+    return ModuleHandle{reinterpret_cast<uintptr_t>(module)};
+}
+
+std::optional<EntryPoint> Win32SelfRegistration::FindEntryPoint(ModuleHandle module,
+                                                                 const std::string& name) {
+    const FARPROC address = GetProcAddress(ToModule(module), name.c_str());
+    if (address == nullptr) {
+        return std::nullopt;
+    }
+    return EntryPoint{reinterpret_cast<uintptr_t>(address)};
+}
+
+std::optional<ThreadHandle> Win32SelfRegistration::StartThread(EntryPoint entry) {
+    HMODULE pin = nullptr;
+    if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
+                            reinterpret_cast<LPCWSTR>(entry.value), &pin)) {
+        return std::nullopt;
+    }
+    auto* job = new Job{reinterpret_cast<EntryPointFunction>(entry.value), pin};
+    DWORD threadId = 0;
+    const HANDLE thread = CreateThread(nullptr, 0, &RunEntryPoint, job, 0, &threadId);
+    if (thread == nullptr) {
+        delete job;
+        FreeLibrary(pin);
+        return std::nullopt;
+    }
+    return ThreadHandle{reinterpret_cast<uintptr_t>(thread)};
+}
+
+bool Win32SelfRegistration::WaitForThread(ThreadHandle thread, uint32_t milliseconds) {
+    const HANDLE handle = ToHandle(thread);
+    const ULONGLONG deadline = GetTickCount64() + milliseconds;
+    bool quit = false;
+    int quitCode = 0;
+    bool ended = false;
+    for (;;) {
+        const ULONGLONG now = GetTickCount64();
+        if (now >= deadline) {
+            // Messages may have kept us busy up to the end: one last look at the thread.
+            ended = WaitForSingleObject(handle, 0) == WAIT_OBJECT_0;
+            break;
+        }
+        const auto remaining = static_cast<DWORD>(deadline - now);
+        const DWORD woke =
+            MsgWaitForMultipleObjectsEx(1, &handle, remaining, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        if (woke == WAIT_OBJECT_0) {
+            ended = true;
+            break;
+        }
+        if (woke != WAIT_OBJECT_0 + 1) {
+            break;  // the time is up, or the wait failed
+        }
+        if (!DispatchAllButInput(quitCode)) {
+            quit = true;
+        }
+    }
+    if (quit) {
+        PostQuitMessage(quitCode);
+    }
+    return ended;
+}
+
+void Win32SelfRegistration::CloseThread(ThreadHandle thread) { CloseHandle(ToHandle(thread)); }
+
+void Win32SelfRegistration::Free(ModuleHandle module) { FreeLibrary(ToModule(module)); }
+
+void Win32SelfRegistration::Abandon(ModuleHandle module, ThreadHandle thread) {
+    CloseHandle(ToHandle(thread));
+    FreeLibrary(ToModule(module));
+}
+
+}  // namespace tzp::platform

@@ -1,0 +1,89 @@
+// The filters page of the real window under Wine, with the stand-in filter libraries
+// installed: versions and states shown, a filter ticked and applied for real.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "filters/catalogue.h"
+#include "platform/win32/wide.h"
+#include "support/gui_driver.h"
+#include "support/test_pack.h"
+
+namespace tzp::testing {
+namespace {
+
+constexpr int kCheck6 = 1006;
+constexpr int kCheck16 = 1016;
+constexpr int kCommand3 = 1103;
+constexpr int kIsChange = 3208;
+constexpr int kPicture22 = 1522;
+constexpr int kLabel1 = 2001;
+
+std::optional<std::string> InprocServer(std::string_view clsid) {
+    const std::wstring key = L"CLSID\\{" + platform::Widen(clsid) + L"}\\InprocServer32";
+    wchar_t data[1024] = {};
+    DWORD size = sizeof data;
+    if (RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, data,
+                     &size) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return platform::Narrow(data);
+}
+
+struct FiltersGui : ::testing::Test {
+    TestPack pack;
+    void SetUp() override {
+        pack.InstallProgram();
+        ASSERT_EQ(pack.InstallFilterLibraries(), 18);
+        pack.Register("en");
+    }
+    void TearDown() override {
+        for (const auto clsid : filters::Row("Check6").clsids) {
+            RegDeleteTreeW(HKEY_CLASSES_ROOT,
+                           (L"CLSID\\{" + platform::Widen(clsid) + L"}").c_str());
+        }
+    }
+};
+
+TEST_F(FiltersGui, ATickedFilterIsRegisteredToThePacksLibraryOnApply) {
+    GuiApp app(pack.ProgramPath());
+    ASSERT_TRUE(app.Started());
+    EXPECT_EQ(app.Text(kCheck6), "FFDshow (version 1.3.4531.0)");
+    EXPECT_TRUE(app.Enabled(kCheck6));
+    EXPECT_EQ(app.Check(kCheck6), 0);
+    EXPECT_EQ(app.Text(kLabel1), "MPCHC (not installed)");
+
+    app.Click(kCheck6);
+    ASSERT_TRUE(WaitUntil([&] { return app.Check(kCheck6) == 1; }));
+    EXPECT_EQ(app.Check(kIsChange), 1);
+
+    app.Click(kCommand3);
+    EXPECT_EQ(app.AnswerMessageBox(IDYES), "Apply the filter settings now?");
+    EXPECT_EQ(app.AnswerMessageBox(IDOK), "The filter settings have been applied.");
+
+    const std::string library = pack.InstallDir() + "filtres\\ffdshow.ax";
+    for (const auto clsid : filters::Row("Check6").clsids) {
+        EXPECT_EQ(InprocServer(clsid), library) << clsid;
+    }
+    EXPECT_EQ(app.Check(kIsChange), 0);
+    EXPECT_EQ(app.Check(kCheck16), 0);
+    EXPECT_EQ(InprocServer(filters::Row("Check16").clsids[0]), std::nullopt);
+    app.RequestClose();
+    EXPECT_TRUE(app.WaitForExit());
+}
+
+TEST_F(FiltersGui, AConfigurationProgramThatCannotStartIsReportedAndTheWindowStays) {
+    GuiApp app(pack.ProgramPath());
+    ASSERT_TRUE(app.Started());
+    // The pack has no madHcCtrl.exe; its icon tests nothing before starting it.
+    app.Click(kPicture22);
+    const auto message = app.AnswerMessageBox(IDOK);
+    ASSERT_TRUE(message);
+    EXPECT_NE(message->find(pack.InstallDir() + "filtres\\madHcCtrl.exe"), std::string::npos)
+        << *message;
+    EXPECT_TRUE(app.Running());
+    EXPECT_EQ(app.Check(kIsChange), 1);
+}
+
+}  // namespace
+}  // namespace tzp::testing

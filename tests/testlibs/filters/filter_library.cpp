@@ -1,0 +1,135 @@
+// A stand-in for one of the pack's filter libraries. It does what the control panel
+// relies on and nothing more: its entry points register (or remove) the COM classes the
+// catalogue lists for its file name, with the library's own full path as the server,
+// the way a real DirectShow filter does. Compiled once per file name:
+//   TZP_FILTER_FILE        the file name, "ffdshow.ax"
+//   TZP_NO_ENTRY_POINTS    exports no entry point at all
+//   TZP_ENTRY_POINTS_FAIL  the entry points report failure and change nothing
+//   TZP_ENTRY_POINTS_HANG  the entry points never return
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "filters/catalogue.h"
+
+#ifndef TZP_FILTER_FILE
+#error "TZP_FILTER_FILE names the library's file"
+#endif
+
+namespace {
+
+HMODULE self = nullptr;
+
+std::wstring OwnPath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(self, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+std::wstring Widen(std::string_view text) {
+    return std::wstring(text.begin(), text.end());  // class ids and file names are ASCII
+}
+
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// The catalogue spells some names differently from the shipped files ("madvr.ax").
+bool SameNameNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (AsciiLower(a[i]) != AsciiLower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Runs `action` with the key path "CLSID\{...}" of every class this file serves.
+template <typename Action>
+HRESULT ForEachClass(Action action) {
+    for (const auto& row : tzp::filters::Catalogue()) {
+        const std::string_view library = row.library;
+        const std::string_view name = library.substr(library.rfind('\\') + 1);
+        if (library.empty() || !SameNameNoCase(name, TZP_FILTER_FILE)) {
+            continue;
+        }
+        for (const auto clsid : row.clsids) {
+            const HRESULT result = action(L"CLSID\\{" + Widen(clsid) + L"}", row.displayName);
+            if (FAILED(result)) {
+                return result;
+            }
+        }
+    }
+    return S_OK;
+}
+
+LSTATUS SetString(HKEY key, const wchar_t* name, const std::wstring& value) {
+    return RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                          static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
+[[maybe_unused]] HRESULT RegisterClassKey(const std::wstring& classKey,
+                                          std::string_view displayName) {
+    HKEY key = nullptr;
+    LSTATUS status = RegCreateKeyExW(HKEY_CLASSES_ROOT, (classKey + L"\\InprocServer32").c_str(),
+                                     0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+    if (status != ERROR_SUCCESS) {
+        return HRESULT_FROM_WIN32(status);
+    }
+    status = SetString(key, nullptr, OwnPath());
+    if (status == ERROR_SUCCESS) {
+        status = SetString(key, L"ThreadingModel", L"Both");
+    }
+    RegCloseKey(key);
+    if (status == ERROR_SUCCESS) {
+        status = RegSetKeyValueW(HKEY_CLASSES_ROOT, classKey.c_str(), nullptr, REG_SZ,
+                                 Widen(displayName).c_str(),
+                                 static_cast<DWORD>((displayName.size() + 1) * sizeof(wchar_t)));
+    }
+    return HRESULT_FROM_WIN32(status);
+}
+
+[[maybe_unused]] HRESULT UnregisterClassKey(const std::wstring& classKey, std::string_view) {
+    const LSTATUS status = RegDeleteTreeW(HKEY_CLASSES_ROOT, classKey.c_str());
+    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND ? S_OK
+                                                                     : HRESULT_FROM_WIN32(status);
+}
+
+[[maybe_unused]] HRESULT Act(bool registering) {
+#if defined(TZP_ENTRY_POINTS_HANG)
+    (void)registering;
+    for (;;) {
+        Sleep(INFINITE);
+    }
+#elif defined(TZP_ENTRY_POINTS_FAIL)
+    (void)registering;
+    return E_FAIL;
+#else
+    return registering ? ForEachClass(RegisterClassKey) : ForEachClass(UnregisterClassKey);
+#endif
+}
+
+}  // namespace
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        self = instance;
+        DisableThreadLibraryCalls(instance);
+    }
+    return TRUE;
+}
+
+#ifndef TZP_NO_ENTRY_POINTS
+extern "C" __declspec(dllexport) HRESULT STDAPICALLTYPE DllRegisterServer() { return Act(true); }
+extern "C" __declspec(dllexport) HRESULT STDAPICALLTYPE DllUnregisterServer() {
+    return Act(false);
+}
+#endif

@@ -30,7 +30,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     tzp::platform::Win32Processes processes;
     tzp::platform::Win32Shell shell;
     tzp::ui::Win32Interaction interaction(window);
-    tzp::platform::Platform platform{registry, files, versions, selfRegistration,
+    tzp::platform::Platform platform{registry,  files, versions,   selfRegistration,
                                      processes, shell, interaction};
     tzp::App app{*form, platform, tzp::platform::ProgramFolder()};
 

@@ -42,7 +42,7 @@ void SavePersonalList(App& app) {
 bool RefuseUnusable(App& app, const std::string& typed) {
     std::string message;
     if (IsExeTyped(typed)) {
-        message = lang::LookupLangString(app, "046");
+        message = lang::LookupMessageText(app, lang::kExeRefusedId, "046");
     } else {
         const std::string extension = NormaliseExtension(typed);
         if (!IsAcceptableExtension(extension)) {

@@ -24,17 +24,25 @@ constexpr auto kFfdshow = std::to_array<Ids>({
     "FFFCC670-5CD4-4C09-952C-F53F46C2B1A7",
 });
 constexpr auto kAc3filter = std::to_array<Ids>({
-    "02AFA80F-4BEE-41FD-8572-214B58A9EF90", "363F46BE-27B4-4C8D-99E7-B1E049B84376",
-    "90A9B7D2-3794-45EA-9E23-140E3938D2D9", "A6A695A2-B1AD-49A2-AD6F-FFB82E2A7832",
-    "A753A1EC-973E-4718-AF8E-A3F554D45C44", "F0B801B1-A239-473B-B6B4-6AE3DB3ABBD3",
+    "02AFA80F-4BEE-41FD-8572-214B58A9EF90",
+    "363F46BE-27B4-4C8D-99E7-B1E049B84376",
+    "90A9B7D2-3794-45EA-9E23-140E3938D2D9",
+    "A6A695A2-B1AD-49A2-AD6F-FFB82E2A7832",
+    "A753A1EC-973E-4718-AF8E-A3F554D45C44",
+    "F0B801B1-A239-473B-B6B4-6AE3DB3ABBD3",
     "FBA5FB05-58C3-45CB-8B0D-C2313EA048CF",
 });
 constexpr auto kVsfilter = std::to_array<Ids>({
-    "0180E49C-13BF-46DB-9AFD-9F52292E1C22", "525F116F-04AD-40A2-AE2F-A0C4E1AFEF98",
-    "60765CF5-01C2-4EE7-A44B-C791CF25FEA0", "93A22E7A-5091-45EF-BA61-6DA26156A5D0",
-    "9852A670-F845-491B-9BE6-EBD841B8A613", "A8B25C0E-0894-4531-B668-AB1599FAF7F6",
-    "ACE4747B-35BD-4E97-9DD7-1D4245B0695C", "C2D6D98F-09CA-4524-AF64-1049B5665C9C",
-    "CE77C59C-CFD2-429F-868C-8B04D23F94CA", "F544E0F5-CA3C-47EA-A64D-35FCF1602396",
+    "0180E49C-13BF-46DB-9AFD-9F52292E1C22",
+    "525F116F-04AD-40A2-AE2F-A0C4E1AFEF98",
+    "60765CF5-01C2-4EE7-A44B-C791CF25FEA0",
+    "93A22E7A-5091-45EF-BA61-6DA26156A5D0",
+    "9852A670-F845-491B-9BE6-EBD841B8A613",
+    "A8B25C0E-0894-4531-B668-AB1599FAF7F6",
+    "ACE4747B-35BD-4E97-9DD7-1D4245B0695C",
+    "C2D6D98F-09CA-4524-AF64-1049B5665C9C",
+    "CE77C59C-CFD2-429F-868C-8B04D23F94CA",
+    "F544E0F5-CA3C-47EA-A64D-35FCF1602396",
 });
 constexpr auto kRealSplitter = std::to_array<Ids>({
     "238D0F23-5DC9-45A6-9BE2-666160C324DD",
@@ -125,36 +133,86 @@ const auto kRows = std::to_array<FilterRow>({
 // The registered classes are read library by library, in the order of the library
 // names; the boxes' click behaviours run in that order as well.
 constexpr auto kDetectionOrder = std::to_array<std::string_view>({
-    "Check6", "Check11", "Check4", "Check15", "Check2", "Check1", "Check16", "Check17",
-    "Check3", "Check9", "Check18", "Check19", "Check20", "Check5", "Check12", "Check10",
+    "Check6",
+    "Check11",
+    "Check4",
+    "Check15",
+    "Check2",
+    "Check1",
+    "Check16",
+    "Check17",
+    "Check3",
+    "Check9",
+    "Check18",
+    "Check19",
+    "Check20",
+    "Check5",
+    "Check12",
+    "Check10",
     "Check70",
 });
 
 constexpr auto kCaptionOrder = std::to_array<std::string_view>({
-    "Check6", "Check9", "Check10", "Check11", "Check12", "Check13", "Check17",
-    "Check15", "Check16", "Check18", "Check19", "Check20", "Check70",
+    "Check6",
+    "Check9",
+    "Check10",
+    "Check11",
+    "Check12",
+    "Check13",
+    "Check17",
+    "Check15",
+    "Check16",
+    "Check18",
+    "Check19",
+    "Check20",
+    "Check70",
 });
 
 // The splitter group stands for one step of the pass, between VP7dec and MpegSplit;
 // FFDshow comes last.
 constexpr auto kRegistrationOrder = std::to_array<std::string_view>({
-    "Check11", "Check9", "Check10", "Check12", kSplitterMaster, "Check17", "Check15",
-    "Check16", "Check18", "Check19", "Check20", "Check70", "Check6",
+    "Check11",
+    "Check9",
+    "Check10",
+    "Check12",
+    kSplitterMaster,
+    "Check17",
+    "Check15",
+    "Check16",
+    "Check18",
+    "Check19",
+    "Check20",
+    "Check70",
+    "Check6",
 });
 
 constexpr auto kSplitterMembers = std::to_array<std::string_view>({
-    "Check1", "Check2", "Check3", "Check4", "Check5",
+    "Check1",
+    "Check2",
+    "Check3",
+    "Check4",
+    "Check5",
 });
 constexpr auto kSplitterRegisterOrder = std::to_array<std::string_view>({
-    "Check1", "Check2", "Check3", "Check4", "Check5",
+    "Check1",
+    "Check2",
+    "Check3",
+    "Check4",
+    "Check5",
 });
 constexpr auto kSplitterUnregisterOrder = std::to_array<std::string_view>({
-    "Check4", "Check2", "Check1", "Check3", "Check5",
+    "Check4",
+    "Check2",
+    "Check1",
+    "Check3",
+    "Check5",
 });
 
 }  // namespace
 
-std::span<const FilterRow> Catalogue() { return kRows; }
+std::span<const FilterRow> Catalogue() {
+    return kRows;
+}
 
 const FilterRow& Row(std::string_view box) {
     for (const auto& row : kRows) {
@@ -165,12 +223,24 @@ const FilterRow& Row(std::string_view box) {
     throw std::out_of_range("no filter row for " + std::string(box));
 }
 
-std::span<const std::string_view> DetectionOrder() { return kDetectionOrder; }
-std::span<const std::string_view> CaptionOrder() { return kCaptionOrder; }
-std::span<const std::string_view> RegistrationOrder() { return kRegistrationOrder; }
-std::span<const std::string_view> SplitterMembers() { return kSplitterMembers; }
-std::span<const std::string_view> SplitterRegisterOrder() { return kSplitterRegisterOrder; }
-std::span<const std::string_view> SplitterUnregisterOrder() { return kSplitterUnregisterOrder; }
+std::span<const std::string_view> DetectionOrder() {
+    return kDetectionOrder;
+}
+std::span<const std::string_view> CaptionOrder() {
+    return kCaptionOrder;
+}
+std::span<const std::string_view> RegistrationOrder() {
+    return kRegistrationOrder;
+}
+std::span<const std::string_view> SplitterMembers() {
+    return kSplitterMembers;
+}
+std::span<const std::string_view> SplitterRegisterOrder() {
+    return kSplitterRegisterOrder;
+}
+std::span<const std::string_view> SplitterUnregisterOrder() {
+    return kSplitterUnregisterOrder;
+}
 
 size_t CountClsids() {
     size_t count = 0;

@@ -14,7 +14,7 @@ enum class PageArea {
     Configurable,  // a row of "Filtres configurables", with a configure icon
     Simple,        // a row of "Filtres simples"
     SplitterMember,
-    Hidden,        // outside the visible area of this layout
+    Hidden,  // outside the visible area of this layout
 };
 
 struct FilterRow {

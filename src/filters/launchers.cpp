@@ -11,9 +11,9 @@ namespace {
 using platform::WindowStyle;
 
 enum class Target {
-    Literal,   // a command line used as it is ("Rundll32.exe ffdshow.ax,configure")
-    Program,   // a program below the installation directory, its path quoted
-    CplApplet, // a control-panel applet below the installation directory, opened by cmd
+    Literal,    // a command line used as it is ("Rundll32.exe ffdshow.ax,configure")
+    Program,    // a program below the installation directory, its path quoted
+    CplApplet,  // a control-panel applet below the installation directory, opened by cmd
 };
 
 struct Launcher {
@@ -31,8 +31,8 @@ struct Launcher {
 constexpr auto kLaunchers = std::to_array<Launcher>({
     {"Picture7", "Filtres\\ffdshow.ax", Target::Literal, "Rundll32.exe ffdshow.ax,configure",
      WindowStyle::Normal, false},
-    {"Picture8", "Filtres\\ffdshow.ax", Target::Literal,
-     "Rundll32.exe ffdshow.ax,configureAudio", WindowStyle::Normal, false},
+    {"Picture8", "Filtres\\ffdshow.ax", Target::Literal, "Rundll32.exe ffdshow.ax,configureAudio",
+     WindowStyle::Normal, false},
     {"Picture9", "Filtres\\ffdshow.ax", Target::Literal, "Rundll32.exe ff_vfw.dll,configureVFW",
      WindowStyle::Normal, false},
     {"Picture3", "Filtres\\ffdshow.ax", Target::Literal, "Rundll32.exe ffdshow.ax,configureDXVA",
@@ -45,8 +45,8 @@ constexpr auto kLaunchers = std::to_array<Launcher>({
      false},
     {"Picture6", "Filtres\\splitter.ax", Target::Literal, "Rundll32.exe splitter.ax,Configure",
      WindowStyle::Normal, false},
-    {"Picture2", "Filtres\\vp7dec_settings.cpl", Target::CplApplet,
-     "Filtres\\vp7dec_settings.cpl", WindowStyle::Hidden, false},
+    {"Picture2", "Filtres\\vp7dec_settings.cpl", Target::CplApplet, "Filtres\\vp7dec_settings.cpl",
+     WindowStyle::Hidden, false},
     {"Picture5", "Filtres\\ac3config.exe", Target::Program, "Filtres\\ac3config.exe",
      WindowStyle::Normal, false},
     {"Picture4", "Filtres\\vsfilter.dll", Target::Literal, "Rundll32.exe vsfilter.dll,DirectVobSub",
@@ -70,9 +70,9 @@ std::string CommandLine(const Launcher& launcher, std::string_view installDir) {
 }
 
 void ReportStartFailure(App& app, const std::string& commandLine, const std::string& reason) {
-    std::string text = lang::LookupLangStringOr(
-        app, "060", "This program could not be started:",
-        "Ce programme n'a pas pu \xC3\xAAtre d\xC3\xA9marr\xC3\xA9 :");
+    std::string text =
+        lang::LookupLangStringOr(app, "060", "This program could not be started:",
+                                 "Ce programme n'a pas pu \xC3\xAAtre d\xC3\xA9marr\xC3\xA9 :");
     text += "\r\n" + commandLine;
     if (!reason.empty()) {
         text += "\r\n" + reason;
@@ -104,9 +104,8 @@ void WireLaunchers(App& app) {
     for (const auto& launcher : kLaunchers) {
         app.form.OnClick(launcher.icon, [&app, &launcher] { Launch(app, launcher); });
     }
-    app.form.OnClick("Picture17", [&app] {
-        app.sys.ui.ShowMessage(lang::LookupLangString(app, "035"));
-    });
+    app.form.OnClick("Picture17",
+                     [&app] { app.sys.ui.ShowMessage(lang::LookupLangString(app, "035")); });
 }
 
 }  // namespace tzp::filters

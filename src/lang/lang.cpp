@@ -52,4 +52,15 @@ std::string LookupLangStringOr(const App& app, std::string_view id, std::string_
     return std::string(app.form.Text("langg") == "fr" ? french : english);
 }
 
+std::string LookupMessageText(const App& app, std::string_view messageId,
+                              std::string_view sharedId) {
+    if (const auto content = ReadLangFile(app)) {
+        if (auto text = FindLine(*content, messageId)) {
+            return *text;
+        }
+        return FindLangLine(*content, sharedId);
+    }
+    return {};
+}
+
 }  // namespace tzp::lang

@@ -23,4 +23,14 @@ std::string LookupLangString(const App& app, std::string_view id);
 std::string LookupLangStringOr(const App& app, std::string_view id, std::string_view english,
                                std::string_view french);
 
+// For the two ids that serve both as a button caption and as a message: the text of
+// `messageId` when the language file has it, else that of `sharedId`, as the pack's
+// older language files only know the shared one.
+std::string LookupMessageText(const App& app, std::string_view messageId,
+                              std::string_view sharedId);
+
+// The messages that share their ids with button captions.
+inline constexpr const char* kPreviewQuestionId = "080";  // shares "045" (Command9)
+inline constexpr const char* kExeRefusedId = "081";       // shares "046" (Command10)
+
 }  // namespace tzp::lang

@@ -7,9 +7,13 @@
 
 namespace tzp::platform {
 
-uint32_t HighWord(uint32_t value) { return value >> 16; }
+uint32_t HighWord(uint32_t value) {
+    return value >> 16;
+}
 
-uint32_t LowWord(uint32_t value) { return value & 0xFFFFu; }
+uint32_t LowWord(uint32_t value) {
+    return value & 0xFFFFu;
+}
 
 std::string PaddedHex(uint32_t value, size_t digits) {
     static constexpr char kDigits[] = "0123456789ABCDEF";

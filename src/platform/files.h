@@ -11,7 +11,7 @@
 namespace tzp::platform {
 
 class FileService {
-public:
+  public:
     virtual ~FileService() = default;
     // The whole file as bytes; nullopt when it cannot be read.
     virtual std::optional<std::string> ReadAll(const std::string& path) = 0;

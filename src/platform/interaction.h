@@ -16,7 +16,7 @@ struct OpenFileRequest {
 };
 
 class Interaction {
-public:
+  public:
     virtual ~Interaction() = default;
     // A message box with an OK button, owned by the main window.
     virtual void ShowMessage(std::string_view text) = 0;

@@ -12,7 +12,7 @@ namespace tzp::platform {
 enum class WindowStyle { Hidden = 0, Normal = 1, Minimized = 2 };
 
 class RunningProcess {
-public:
+  public:
     virtual ~RunningProcess() = default;
     // True when the process has ended within the time (0 polls).
     virtual bool WaitForExit(uint32_t milliseconds) = 0;
@@ -20,18 +20,18 @@ public:
 
 struct StartResult {
     Status status;
-    std::string errorText;                     // the platform's wording, on failure
+    std::string errorText;                    // the platform's wording, on failure
     std::unique_ptr<RunningProcess> process;  // set when started
 };
 
 class ProcessService {
-public:
+  public:
     virtual ~ProcessService() = default;
     virtual StartResult Start(const std::string& commandLine, WindowStyle style) = 0;
 };
 
 class ShellService {
-public:
+  public:
     virtual ~ShellService() = default;
     // Opens a document or web address with the user's default handler ("open").
     virtual Status OpenAddress(const std::string& address) = 0;

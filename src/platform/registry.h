@@ -29,7 +29,7 @@ std::optional<RegName> ParseRegName(std::string_view fullName);
 enum class RegType { String, Dword, Binary, ExpandString };
 
 class RegistryService {
-public:
+  public:
     virtual ~RegistryService() = default;
     // The value as text: a string as stored, a number as its decimal digits. Absent
     // (nullopt) when the key or value is missing, unreadable, or has no text form.

@@ -18,7 +18,7 @@ struct ThreadHandle {
 };
 
 class SelfRegistrationService {
-public:
+  public:
     virtual ~SelfRegistrationService() = default;
     virtual std::optional<ModuleHandle> Load(const std::string& path) = 0;
     virtual std::optional<EntryPoint> FindEntryPoint(ModuleHandle module,

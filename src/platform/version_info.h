@@ -15,7 +15,7 @@ struct FixedFileInfo {
 };
 
 class VersionBlock {
-public:
+  public:
     virtual ~VersionBlock() = default;
     virtual std::optional<FixedFileInfo> Fixed() const = 0;
     // The first four bytes of "\VarFileInfo\Translation", as stored.
@@ -25,7 +25,7 @@ public:
 };
 
 class VersionService {
-public:
+  public:
     virtual ~VersionService() = default;
     // nullptr when the file is missing or holds no version resource.
     virtual std::unique_ptr<VersionBlock> Open(const std::string& path) = 0;

@@ -60,7 +60,8 @@ void ImportProfileSettings(App& app, const std::string& profileName) {
             "The settings of this profile could not be imported: the registry editor could not "
             "be started.",
             "Les r\xC3\xA9glages de ce profil n'ont pas pu \xC3\xAAtre import\xC3\xA9s : "
-            "l'\xC3\xA9" "diteur du registre n'a pas pu \xC3\xAAtre d\xC3\xA9marr\xC3\xA9.");
+            "l'\xC3\xA9"
+            "diteur du registre n'a pas pu \xC3\xAAtre d\xC3\xA9marr\xC3\xA9.");
         if (!result.errorText.empty()) {
             text += "\r\n" + result.errorText;
         }

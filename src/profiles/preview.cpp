@@ -37,7 +37,8 @@ std::string ReadProfileValue(const App& app, std::string_view id) {
 void PreviewProfile(App& app) {
     auto& form = app.form;
     if (form.Value("ischange") == 1 &&
-        app.sys.ui.Ask(lang::LookupLangString(app, "045")) != platform::Answer::Yes) {
+        app.sys.ui.Ask(lang::LookupMessageText(app, lang::kPreviewQuestionId, "045")) !=
+            platform::Answer::Yes) {
         form.SetText("Combo1", "");
         return;
     }

@@ -6,16 +6,16 @@
 namespace tzp::ui {
 
 enum class ControlKind {
-    Frame,       // a captioned box that contains other controls
-    Picture,     // a box that contains controls or shows an icon; clickable
+    Frame,    // a captioned box that contains other controls
+    Picture,  // a box that contains controls or shows an icon; clickable
     Label,
     Button,
-    CheckBox,    // value 0 unticked, 1 ticked, 2 greyed
+    CheckBox,  // value 0 unticked, 1 ticked, 2 greyed
     TextBox,
-    ComboBox,    // editable text with a list
-    ListBox,     // entries with a tick box each
-    TabStrip,    // value: the selected tab, 1-based; 0 none
-    FileList,    // the hidden list of profile files
+    ComboBox,  // editable text with a list
+    ListBox,   // entries with a tick box each
+    TabStrip,  // value: the selected tab, 1-based; 0 none
+    FileList,  // the hidden list of profile files
 };
 
 enum class Property { Caption, Text, Value, Enabled, Position, Entries };
@@ -32,14 +32,14 @@ enum class Look { Plain, Bold, Link, Centred, WaitText, Logo, Icon, PlayerIcon }
 struct ControlSpec {
     ControlKind kind;
     const char* name;
-    const char* parent;  // "" for the window itself
+    const char* parent;            // "" for the window itself
     int left, top, width, height;  // twips, relative to the parent
     const char* caption;
     Look look = Look::Plain;
 };
 
 class Control {
-public:
+  public:
     explicit Control(const ControlSpec& spec)
         : kind(spec.kind),
           name(spec.name),

@@ -49,7 +49,8 @@ std::optional<int> ControlId(std::string_view name) {
             continue;
         }
         int number = 0;
-        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+        const auto [end, error] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), number);
         if (error == std::errc() && end == digits.data() + digits.size() &&
             number >= family.first && number <= family.last) {
             return family.base + number;

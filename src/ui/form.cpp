@@ -24,7 +24,9 @@ const Control& Form::Get(std::string_view name) const {
     return const_cast<Form*>(this)->Get(name);
 }
 
-bool Form::Has(std::string_view name) const { return byName_.count(name) != 0; }
+bool Form::Has(std::string_view name) const {
+    return byName_.count(name) != 0;
+}
 
 void Form::OnClick(std::string_view name, std::function<void()> handler) {
     Get(name);  // a behaviour for a control that does not exist is a wiring fault
@@ -98,9 +100,13 @@ void Form::Move(std::string_view name, int left, int top) {
     }
 }
 
-void Form::SetLeft(std::string_view name, int left) { Move(name, left, Get(name).top); }
+void Form::SetLeft(std::string_view name, int left) {
+    Move(name, left, Get(name).top);
+}
 
-void Form::SetTop(std::string_view name, int top) { Move(name, Get(name).left, top); }
+void Form::SetTop(std::string_view name, int top) {
+    Move(name, Get(name).left, top);
+}
 
 void Form::AddEntry(std::string_view name, std::string_view text) {
     Control& c = Get(name);
@@ -141,9 +147,13 @@ void Form::SetEntryText(std::string_view name, size_t index, std::string_view te
     }
 }
 
-void Form::Click(std::string_view name) { RunClick(Get(name).name); }
+void Form::Click(std::string_view name) {
+    RunClick(Get(name).name);
+}
 
-void Form::UserToggle(std::string_view name) { SetValue(name, Get(name).value == 1 ? 0 : 1); }
+void Form::UserToggle(std::string_view name) {
+    SetValue(name, Get(name).value == 1 ? 0 : 1);
+}
 
 void Form::PickEntry(std::string_view name, size_t index) {
     Control& c = Get(name);

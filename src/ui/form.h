@@ -15,13 +15,13 @@
 namespace tzp::ui {
 
 class FormObserver {
-public:
+  public:
     virtual ~FormObserver() = default;
     virtual void OnControlChanged(const Control& control, Property property) = 0;
 };
 
 class Form {
-public:
+  public:
     explicit Form(std::span<const ControlSpec> specs);
 
     Control& Get(std::string_view name);
@@ -42,9 +42,7 @@ public:
     const std::string& Text(std::string_view name) const { return Get(name).text; }
     int Value(std::string_view name) const { return Get(name).value; }
     bool Enabled(std::string_view name) const { return Get(name).enabled; }
-    const std::vector<ListEntry>& Entries(std::string_view name) const {
-        return Get(name).entries;
-    }
+    const std::vector<ListEntry>& Entries(std::string_view name) const { return Get(name).entries; }
 
     // --- changes made by code
     void SetCaption(std::string_view name, std::string_view caption);
@@ -77,7 +75,7 @@ public:
     // Returns true when the window may close.
     bool RequestClose();
 
-private:
+  private:
     void Notify(const Control& control, Property property);
     void RunClick(const std::string& name);
 

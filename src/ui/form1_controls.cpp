@@ -100,8 +100,7 @@ constexpr auto kControls = std::to_array<ControlSpec>({
      "Ajouter l'extension suivante \xC3\xA0 la liste des extensions personnelles"},
     {K::Button, "Command5", "", 480, 11040, 6255, 285,
      "Retirer l'extension suivante \xC3\xA0 la liste des extensions personnelles"},
-    {K::Button, "Command7", "", 480, 10680, 3375, 285,
-     "Choisir le programme \xC3\xA0 associer"},
+    {K::Button, "Command7", "", 480, 10680, 3375, 285, "Choisir le programme \xC3\xA0 associer"},
     {K::Button, "Command6", "", 240, 8520, 7335, 405,
      "Associer toutes les extensions coch\xC3\xA9"
      "es au programme choisit"},
@@ -128,8 +127,7 @@ constexpr auto kControls = std::to_array<ControlSpec>({
     {K::Label, "Label15", "Frame3", 3480, 3840, 3615, 240, "-"},
     {K::Label, "Label13", "Frame3", 3480, 4080, 3615, 240, "Filtres Quicktime Alternative",
      Look::Link},
-    {K::Label, "Label14", "Frame3", 3480, 4320, 3615, 240, "Filtres Real Alternative",
-     Look::Link},
+    {K::Label, "Label14", "Frame3", 3480, 4320, 3615, 240, "Filtres Real Alternative", Look::Link},
     {K::Button, "Command8", "", 480, 10320, 6975, 405,
      "Visiter le site officiel du Tessaly Zivozod Pack"},
     {K::Button, "Command9", "", 480, 9000, 6975, 405, "verif version"},
@@ -160,7 +158,9 @@ constexpr auto kControls = std::to_array<ControlSpec>({
 
 }  // namespace
 
-std::span<const ControlSpec> Form1Controls() { return kControls; }
+std::span<const ControlSpec> Form1Controls() {
+    return kControls;
+}
 
 std::unique_ptr<Form> CreateForm1() {
     auto form = std::make_unique<Form>(Form1Controls());

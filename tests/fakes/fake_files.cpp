@@ -49,7 +49,9 @@ Status FakeFiles::WriteAllAtomic(const std::string& path, std::string_view bytes
     return Status::Ok();
 }
 
-bool FakeFiles::FileExists(const std::string& path) { return files_.count(Key(path)) != 0; }
+bool FakeFiles::FileExists(const std::string& path) {
+    return files_.count(Key(path)) != 0;
+}
 
 bool FakeFiles::DirectoryExists(const std::string& path) {
     return folders_.count(Key(path)) != 0;
@@ -80,8 +82,7 @@ bool MatchesPattern(const std::string& lowerName, std::string_view pattern) {
 
 }  // namespace
 
-std::vector<std::string> FakeFiles::ListFiles(const std::string& folder,
-                                              std::string_view pattern) {
+std::vector<std::string> FakeFiles::ListFiles(const std::string& folder, std::string_view pattern) {
     std::vector<std::pair<std::string, std::string>> found;  // (sort key, name)
     const std::string folderKey = Key(folder);
     for (const auto& [key, file] : files_) {
@@ -119,7 +120,9 @@ void FakeFiles::AddFile(const std::string& path, std::string_view bytes) {
     file.bytes = std::string(bytes);
 }
 
-void FakeFiles::DenyWrites(const std::string& path) { denied_.insert(Key(path)); }
+void FakeFiles::DenyWrites(const std::string& path) {
+    denied_.insert(Key(path));
+}
 
 std::optional<std::string> FakeFiles::Content(const std::string& path) const {
     const auto it = files_.find(Key(path));

@@ -10,7 +10,7 @@
 namespace tzp::fakes {
 
 class FakeFiles : public platform::FileService {
-public:
+  public:
     std::optional<std::string> ReadAll(const std::string& path) override;
     platform::Status WriteAllAtomic(const std::string& path, std::string_view bytes) override;
     bool FileExists(const std::string& path) override;
@@ -29,7 +29,7 @@ public:
 
     int writes = 0;
 
-private:
+  private:
     static std::string Key(const std::string& path);
     static std::string Parent(const std::string& path);
 

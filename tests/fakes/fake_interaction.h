@@ -11,7 +11,7 @@
 namespace tzp::fakes {
 
 class FakeInteraction : public platform::Interaction {
-public:
+  public:
     void ShowMessage(std::string_view text) override;
     platform::Answer Ask(std::string_view text) override;
     std::optional<std::string> ChooseFileToOpen(const platform::OpenFileRequest& request) override;

@@ -19,7 +19,7 @@ struct StoredValue {
 };
 
 class FakeRegistry : public platform::RegistryService {
-public:
+  public:
     std::optional<std::string> Read(const platform::RegName& name) override;
     platform::Status Write(const platform::RegName& name, std::string_view value,
                            platform::RegType type) override;
@@ -38,7 +38,7 @@ public:
     // "write:HKCR\P\DefaultIcon\=<value>", "delete:HKCU\...\ProgID".
     std::vector<std::string> log;
 
-private:
+  private:
     static std::string KeyId(platform::RegRoot root, const std::string& key);
     bool Denied(const std::string& keyId) const;
     void CreateKeyChain(platform::RegRoot root, const std::string& key);

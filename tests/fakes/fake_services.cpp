@@ -9,7 +9,7 @@ namespace tzp::fakes {
 namespace {
 
 class FakeVersionBlock : public platform::VersionBlock {
-public:
+  public:
     explicit FakeVersionBlock(FakeVersionResource resource) : resource_(std::move(resource)) {}
     std::optional<platform::FixedFileInfo> Fixed() const override { return resource_.fixed; }
     std::optional<std::array<uint8_t, 4>> FirstTranslation() const override {
@@ -23,12 +23,12 @@ public:
         return it->second;
     }
 
-private:
+  private:
     FakeVersionResource resource_;
 };
 
 class FakeRunningProcess : public platform::RunningProcess {
-public:
+  public:
     FakeRunningProcess(int polls, bool never) : polls_(polls), never_(never) {}
     bool WaitForExit(uint32_t) override {
         if (never_) {
@@ -41,7 +41,7 @@ public:
         return true;
     }
 
-private:
+  private:
     int polls_;
     bool never_;
 };
@@ -103,7 +103,9 @@ bool FakeSelfRegistration::WaitForThread(platform::ThreadHandle thread, uint32_t
     return !libraries_.at(platform::UnicodeLower(path)).hangs;
 }
 
-void FakeSelfRegistration::CloseThread(platform::ThreadHandle) { log.push_back("close"); }
+void FakeSelfRegistration::CloseThread(platform::ThreadHandle) {
+    log.push_back("close");
+}
 
 void FakeSelfRegistration::Free(platform::ModuleHandle module) {
     log.push_back("free:" + loaded_.at(module.value - 1));

@@ -18,12 +18,12 @@ struct FakeVersionResource {
 };
 
 class FakeVersions : public platform::VersionService {
-public:
+  public:
     std::unique_ptr<platform::VersionBlock> Open(const std::string& path) override;
     // Resources by path; paths compare without regard to case.
     void Add(const std::string& path, FakeVersionResource resource);
 
-private:
+  private:
     std::map<std::string, FakeVersionResource> resources_;
 };
 
@@ -34,7 +34,7 @@ struct FakeLibrary {
 
 // Libraries by path; each exports the entry points listed, whose calls are recorded.
 class FakeSelfRegistration : public platform::SelfRegistrationService {
-public:
+  public:
     using Library = FakeLibrary;
 
     std::optional<platform::ModuleHandle> Load(const std::string& path) override;
@@ -55,14 +55,14 @@ public:
     std::vector<std::string> calls;
     int loadedNow = 0;  // libraries loaded and not yet freed or abandoned
 
-private:
+  private:
     std::map<std::string, Library> libraries_;
     std::vector<std::string> loaded_;   // module handle value - 1 -> path
     std::vector<std::string> entries_;  // entry point value - 1 -> "path|name"
 };
 
 class FakeProcesses : public platform::ProcessService {
-public:
+  public:
     platform::StartResult Start(const std::string& commandLine,
                                 platform::WindowStyle style) override;
 
@@ -80,7 +80,7 @@ public:
 };
 
 class FakeShell : public platform::ShellService {
-public:
+  public:
     platform::Status OpenAddress(const std::string& address) override;
     std::vector<std::string> opened;
 };

@@ -25,8 +25,7 @@ struct FakeSystem {
     FakeProcesses processes;
     FakeShell shell;
     FakeInteraction ui;
-    platform::Platform platform{registry, files, versions, selfRegistration,
-                                processes, shell,  ui};
+    platform::Platform platform{registry, files, versions, selfRegistration, processes, shell, ui};
     std::unique_ptr<ui::Form> form;
     App app;
 

@@ -144,7 +144,7 @@ TEST(ProfilesGui, PickingAProfileAfterAChangeAsksFirst) {
     app.PickComboEntry(kCombo1, IndexOf(ComboEntries(app), "Avant"));
     const auto question = app.WaitForDialog();
     ASSERT_TRUE(question);
-    EXPECT_EQ(question->text, LanguageText("045"));
+    EXPECT_EQ(question->text, LanguageText("080"));
     app.Press(*question, IDYES);
     EXPECT_TRUE(WaitUntil([&] { return app.Check(kCheck6) == 0; }));
     EXPECT_EQ(app.Check(kIsChange), 0);

@@ -16,8 +16,8 @@ constexpr wchar_t kTitle[] = L"Tessaly Zivozod Pack Control Panel";
 std::string GetText(HWND hwnd) {
     wchar_t buffer[4096] = {};
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(hwnd, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer), SMTO_BLOCK,
-                        5000, &result);
+    SendMessageTimeoutW(hwnd, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer), SMTO_BLOCK, 5000,
+                        &result);
     return Narrow(buffer);
 }
 
@@ -119,7 +119,9 @@ GuiApp::~GuiApp() {
     }
 }
 
-std::string GuiApp::Title() const { return GetText(main_); }
+std::string GuiApp::Title() const {
+    return GetText(main_);
+}
 
 HWND GuiApp::Control(int id) const {
     ChildSearch search{id};
@@ -127,14 +129,18 @@ HWND GuiApp::Control(int id) const {
     return search.found;
 }
 
-std::string GuiApp::Text(int id) const { return GetText(Control(id)); }
+std::string GuiApp::Text(int id) const {
+    return GetText(Control(id));
+}
 
 int GuiApp::Check(int id) const {
     const auto state = SendMessageW(Control(id), BM_GETCHECK, 0, 0);
     return state == BST_CHECKED ? 1 : state == BST_INDETERMINATE ? 2 : 0;
 }
 
-bool GuiApp::Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
+bool GuiApp::Enabled(int id) const {
+    return IsWindowEnabled(Control(id)) != FALSE;
+}
 
 RECT GuiApp::Rect(int id) const {
     RECT rect{};
@@ -173,14 +179,14 @@ std::vector<std::string> GuiApp::TabCaptions() const {
     // so the item and its text buffer are placed in the program's own memory.
     HWND tabs = Control(3101);
     std::vector<std::string> captions;
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE,
-                                 FALSE, process_.dwProcessId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                                 process_.dwProcessId);
     if (process == nullptr) {
         return captions;
     }
     constexpr int kChars = 256;
-    auto* remote = static_cast<BYTE*>(VirtualAllocEx(process, nullptr, 4096,
-                                                      MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    auto* remote = static_cast<BYTE*>(
+        VirtualAllocEx(process, nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
     const auto count = SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
         TCITEMW item{};
@@ -288,7 +294,9 @@ std::optional<std::string> GuiApp::AnswerMessageBox(int buttonId, int millisecon
     return dialog->text;
 }
 
-void GuiApp::RequestClose() { PostMessageW(main_, WM_CLOSE, 0, 0); }
+void GuiApp::RequestClose() {
+    PostMessageW(main_, WM_CLOSE, 0, 0);
+}
 
 bool GuiApp::WaitForExit(int milliseconds) {
     return WaitForSingleObject(process_.hProcess, static_cast<DWORD>(milliseconds)) ==
@@ -296,7 +304,8 @@ bool GuiApp::WaitForExit(int milliseconds) {
 }
 
 bool GuiApp::Running() const {
-    return process_.hProcess != nullptr && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+    return process_.hProcess != nullptr &&
+           WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
 }
 
 }  // namespace tzp::testing

@@ -20,7 +20,7 @@ struct DialogSeen {
 };
 
 class GuiApp {
-public:
+  public:
     // Starts the program and waits for its main window.
     explicit GuiApp(const std::string& programPath);
     ~GuiApp();
@@ -62,7 +62,7 @@ public:
     bool Running() const;
     DWORD ProcessId() const { return process_.dwProcessId; }
 
-private:
+  private:
     PROCESS_INFORMATION process_{};
     HWND main_ = nullptr;
 };

@@ -18,7 +18,9 @@ TestPack::TestPack(const std::string& folderName)
     WriteBytes(packDir_ + "\\Settings\\exts.ini", "");
 }
 
-void TestPack::InstallProgram() { CopyOneFile(BuildPath("tzpcp.exe"), ProgramPath()); }
+void TestPack::InstallProgram() {
+    CopyOneFile(BuildPath("tzpcp.exe"), ProgramPath());
+}
 
 int TestPack::InstallFilterLibraries() {
     return CopyFolderFiles(BuildPath("testlibs/filtres"), installDir_ + "\\filtres");

@@ -9,7 +9,7 @@
 namespace tzp::testing {
 
 class TestPack {
-public:
+  public:
     // `folderName` may hold spaces, to exercise quoting.
     explicit TestPack(const std::string& folderName = "Test Pack");
 
@@ -26,7 +26,7 @@ public:
     // Writes cpllang and the installation directory under HKCU.
     void Register(const std::string& languageCode = "en");
 
-private:
+  private:
     ScratchDir scratch_;
     std::string packDir_;
     std::string installDir_;

@@ -33,8 +33,7 @@ bool MakeDirs(const std::string& path) {
          slash = path.find('\\', slash + 1)) {
         CreateDirectoryW(Widen(path.substr(0, slash)).c_str(), nullptr);
     }
-    return CreateDirectoryW(Widen(path).c_str(), nullptr) ||
-           GetLastError() == ERROR_ALREADY_EXISTS;
+    return CreateDirectoryW(Widen(path).c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
 bool CopyOneFile(const std::string& from, const std::string& to) {
@@ -106,6 +105,8 @@ ScratchDir::ScratchDir() {
     MakeDirs(path_);
 }
 
-ScratchDir::~ScratchDir() { RemoveTree(path_); }
+ScratchDir::~ScratchDir() {
+    RemoveTree(path_);
+}
 
 }  // namespace tzp::testing

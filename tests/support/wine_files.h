@@ -24,14 +24,14 @@ void RemoveTree(const std::string& path);
 
 // A fresh folder under the temporary folder, removed with everything in it at the end.
 class ScratchDir {
-public:
+  public:
     ScratchDir();
     ~ScratchDir();
     ScratchDir(const ScratchDir&) = delete;
     ScratchDir& operator=(const ScratchDir&) = delete;
     const std::string& Path() const { return path_; }
 
-private:
+  private:
     std::string path_;
 };
 

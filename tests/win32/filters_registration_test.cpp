@@ -32,7 +32,7 @@ using testing::BuildPath;
 
 // Answers Yes and records what the logic showed; the cursor is all the pass uses.
 class RecordingInteraction : public platform::Interaction {
-public:
+  public:
     void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
     platform::Answer Ask(std::string_view) override { return platform::Answer::Yes; }
     std::optional<std::string> ChooseFileToOpen(const platform::OpenFileRequest&) override {
@@ -56,8 +56,7 @@ struct RealPanel {
     platform::Win32Processes processes;
     platform::Win32Shell shell;
     RecordingInteraction ui;
-    platform::Platform platform{registry, files, versions, selfRegistration,
-                                processes, shell, ui};
+    platform::Platform platform{registry, files, versions, selfRegistration, processes, shell, ui};
     std::unique_ptr<ui::Form> form = ui::CreateForm1();
     App app;
 
@@ -87,7 +86,9 @@ std::optional<std::string> InprocServer(std::string_view clsid) {
     return platform::Narrow(data);
 }
 
-bool IsLoaded(const std::string& path) { return GetModuleHandleW(Widen(path).c_str()) != nullptr; }
+bool IsLoaded(const std::string& path) {
+    return GetModuleHandleW(Widen(path).c_str()) != nullptr;
+}
 
 struct FilterRegistrationTest : ::testing::Test {
     testing::TestPack pack;
@@ -141,8 +142,8 @@ TEST_F(FilterRegistrationTest, ARestartAfterAnApplyDetectsExactlyWhatWasApplied)
         panel.form->Click("Command3");
         EXPECT_EQ(panel.ui.messages.back(), "The filter settings have been applied.");
     }
-    const std::set<std::string> applied = {"Check6", "Check2", "Check13", "Check70", "Check17",
-                                           "Check20"};
+    const std::set<std::string> applied = {"Check6",  "Check2",  "Check13",
+                                           "Check70", "Check17", "Check20"};
     {
         RealPanel restarted(pack.PackDir());
         restarted.Start();
@@ -260,9 +261,8 @@ struct WaitTest : ::testing::Test {
         return std::find(log.seen.begin(), log.seen.end(), message) != log.seen.end();
     }
     platform::ThreadHandle Sleeper(DWORD milliseconds) {
-        return {reinterpret_cast<uintptr_t>(
-            CreateThread(nullptr, 0, SleepFor, reinterpret_cast<LPVOID>(uintptr_t{milliseconds}),
-                         0, nullptr))};
+        return {reinterpret_cast<uintptr_t>(CreateThread(
+            nullptr, 0, SleepFor, reinterpret_cast<LPVOID>(uintptr_t{milliseconds}), 0, nullptr))};
     }
 };
 
@@ -282,8 +282,8 @@ TEST_F(WaitTest, RepaintsAndRunsOtherMessagesButDropsTheUsersInput) {
 
     EXPECT_TRUE(Saw(WM_APP + 7));
     EXPECT_TRUE(Saw(WM_PAINT));
-    for (const UINT input : std::initializer_list<UINT>{WM_LBUTTONDOWN, WM_KEYDOWN, WM_CHAR,
-                                                        WM_NCLBUTTONDOWN, WM_SYSCOMMAND, WM_CLOSE}) {
+    for (const UINT input : std::initializer_list<UINT>{
+             WM_LBUTTONDOWN, WM_KEYDOWN, WM_CHAR, WM_NCLBUTTONDOWN, WM_SYSCOMMAND, WM_CLOSE}) {
         EXPECT_FALSE(Saw(input)) << input;
     }
     // Dropped, not kept for later.

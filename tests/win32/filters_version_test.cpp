@@ -51,11 +51,10 @@ TEST_F(FilterVersionTest, NoResourceOrNoFileGivesErreurAndLeavesTheRest) {
 }
 
 TEST_F(FilterVersionTest, EveryShippedStandInCarriesAVersion) {
-    for (const char* file :
-         {"ffdshow.ax", "ac3filter.ax", "VSFilter.dll", "RealMediaSplitter.ax", "vp7dec.ax",
-          "splitter.ax", "mp4.dll", "mkx.dll", "ogm.dll", "avi.dll", "ts.dll", "MpegSplitter.ax",
-          "FLVSplitter.ax", "RLAPEDec.ax", "RLMPCDec.ax", "RLOFRDec.ax", "Mpeg2DecFilter.ax",
-          "madVR.ax"}) {
+    for (const char* file : {"ffdshow.ax", "ac3filter.ax", "VSFilter.dll", "RealMediaSplitter.ax",
+                             "vp7dec.ax", "splitter.ax", "mp4.dll", "mkx.dll", "ogm.dll", "avi.dll",
+                             "ts.dll", "MpegSplitter.ax", "FLVSplitter.ax", "RLAPEDec.ax",
+                             "RLMPCDec.ax", "RLOFRDec.ax", "Mpeg2DecFilter.ax", "madVR.ax"}) {
         EXPECT_EQ(Read(std::string("filtres/") + file).version.rfind("version ", 0), 0u) << file;
     }
 }

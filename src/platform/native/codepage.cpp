@@ -38,18 +38,25 @@ int EncodeCodePoint(char32_t cp) {
 }
 
 char32_t LowerCodePoint(char32_t cp) {
-    if (cp >= 'A' && cp <= 'Z') return cp + 32;
-    if ((cp >= 0xC0 && cp <= 0xDE && cp != 0xD7)) return cp + 32;
-    if (cp >= 0x100 && cp <= 0x17F && cp != 0x130 && cp != 0x131 && cp != 0x138 &&
-        cp != 0x149 && cp != 0x17F) {
+    if (cp >= 'A' && cp <= 'Z')
+        return cp + 32;
+    if ((cp >= 0xC0 && cp <= 0xDE && cp != 0xD7))
+        return cp + 32;
+    if (cp >= 0x100 && cp <= 0x17F && cp != 0x130 && cp != 0x131 && cp != 0x138 && cp != 0x149 &&
+        cp != 0x17F) {
         const bool evenUpper = (cp < 0x138) || (cp > 0x149 && cp < 0x178);
-        if (evenUpper ? (cp % 2 == 0) : (cp % 2 == 1)) return cp + 1;
+        if (evenUpper ? (cp % 2 == 0) : (cp % 2 == 1))
+            return cp + 1;
         return cp;
     }
-    if (cp == 0x178) return 0xFF;
-    if (cp >= 0x391 && cp <= 0x3AB && cp != 0x3A2) return cp + 32;
-    if (cp >= 0x410 && cp <= 0x42F) return cp + 32;
-    if (cp >= 0x400 && cp <= 0x40F) return cp + 80;
+    if (cp == 0x178)
+        return 0xFF;
+    if (cp >= 0x391 && cp <= 0x3AB && cp != 0x3A2)
+        return cp + 32;
+    if (cp >= 0x410 && cp <= 0x42F)
+        return cp + 32;
+    if (cp >= 0x400 && cp <= 0x40F)
+        return cp + 80;
     return cp;
 }
 

@@ -12,7 +12,9 @@ namespace tzp::platform {
 
 namespace {
 
-Status LastError() { return Status::Fail(GetLastError()); }
+Status LastError() {
+    return Status::Fail(GetLastError());
+}
 
 Status WriteWhole(HANDLE file, std::string_view bytes) {
     size_t done = 0;
@@ -43,8 +45,8 @@ bool LongNameMatches(const std::string& name, std::string_view pattern) {
 
 std::optional<std::string> Win32Files::ReadAll(const std::string& path) {
     UniqueHandleT file(CreateFileW(Widen(path).c_str(), GENERIC_READ,
-                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         return std::nullopt;
     }
@@ -71,9 +73,8 @@ std::optional<std::string> Win32Files::ReadAll(const std::string& path) {
 
 Status Win32Files::WriteAllAtomic(const std::string& path, std::string_view bytes) {
     const std::wstring target = Widen(path);
-    const std::wstring temporary =
-        target + L".tmp" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-        std::to_wstring(GetTickCount64());
+    const std::wstring temporary = target + L".tmp" + std::to_wstring(GetCurrentProcessId()) +
+                                   L"-" + std::to_wstring(GetTickCount64());
     {
         UniqueHandleT file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                        FILE_ATTRIBUTE_NORMAL, nullptr));

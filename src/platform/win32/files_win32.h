@@ -4,7 +4,7 @@
 namespace tzp::platform {
 
 class Win32Files : public FileService {
-public:
+  public:
     std::optional<std::string> ReadAll(const std::string& path) override;
     Status WriteAllAtomic(const std::string& path, std::string_view bytes) override;
     bool FileExists(const std::string& path) override;

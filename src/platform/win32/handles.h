@@ -8,7 +8,7 @@ namespace tzp::platform {
 
 template <typename Handle, typename Traits>
 class UniqueHandle {
-public:
+  public:
     UniqueHandle() = default;
     explicit UniqueHandle(Handle handle) : handle_(handle) {}
     UniqueHandle(const UniqueHandle&) = delete;
@@ -34,7 +34,7 @@ public:
         handle_ = handle;
     }
 
-private:
+  private:
     Handle handle_ = Traits::Invalid();
 };
 

@@ -12,13 +12,13 @@ namespace tzp::platform {
 namespace {
 
 class Win32RunningProcess : public RunningProcess {
-public:
+  public:
     explicit Win32RunningProcess(HANDLE process) : process_(process) {}
     bool WaitForExit(uint32_t milliseconds) override {
         return WaitForSingleObject(process_.get(), milliseconds) == WAIT_OBJECT_0;
     }
 
-private:
+  private:
     UniqueHandleT process_;
 };
 

@@ -49,8 +49,8 @@ std::optional<uint32_t> ParseNumber(std::string_view text) {
 
 std::optional<std::string> Win32Registry::Read(const RegName& name) {
     UniqueKey key;
-    if (RegOpenKeyExW(RootKey(name.root), Widen(name.key).c_str(), 0, KEY_QUERY_VALUE,
-                      key.out()) != ERROR_SUCCESS) {
+    if (RegOpenKeyExW(RootKey(name.root), Widen(name.key).c_str(), 0, KEY_QUERY_VALUE, key.out()) !=
+        ERROR_SUCCESS) {
         return std::nullopt;
     }
     const std::wstring valueName = Widen(name.valueName);
@@ -126,8 +126,8 @@ Status Win32Registry::Delete(const RegName& name) {
         result = RegDeleteKeyW(RootKey(name.root), Widen(name.key).c_str());
     } else {
         UniqueKey key;
-        result = RegOpenKeyExW(RootKey(name.root), Widen(name.key).c_str(), 0, KEY_SET_VALUE,
-                               key.out());
+        result =
+            RegOpenKeyExW(RootKey(name.root), Widen(name.key).c_str(), 0, KEY_SET_VALUE, key.out());
         if (result == ERROR_SUCCESS) {
             result = RegDeleteValueW(key.get(), Widen(name.valueName).c_str());
         }

@@ -5,7 +5,7 @@ namespace tzp::platform {
 
 // The registry through the Win32 registry API.
 class Win32Registry : public RegistryService {
-public:
+  public:
     std::optional<std::string> Read(const RegName& name) override;
     Status Write(const RegName& name, std::string_view value, RegType type) override;
     Status Delete(const RegName& name) override;

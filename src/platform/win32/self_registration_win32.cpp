@@ -27,8 +27,12 @@ DWORD WINAPI RunEntryPoint(LPVOID parameter) noexcept {
     return static_cast<DWORD>(result);
 }
 
-HMODULE ToModule(ModuleHandle module) { return reinterpret_cast<HMODULE>(module.value); }
-HANDLE ToHandle(ThreadHandle thread) { return reinterpret_cast<HANDLE>(thread.value); }
+HMODULE ToModule(ModuleHandle module) {
+    return reinterpret_cast<HMODULE>(module.value);
+}
+HANDLE ToHandle(ThreadHandle thread) {
+    return reinterpret_cast<HANDLE>(thread.value);
+}
 
 // Keyboard, mouse, touch, and the requests they lead to (the window menu, the taskbar's
 // "Close window"), when they come through the queue.
@@ -79,7 +83,7 @@ std::optional<ModuleHandle> Win32SelfRegistration::Load(const std::string& path)
 }
 
 std::optional<EntryPoint> Win32SelfRegistration::FindEntryPoint(ModuleHandle module,
-                                                                 const std::string& name) {
+                                                                const std::string& name) {
     const FARPROC address = GetProcAddress(ToModule(module), name.c_str());
     if (address == nullptr) {
         return std::nullopt;
@@ -137,9 +141,13 @@ bool Win32SelfRegistration::WaitForThread(ThreadHandle thread, uint32_t millisec
     return ended;
 }
 
-void Win32SelfRegistration::CloseThread(ThreadHandle thread) { CloseHandle(ToHandle(thread)); }
+void Win32SelfRegistration::CloseThread(ThreadHandle thread) {
+    CloseHandle(ToHandle(thread));
+}
 
-void Win32SelfRegistration::Free(ModuleHandle module) { FreeLibrary(ToModule(module)); }
+void Win32SelfRegistration::Free(ModuleHandle module) {
+    FreeLibrary(ToModule(module));
+}
 
 void Win32SelfRegistration::Abandon(ModuleHandle module, ThreadHandle thread) {
     CloseHandle(ToHandle(thread));

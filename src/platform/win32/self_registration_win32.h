@@ -6,10 +6,9 @@
 namespace tzp::platform {
 
 class Win32SelfRegistration : public SelfRegistrationService {
-public:
+  public:
     std::optional<ModuleHandle> Load(const std::string& path) override;
-    std::optional<EntryPoint> FindEntryPoint(ModuleHandle module,
-                                             const std::string& name) override;
+    std::optional<EntryPoint> FindEntryPoint(ModuleHandle module, const std::string& name) override;
     // The worker holds a reference of its own on the library that holds the entry point
     // and lets go of it when the entry point returns, so the library can never be
     // unloaded under a running entry point.

@@ -13,7 +13,7 @@ namespace {
 
 // The whole version block of one file, queried in place as the API intends.
 class Win32VersionBlock : public VersionBlock {
-public:
+  public:
     explicit Win32VersionBlock(std::vector<BYTE> data) : data_(std::move(data)) {}
 
     std::optional<FixedFileInfo> Fixed() const override {
@@ -48,7 +48,7 @@ public:
         return Narrow(text.substr(0, text.find(L'\0')));
     }
 
-private:
+  private:
     const void* Query(const std::wstring& subBlock, UINT& length) const {
         void* value = nullptr;
         // The API takes a non-const block but only reads it.

@@ -5,7 +5,7 @@
 namespace tzp::platform {
 
 class Win32Versions : public VersionService {
-public:
+  public:
     std::unique_ptr<VersionBlock> Open(const std::string& path) override;
 };
 

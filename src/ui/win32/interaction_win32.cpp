@@ -50,15 +50,17 @@ std::optional<std::string> Win32Interaction::ChooseFileToOpen(
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.lpstrTitle = title.c_str();
-    dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY |
-                   OFN_NOCHANGEDIR;
+    dialog.Flags =
+        OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     if (!GetOpenFileNameW(&dialog)) {
         return std::nullopt;
     }
     return Narrow(file.data());
 }
 
-void Win32Interaction::SetBusyCursor(bool busy) { window_.SetBusy(busy); }
+void Win32Interaction::SetBusyCursor(bool busy) {
+    window_.SetBusy(busy);
+}
 
 void Win32Interaction::DoEvents() {
     MSG message;

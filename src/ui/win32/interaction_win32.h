@@ -7,7 +7,7 @@ namespace tzp::ui {
 // Message boxes owned by the main window, the system's open-file dialog, the busy
 // cursor and the event pump.
 class Win32Interaction : public platform::Interaction {
-public:
+  public:
     explicit Win32Interaction(NativeWindow& window) : window_(window) {}
 
     void ShowMessage(std::string_view text) override;
@@ -17,7 +17,7 @@ public:
     void DoEvents() override;
     void EndProgram() override;
 
-private:
+  private:
     NativeWindow& window_;
 };
 

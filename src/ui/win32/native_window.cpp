@@ -30,8 +30,8 @@ std::wstring WindowText(HWND hwnd) {
 
 int DpiOf(HWND hwnd) {
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
     if (getDpiForWindow != nullptr && hwnd != nullptr) {
         if (const UINT dpi = getDpiForWindow(hwnd); dpi != 0) {
             return static_cast<int>(dpi);
@@ -45,7 +45,9 @@ int DpiOf(HWND hwnd) {
 
 }  // namespace
 
-NativeWindow::NativeWindow(Form& form) : form_(form) { form_.SetObserver(this); }
+NativeWindow::NativeWindow(Form& form) : form_(form) {
+    form_.SetObserver(this);
+}
 
 NativeWindow::~NativeWindow() {
     form_.SetObserver(nullptr);
@@ -71,7 +73,9 @@ void NativeWindow::Safely(F&& action) {
     }
 }
 
-int NativeWindow::Px(int twips) const { return MulDiv(twips, dpi_, kTwipsPerInch); }
+int NativeWindow::Px(int twips) const {
+    return MulDiv(twips, dpi_, kTwipsPerInch);
+}
 
 bool NativeWindow::Create(HINSTANCE instance) {
     instance_ = instance;
@@ -94,11 +98,10 @@ bool NativeWindow::Create(HINSTANCE instance) {
     RegisterClassExW(&containerClass);
 
     faceBrush_ = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
-    main_ = CreateWindowExW(0, kMainClass, Widen(kFormTitle).c_str(),
-                            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
-                                WS_CLIPCHILDREN,
-                            CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance,
-                            this);
+    main_ =
+        CreateWindowExW(0, kMainClass, Widen(kFormTitle).c_str(),
+                        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
+                        CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance, this);
     if (main_ == nullptr) {
         return false;
     }
@@ -181,9 +184,9 @@ void NativeWindow::CreateControl(Control& control) {
             style |= WS_CLIPCHILDREN;
             break;
         case ControlKind::Label:
-            style |= SS_NOTIFY | SS_NOPREFIX | (control.look == Look::Centred || control.look == Look::WaitText
-                                      ? SS_CENTER
-                                      : SS_LEFT);
+            style |= SS_NOTIFY | SS_NOPREFIX |
+                     (control.look == Look::Centred || control.look == Look::WaitText ? SS_CENTER
+                                                                                      : SS_LEFT);
             break;
         case ControlKind::Button:
             windowClass = L"BUTTON";
@@ -220,14 +223,14 @@ void NativeWindow::CreateControl(Control& control) {
             exStyle |= WS_EX_CLIENTEDGE;
             break;
     }
-    const std::wstring caption = control.kind == ControlKind::Frame ||
-                                         control.kind == ControlKind::Picture
-                                     ? Widen(control.caption)
-                                     : Widen(control.caption);
-    HWND hwnd = CreateWindowExW(exStyle, windowClass, caption.c_str(), style, Px(control.left),
-                                Px(control.top), Px(control.width), Px(heightTwips), parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_,
-                                nullptr);
+    const std::wstring caption =
+        control.kind == ControlKind::Frame || control.kind == ControlKind::Picture
+            ? Widen(control.caption)
+            : Widen(control.caption);
+    HWND hwnd =
+        CreateWindowExW(exStyle, windowClass, caption.c_str(), style, Px(control.left),
+                        Px(control.top), Px(control.width), Px(heightTwips), parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
     SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control)), FALSE);
     if (control.kind == ControlKind::ListBox) {
         SendMessageW(hwnd, LB_SETITEMHEIGHT, 0, Px(255));
@@ -528,8 +531,8 @@ void NativeWindow::PaintContainer(HWND hwnd, const Control& control) {
         const int size = std::min(client.right, client.bottom) * 3 / 5;
         const int x = (client.right - size) / 2;
         const int y = (client.bottom - size) / 2;
-        HBRUSH fill = CreateSolidBrush(control.look == Look::Icon ? RGB(90, 100, 120)
-                                                                   : RGB(40, 140, 60));
+        HBRUSH fill =
+            CreateSolidBrush(control.look == Look::Icon ? RGB(90, 100, 120) : RGB(40, 140, 60));
         HGDIOBJ oldBrush = SelectObject(dc, fill);
         HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
         if (control.look == Look::Icon) {

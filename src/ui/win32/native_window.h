@@ -13,7 +13,7 @@
 namespace tzp::ui {
 
 class NativeWindow : public FormObserver {
-public:
+  public:
     explicit NativeWindow(Form& form);
     ~NativeWindow() override;
     NativeWindow(const NativeWindow&) = delete;
@@ -30,7 +30,7 @@ public:
     void SetBusy(bool busy);
     bool Busy() const { return busy_; }
 
-private:
+  private:
     struct Native {
         Control* control = nullptr;
         HWND hwnd = nullptr;

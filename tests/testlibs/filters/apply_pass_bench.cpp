@@ -23,7 +23,7 @@
 namespace {
 
 class QuietInteraction : public tzp::platform::Interaction {
-public:
+  public:
     void ShowMessage(std::string_view) override {}
     tzp::platform::Answer Ask(std::string_view) override { return tzp::platform::Answer::Yes; }
     std::optional<std::string> ChooseFileToOpen(const tzp::platform::OpenFileRequest&) override {
@@ -46,8 +46,8 @@ double Pass(tzp::App& app, int value) {
 
 void Report(const char* what, std::vector<double> times) {
     std::sort(times.begin(), times.end());
-    std::printf("%-12s passes: %zu  min %.1f ms  median %.1f ms  max %.1f ms\n", what,
-                times.size(), times.front(), times[times.size() / 2], times.back());
+    std::printf("%-12s passes: %zu  min %.1f ms  median %.1f ms  max %.1f ms\n", what, times.size(),
+                times.front(), times[times.size() / 2], times.back());
 }
 
 }  // namespace
@@ -64,7 +64,7 @@ int wmain(int argc, wchar_t** argv) {
     tzp::platform::Win32Processes processes;
     tzp::platform::Win32Shell shell;
     QuietInteraction ui;
-    tzp::platform::Platform platform{registry, files, versions, selfRegistration,
+    tzp::platform::Platform platform{registry,  files, versions, selfRegistration,
                                      processes, shell, ui};
     auto form = tzp::ui::CreateForm1();
     tzp::App app{*form, platform, installDir};

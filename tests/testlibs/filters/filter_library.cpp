@@ -37,7 +37,9 @@ std::wstring Widen(std::string_view text) {
     return std::wstring(text.begin(), text.end());  // class ids and file names are ASCII
 }
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // The catalogue spells some names differently from the shipped files ("madvr.ax").
 bool SameNameNoCase(std::string_view a, std::string_view b) {
@@ -79,8 +81,8 @@ LSTATUS SetString(HKEY key, const wchar_t* name, const std::wstring& value) {
 [[maybe_unused]] HRESULT RegisterClassKey(const std::wstring& classKey,
                                           std::string_view displayName) {
     HKEY key = nullptr;
-    LSTATUS status = RegCreateKeyExW(HKEY_CLASSES_ROOT, (classKey + L"\\InprocServer32").c_str(),
-                                     0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+    LSTATUS status = RegCreateKeyExW(HKEY_CLASSES_ROOT, (classKey + L"\\InprocServer32").c_str(), 0,
+                                     nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
     if (status != ERROR_SUCCESS) {
         return HRESULT_FROM_WIN32(status);
     }
@@ -128,7 +130,9 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
 }
 
 #ifndef TZP_NO_ENTRY_POINTS
-extern "C" __declspec(dllexport) HRESULT STDAPICALLTYPE DllRegisterServer() { return Act(true); }
+extern "C" __declspec(dllexport) HRESULT STDAPICALLTYPE DllRegisterServer() {
+    return Act(true);
+}
 extern "C" __declspec(dllexport) HRESULT STDAPICALLTYPE DllUnregisterServer() {
     return Act(false);
 }

@@ -81,8 +81,7 @@ TEST_F(ApplyTest, APreviewedProfileIsImportedAfterTheLibraries) {
     };
     form().Click("Command3");
     ASSERT_EQ(sys.processes.started.size(), 1u);
-    EXPECT_EQ(sys.processes.started[0].commandLine,
-              "regedit.exe /s \"C:\\Pack\\Sav\\Cinema.reg\"");
+    EXPECT_EQ(sys.processes.started[0].commandLine, "regedit.exe /s \"C:\\Pack\\Sav\\Cinema.reg\"");
     EXPECT_EQ(sys.processes.started[0].style, platform::WindowStyle::Minimized);
     EXPECT_EQ(callsAtImport, 18u);
     EXPECT_EQ(sys.selfRegistration.calls.front(),

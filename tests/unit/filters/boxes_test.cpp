@@ -34,9 +34,9 @@ struct FilterBoxesTest : ::testing::Test {
 };
 
 TEST_F(FilterBoxesTest, ASimpleBoxMarksAChangeAndForgetsTheProfileName) {
-    for (const char* box : {"Check6", "Check9", "Check10", "Check11", "Check12", "Check14",
-                            "Check15", "Check16", "Check17", "Check18", "Check19", "Check20",
-                            "Check70"}) {
+    for (const char* box :
+         {"Check6", "Check9", "Check10", "Check11", "Check12", "Check14", "Check15", "Check16",
+          "Check17", "Check18", "Check19", "Check20", "Check70"}) {
         form().SetValue("ischange", 0);
         form().SetText("Combo1", "Home");
         form().UserToggle(box);

@@ -55,8 +55,7 @@ TEST_F(DetectionTest, OtherSpellingsOfTheSameFolderDoNotMatch) {
     RegisterClass(sys, "876B9304-359C-42E2-864E-B98B03F33C9D",
                   InstallPath("filtres\\RLMPCDec.ax") + " ");
     // Another copy of the filter elsewhere is not the pack's.
-    RegisterClass(sys, "68D6728A-D715-492A-A57B-8DDA01F4921F",
-                  "C:\\Other\\filtres\\RLOFRDec.ax");
+    RegisterClass(sys, "68D6728A-D715-492A-A57B-8DDA01F4921F", "C:\\Other\\filtres\\RLOFRDec.ax");
     sys.Start();
     EXPECT_EQ(TickedBoxes(), Boxes{});
 }

@@ -11,8 +11,8 @@ struct FileVersionTest : ::testing::Test {
     FileVersionTexts texts{"old version", "old type", "old copyright", "old description"};
 
     void Add(uint32_t ms, uint32_t ls, uint32_t type = 2,
-             std::optional<std::array<uint8_t, 4>> translation = std::array<uint8_t, 4>{
-                 0x09, 0x04, 0xB0, 0x04},
+             std::optional<std::array<uint8_t, 4>> translation = std::array<uint8_t, 4>{0x09, 0x04,
+                                                                                        0xB0, 0x04},
              std::map<std::string, std::string> strings = {}) {
         versions.Add("C:\\f.ax", {{ms, ls, type}, translation, std::move(strings)});
     }

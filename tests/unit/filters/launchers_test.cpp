@@ -15,9 +15,9 @@ struct LaunchersTest : ::testing::Test {
         sys.InstallStandardPack();
         sys.registry.Set("HKCU\\SOFTWARE\\Tessaly Zivozod Pack\\",
                          "C:\\Program Files\\Tessaly Pack");
-        for (const char* file : {"Filtres\\ffdshow.ax", "Filtres\\hfe.exe", "Filtres\\splitter.ax",
-                                 "Filtres\\vp7dec_settings.cpl", "Filtres\\ac3config.exe",
-                                 "Filtres\\vsfilter.dll"}) {
+        for (const char* file :
+             {"Filtres\\ffdshow.ax", "Filtres\\hfe.exe", "Filtres\\splitter.ax",
+              "Filtres\\vp7dec_settings.cpl", "Filtres\\ac3config.exe", "Filtres\\vsfilter.dll"}) {
             sys.files.AddFile(dir + file, "MZ");
         }
         sys.Start();
@@ -68,8 +68,8 @@ TEST_F(LaunchersTest, AMissingTestedFileShowsTheMessageAndStartsNothing) {
     sys.files.Remove(dir + "Filtres\\ffdshow.ax").ok();
     // makeAVIS.exe exists, yet its icon tests the filter library.
     sys.files.AddFile(dir + "Filtres\\makeAVIS.exe", "MZ");
-    for (const char* icon : {"Picture7", "Picture8", "Picture9", "Picture3", "Picture26",
-                             "Picture1"}) {
+    for (const char* icon :
+         {"Picture7", "Picture8", "Picture9", "Picture3", "Picture26", "Picture1"}) {
         EXPECT_EQ(Launch(icon), "") << icon;
     }
     EXPECT_EQ(sys.ui.messages, std::vector<std::string>(6, "en 021"));

@@ -131,14 +131,14 @@ TEST_F(SelfRegistrationTest, RunsTheEntryPointOfTheModeAndReleasesTheLibrary) {
     EXPECT_EQ(sys.selfRegistration.calls,
               (std::vector<std::string>{path + "|" + kRegister, path + "|" + kUnregister,
                                         path + "|" + kUnregister}));
-    const std::vector<std::string> oneCall = {
-        "load:" + path, "run:" + path + "|" + kRegister, "wait:10000", "close", "free:" + path};
+    const std::vector<std::string> oneCall = {"load:" + path, "run:" + path + "|" + kRegister,
+                                              "wait:10000", "close", "free:" + path};
     EXPECT_EQ(std::vector<std::string>(sys.selfRegistration.log.begin(),
                                        sys.selfRegistration.log.begin() + 5),
               oneCall);
-    EXPECT_EQ(sys.ui.log, (std::vector<std::string>{"cursor:busy", "cursor:default",
-                                                     "cursor:busy", "cursor:default",
-                                                     "cursor:busy", "cursor:default"}));
+    EXPECT_EQ(sys.ui.log,
+              (std::vector<std::string>{"cursor:busy", "cursor:default", "cursor:busy",
+                                        "cursor:default", "cursor:busy", "cursor:default"}));
     EXPECT_EQ(sys.selfRegistration.loadedNow, 0);
 }
 
@@ -153,15 +153,13 @@ TEST_F(SelfRegistrationTest, AnyOtherModeRunsNothingAndLoadsNothing) {
 TEST_F(SelfRegistrationTest, AMissingEntryPointOrThreadReleasesTheLibrary) {
     sys.selfRegistration.Add(path, {{kRegister}, false});
     filters::RunSelfRegistration(sys.app, path, "u");
-    EXPECT_EQ(sys.selfRegistration.log,
-              (std::vector<std::string>{"load:" + path, "free:" + path}));
+    EXPECT_EQ(sys.selfRegistration.log, (std::vector<std::string>{"load:" + path, "free:" + path}));
     EXPECT_FALSE(sys.ui.busy);
 
     sys.selfRegistration.log.clear();
     sys.selfRegistration.failThreadStart = true;
     filters::RunSelfRegistration(sys.app, path, "");
-    EXPECT_EQ(sys.selfRegistration.log,
-              (std::vector<std::string>{"load:" + path, "free:" + path}));
+    EXPECT_EQ(sys.selfRegistration.log, (std::vector<std::string>{"load:" + path, "free:" + path}));
     EXPECT_FALSE(sys.ui.busy);
     EXPECT_TRUE(sys.selfRegistration.calls.empty());
 }

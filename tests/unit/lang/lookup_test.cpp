@@ -53,7 +53,9 @@ TEST_F(LookupTest, ReadsTheCurrentLanguageFileAnewEachTime) {
 TEST_F(LookupTest, ConvertsTheAnsiFileToUtf8AndHonoursAUtf8Mark) {
     sys.files.AddFile("C:\\Pack\\Langs\\fr.ini", "001=Propri\xE9t\xE9s\r\n");
     EXPECT_EQ(lang::LookupLangString(sys.app, "001"), "Propri\xC3\xA9t\xC3\xA9s");
-    sys.files.AddFile("C:\\Pack\\Langs\\fr.ini", "\xEF\xBB\xBF" "001=\xE2\x82\xAC\r\n");
+    sys.files.AddFile("C:\\Pack\\Langs\\fr.ini",
+                      "\xEF\xBB\xBF"
+                      "001=\xE2\x82\xAC\r\n");
     EXPECT_EQ(lang::LookupLangString(sys.app, "001"), "\xE2\x82\xAC");
 }
 
@@ -63,6 +65,20 @@ TEST_F(LookupTest, FallbackTextsFollowTheLanguageWhenTheFileLacksTheId) {
     EXPECT_EQ(lang::LookupLangStringOr(sys.app, "061", "en", "fr"), "fr");
     sys.form->SetText("langg", "en");
     EXPECT_EQ(lang::LookupLangStringOr(sys.app, "061", "en", "fr"), "en");
+}
+
+}  // namespace
+}  // namespace tzp
+
+namespace tzp {
+namespace {
+
+TEST_F(LookupTest, MessagesSharingACaptionsIdPreferTheirOwnId) {
+    sys.files.AddFile("C:\\Pack\\Langs\\fr.ini", "045=Check for updates\r\n080=Load it?\r\n");
+    EXPECT_EQ(lang::LookupMessageText(sys.app, lang::kPreviewQuestionId, "045"), "Load it?");
+    // An older language file without the message's own id keeps the shared text.
+    sys.files.AddFile("C:\\Pack\\Langs\\fr.ini", "045=Shared text\r\n");
+    EXPECT_EQ(lang::LookupMessageText(sys.app, lang::kPreviewQuestionId, "045"), "Shared text");
 }
 
 }  // namespace

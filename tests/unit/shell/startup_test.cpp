@@ -53,14 +53,14 @@ TEST_F(StartupTest, AnIdMissingFromTheFileGivesAnEmptyCaption) {
 TEST_F(StartupTest, SetsEveryCaptionFromItsId) {
     sys.Start();
     const std::pair<const char*, const char*> expected[] = {
-        {"Frame6", "004"},   {"Frame5", "005"},    {"Frame7", "024"},   {"Command1", "007"},
-        {"Command2", "008"}, {"Frame8", "025"},    {"Frame9", "026"},   {"Frame11", "027"},
-        {"Frame10", "028"},  {"Command6", "013"},  {"Command8", "014"}, {"Command4", "010"},
-        {"Command5", "011"}, {"Command7", "012"},  {"Command9", "045"}, {"Command10", "046"},
-        {"Frame13", "036"},  {"Label2", "042"},    {"Label3", "998"},   {"Label4", "049"},
-        {"Label6", "050"},   {"Label7", "051"},    {"Label8", "052"},   {"Label9", "053"},
-        {"Label10", "054"},  {"Label11", "055"},   {"Label12", "997"},  {"Label13", "056"},
-        {"Label14", "057"},  {"Label15", "058"},   {"Label17", "059"},  {"Label16", "006"},
+        {"Frame6", "004"},   {"Frame5", "005"},   {"Frame7", "024"},   {"Command1", "007"},
+        {"Command2", "008"}, {"Frame8", "025"},   {"Frame9", "026"},   {"Frame11", "027"},
+        {"Frame10", "028"},  {"Command6", "013"}, {"Command8", "014"}, {"Command4", "010"},
+        {"Command5", "011"}, {"Command7", "012"}, {"Command9", "045"}, {"Command10", "046"},
+        {"Frame13", "036"},  {"Label2", "042"},   {"Label3", "998"},   {"Label4", "049"},
+        {"Label6", "050"},   {"Label7", "051"},   {"Label8", "052"},   {"Label9", "053"},
+        {"Label10", "054"},  {"Label11", "055"},  {"Label12", "997"},  {"Label13", "056"},
+        {"Label14", "057"},  {"Label15", "058"},  {"Label17", "059"},  {"Label16", "006"},
     };
     for (const auto& [control, id] : expected) {
         EXPECT_EQ(sys.form->Caption(control), std::string("en ") + id) << control;

@@ -88,8 +88,8 @@ TEST_F(TabsTest, NeverMovesTheBottomBarTheWaitPanelOrTheHiddenControls) {
     const Positions before = Snapshot(*sys.form);
     for (int tab : {2, 3, 1, 3}) {
         sys.form->SelectTab("TabStrip1", tab);
-        for (const char* name : {"TabStrip1", "Frame2", "wf", "langg", "ischange", "tt",
-                                 "Check14", "Picture1", "Picture11", "File1", "Frame4"}) {
+        for (const char* name : {"TabStrip1", "Frame2", "wf", "langg", "ischange", "tt", "Check14",
+                                 "Picture1", "Picture11", "File1", "Frame4"}) {
             EXPECT_EQ(Snapshot(*sys.form)[name], before.at(name)) << name << " tab " << tab;
         }
     }

@@ -76,16 +76,16 @@ TEST(Form1, HoldsEveryNamedControlOnceWithAParentThatExists) {
         EXPECT_TRUE(form->Has("Command" + std::to_string(n))) << n;
     }
     for (const char* name : {"filtersframe", "assocframe", "aboutframe", "filterpath", "langg",
-                             "errr", "asss", "ischange", "tt", "wf", "File1", "TabStrip1",
-                             "List1", "List2", "List3", "Text1", "Text2", "Text3", "Combo1"}) {
+                             "errr", "asss", "ischange", "tt", "wf", "File1", "TabStrip1", "List1",
+                             "List2", "List3", "Text1", "Text2", "Text3", "Combo1"}) {
         EXPECT_TRUE(form->Has(name)) << name;
     }
 }
 
 TEST(Form1, HiddenStateControlsLieOutsideTheWindow) {
     auto form = CreateForm1();
-    for (const char* name : {"langg", "errr", "Frame4", "ischange", "Frame12", "File1",
-                             "Check14", "Picture11", "Picture1", "wf"}) {
+    for (const char* name : {"langg", "errr", "Frame4", "ischange", "Frame12", "File1", "Check14",
+                             "Picture11", "Picture1", "wf"}) {
         EXPECT_GE(form->Get(name).left, kFormWidth) << name;
     }
     EXPECT_EQ(form->Get("wf").width, 7695);

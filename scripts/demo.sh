@@ -39,6 +39,21 @@ for lib in ffdshow.ax VSFilter.dll mkx.dll FLVSplitter.ax; do
     [ -f "$install/filtres/$lib" ] && "$wine" regsvr32 /s "$(winpath "$install/filtres/$lib")" >/dev/null 2>&1 || true
 done
 
+# Some media types open with the pack's player, one with another program, so that the
+# associations tab has real entries to show.
+player=$(winpath "$install/mpc/mplayerc.exe")
+for ext in .mpg .mpeg .avi .mkv .mp4 .m4a .mp3 .nsv; do
+    "$wine" reg add "HKCR\\$ext" /ve /d "TZPDemo$ext" /f >/dev/null
+    "$wine" reg add "HKCR\\TZPDemo$ext\\shell\\open\\command" /ve /d "\"$player\" \"%1\"" /f >/dev/null
+done
+"$wine" reg add 'HKCR\.ogg' /ve /d TZPDemoText /f >/dev/null
+"$wine" reg add 'HKCR\TZPDemoText\shell\open\command' /ve /d 'C:\windows\notepad.exe %1' /f >/dev/null
+# A saved profile: every filter off but FFDshow.
+for id in 001 002 003 004 005 006 009 010 011 012 013 014 015 016 017 018 019 020 070; do
+    [ "$id" = 006 ] && printf '%s 1\r\n' "$id" || printf '%s 0\r\n' "$id"
+done > "$pack/Sav/FFDshow only.sav"
+printf 'REGEDIT4\r\n' > "$pack/Sav/FFDshow only.reg"
+
 if [ -n "${DISPLAY:-}" ]; then
     echo "Opening the control panel on $pack"
     exec "$wine" "$(winpath "$pack/tzpcp.exe")"
@@ -61,6 +76,14 @@ for _ in $(seq 60); do
     sleep 0.5
 done
 sleep 2
+window=$(xdotool search --name "Tessaly Zivozod Pack Control Panel" | head -n 1)
+shoot() {
+    import -window "$window" "$1" 2>/dev/null || import -window root "$1"
+}
 shot=$demo/control-panel.png
-import -window root -crop "$(xwininfo -root -tree | grep 'Tessaly Zivozod Pack Control Panel' | head -n1 | sed -E 's/.* ([0-9]+x[0-9]+)\+([0-9]+)\+([0-9]+).*/\1+\2+\3/')" "$shot" 2>/dev/null || import -window root "$shot"
+shoot "$shot"
+# The other two tabs, clicked as a user would.
+xdotool mousemove --window "$window" 104 40 click 1 && sleep 1 && shoot "$demo/associations-tab.png"
+xdotool mousemove --window "$window" 168 40 click 1 && sleep 1 && shoot "$demo/about-tab.png"
+echo "Screenshots of the other tabs: $demo/associations-tab.png $demo/about-tab.png"
 echo "Screenshot of the control panel: $shot"

@@ -3,7 +3,7 @@
 # Installing needs root; without it the script says what is missing and stops.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ googletest mingw-w64 wine wine64 xvfb imagemagick x11-utils)
+packages=(cmake ninja-build g++ googletest mingw-w64 wine wine64 xvfb imagemagick x11-utils xdotool)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

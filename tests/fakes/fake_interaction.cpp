@@ -12,7 +12,7 @@ platform::Answer FakeInteraction::Ask(std::string_view text) {
     questions.emplace_back(text);
     if (answers.empty()) {
         ++unansweredQuestions;
-        return platform::Answer::None;
+        return unscriptedAnswer;
     }
     const auto answer = answers.front();
     answers.pop_front();

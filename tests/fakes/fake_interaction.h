@@ -19,9 +19,10 @@ class FakeInteraction : public platform::Interaction {
     void DoEvents() override;
     void EndProgram() override;
 
-    // Answers for the coming questions, in order; a question with none left is a
-    // test fault and answers None.
+    // Answers for the coming questions, in order; a question with none left gets
+    // `unscriptedAnswer` and is counted.
     std::deque<platform::Answer> answers;
+    platform::Answer unscriptedAnswer = platform::Answer::None;
     // Results for the coming open-file dialogs (nullopt: the user cancels).
     std::deque<std::optional<std::string>> chosenFiles;
     // Runs on every DoEvents, to let a test look at the window mid-action.

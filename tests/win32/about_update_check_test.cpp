@@ -11,6 +11,7 @@
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/self_registration_win32.h"
 #include "platform/win32/version_win32.h"
+#include "support/real_panel.h"
 #include "support/wine_files.h"
 #include "ui/form.h"
 #include "ui/form1_controls.h"
@@ -18,40 +19,15 @@
 namespace tzp {
 namespace {
 
-// Records the messages and lets the thread's window messages run.
-class RecordingInteraction : public platform::Interaction {
-  public:
-    void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
-    platform::Answer Ask(std::string_view) override { return platform::Answer::None; }
-    std::optional<std::string> ChooseFileToOpen(const platform::OpenFileRequest&) override {
-        return std::nullopt;
-    }
-    void SetBusyCursor(bool) override {}
-    void DoEvents() override {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageW(&message);
-        }
-    }
-    void EndProgram() override {}
-
-    std::vector<std::string> messages;
-};
-
 struct UpdateCheckWin32 : ::testing::Test {
     testing::ScratchDir scratch;
     std::string packDir = scratch.Path() + "\\Tessaly Pack";
 
-    platform::Win32Registry registry;
-    platform::Win32Files files;
-    platform::Win32Versions versions;
-    platform::Win32SelfRegistration selfRegistration;
-    platform::Win32Processes processes;
-    platform::Win32Shell shell;
-    RecordingInteraction ui;
-    platform::Platform platform{registry, files, versions, selfRegistration, processes, shell, ui};
-    std::unique_ptr<ui::Form> form = ui::CreateForm1();
-    App app{*form, platform, packDir};
+    testing::RealPanel panel{packDir};
+    fakes::FakeInteraction& ui = panel.ui;
+    platform::Win32Files& files = panel.files;
+    ui::Form* form = panel.form.get();
+    App& app = panel.app;
 
     void SetUp() override {
         ASSERT_TRUE(testing::MakeDirs(packDir + "\\Langs"));

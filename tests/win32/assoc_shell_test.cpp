@@ -18,6 +18,7 @@
 #include "platform/win32/version_win32.h"
 #include "platform/win32/wide.h"
 #include "shell/startup.h"
+#include "support/real_panel.h"
 #include "support/gui_driver.h"
 #include "support/test_pack.h"
 #include "ui/form1_controls.h"
@@ -26,31 +27,6 @@ namespace tzp::testing {
 namespace {
 
 using platform::Widen;
-
-// Answers Yes to every question and gives the scripted files to the open-file dialog.
-class ScriptedInteraction : public platform::Interaction {
-  public:
-    void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
-    platform::Answer Ask(std::string_view text) override {
-        questions.emplace_back(text);
-        return platform::Answer::Yes;
-    }
-    std::optional<std::string> ChooseFileToOpen(const platform::OpenFileRequest&) override {
-        if (chosen.empty()) {
-            return std::nullopt;
-        }
-        auto file = chosen.front();
-        chosen.pop_front();
-        return file;
-    }
-    void SetBusyCursor(bool) override {}
-    void DoEvents() override {}
-    void EndProgram() override {}
-
-    std::vector<std::string> messages;
-    std::vector<std::string> questions;
-    std::deque<std::string> chosen;
-};
 
 // The extensions the tests invent, and the keys they leave behind.
 constexpr const char* kFileExts =
@@ -74,18 +50,15 @@ struct AssocShellTest : ::testing::Test {
     std::string logPath = scratch.Path() + "\\player log.txt";
     std::string media = scratch.Path() + "\\Media Files";
 
-    platform::Win32Registry registry;
-    platform::Win32Files files;
-    platform::Win32Versions versions;
-    platform::Win32SelfRegistration selfRegistration;
-    platform::Win32Processes processes;
-    platform::Win32Shell shell;
-    ScriptedInteraction ui;
-    platform::Platform platform{registry, files, versions, selfRegistration, processes, shell, ui};
-    std::unique_ptr<ui::Form> form = ui::CreateForm1();
-    App app{*form, platform, pack.PackDir()};
+    RealPanel panel{pack.PackDir()};
+    fakes::FakeInteraction& ui = panel.ui;
+    platform::Win32Registry& registry = panel.registry;
+    platform::Win32Files& files = panel.files;
+    ui::Form* form = panel.form.get();
+    App& app = panel.app;
 
     void SetUp() override {
+        ui.unscriptedAnswer = platform::Answer::Yes;
         MakeDirs(scratch.Path() + "\\Test Player");
         ASSERT_TRUE(CopyOneFile(BuildPath("testlibs/player/tzpplayer.exe"), player));
         // The pack's ZUV.exe is the same recorder, so its start shows in the log too.
@@ -163,7 +136,7 @@ TEST_F(AssocShellTest, TheSystemOpensAssociatedFilesWithTheChosenProgram) {
     EXPECT_EQ(Entry("List3", ".tzpb"), ".tzpb (regedit)");
     EXPECT_EQ(Entry("List3", ".tzpc"), ".tzpc (none)");
 
-    ui.chosen.push_back(player);
+    ui.chosenFiles.push_back(player);
     form->Click("Command7");
     EXPECT_EQ(form->Text("Text3"), "tplayer.exe");
     for (const char* ext : {".tzpa", ".tzpb", ".tzpc"}) {
@@ -232,7 +205,7 @@ TEST_F(AssocShellTest, ACancelledChoiceOrAnotherFileTypeLeavesNoProgram) {
     form->Click("Command7");  // the dialog is cancelled
     EXPECT_EQ(form->Text("asss"), "");
     const std::string script = MediaFile("play.cmd");
-    ui.chosen.push_back(script);
+    ui.chosenFiles.push_back(script);
     form->Click("Command7");
     EXPECT_EQ(ui.messages, std::vector<std::string>{"The chosen file is not a program."});
     form->Click("Command6");

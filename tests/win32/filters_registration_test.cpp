@@ -19,6 +19,7 @@
 #include "platform/win32/version_win32.h"
 #include "platform/win32/wide.h"
 #include "shell/startup.h"
+#include "support/real_panel.h"
 #include "support/test_pack.h"
 #include "support/wine_files.h"
 #include "ui/form.h"
@@ -30,39 +31,10 @@ namespace {
 using platform::Widen;
 using testing::BuildPath;
 
-// Answers Yes and records what the logic showed; the cursor is all the pass uses.
-class RecordingInteraction : public platform::Interaction {
-  public:
-    void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
-    platform::Answer Ask(std::string_view) override { return platform::Answer::Yes; }
-    std::optional<std::string> ChooseFileToOpen(const platform::OpenFileRequest&) override {
-        return std::nullopt;
-    }
-    void SetBusyCursor(bool isBusy) override { busy = isBusy; }
-    void DoEvents() override {}
-    void EndProgram() override {}
-
-    std::vector<std::string> messages;
-    bool busy = false;
-};
-
-// A control panel on the real services, as the program builds it.
-struct RealPanel {
-    explicit RealPanel(const std::string& packDir) : app{*form, platform, packDir} {}
-    platform::Win32Registry registry;
-    platform::Win32Files files;
-    platform::Win32Versions versions;
-    platform::Win32SelfRegistration selfRegistration;
-    platform::Win32Processes processes;
-    platform::Win32Shell shell;
-    RecordingInteraction ui;
-    platform::Platform platform{registry, files, versions, selfRegistration, processes, shell, ui};
-    std::unique_ptr<ui::Form> form = ui::CreateForm1();
-    App app;
-
-    void Start() {
-        shell::WireForm(app);
-        shell::RunLoadSequence(app);
+// A control panel on the real services that says Yes to every question.
+struct RealPanel : testing::RealPanel {
+    explicit RealPanel(const std::string& packDir) : testing::RealPanel(packDir) {
+        ui.unscriptedAnswer = platform::Answer::Yes;
     }
     std::set<std::string> Ticked() const {
         std::set<std::string> ticked;

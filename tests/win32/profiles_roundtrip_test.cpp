@@ -14,6 +14,7 @@
 #include "platform/win32/version_win32.h"
 #include "platform/win32/wide.h"
 #include "profiles/profiles.h"
+#include "support/real_panel.h"
 #include "support/test_pack.h"
 #include "ui/form1_controls.h"
 
@@ -22,31 +23,6 @@ namespace {
 
 using platform::Narrow;
 using platform::Widen;
-
-// Answers questions from a script and records the messages; no window is involved.
-class ScriptedInteraction : public platform::Interaction {
-  public:
-    void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
-    platform::Answer Ask(std::string_view text) override {
-        questions.emplace_back(text);
-        if (answers.empty()) {
-            return platform::Answer::None;
-        }
-        const auto answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    std::optional<std::string> ChooseFileToOpen(const platform::OpenFileRequest&) override {
-        return std::nullopt;
-    }
-    void SetBusyCursor(bool) override {}
-    void DoEvents() override {}
-    void EndProgram() override {}
-
-    std::deque<platform::Answer> answers;
-    std::vector<std::string> messages;
-    std::vector<std::string> questions;
-};
 
 struct RawValue {
     DWORD type = REG_NONE;
@@ -112,16 +88,12 @@ void DeleteValue(const KeyValue& where) {
 // A control panel on the real services, without a window.
 struct ProfilesOnWine : ::testing::Test {
     TestPack pack;
-    platform::Win32Registry registry;
-    platform::Win32Files files;
-    platform::Win32Versions versions;
-    platform::Win32SelfRegistration selfRegistration;
-    platform::Win32Processes processes;
-    platform::Win32Shell shell;
-    ScriptedInteraction ui;
-    platform::Platform platform{registry, files, versions, selfRegistration, processes, shell, ui};
-    std::unique_ptr<ui::Form> form = ui::CreateForm1();
-    App app{*form, platform, pack.PackDir()};
+    RealPanel panel{pack.PackDir()};
+    fakes::FakeInteraction& ui = panel.ui;
+    platform::Win32Files& files = panel.files;
+    platform::Win32Processes& processes = panel.processes;
+    ui::Form* form = panel.form.get();
+    App& app = panel.app;
 
     void SetUp() override {
         form->SetText("langg", "en");

@@ -14,6 +14,8 @@ constexpr int kIsChange = 3208;
 constexpr int kCommand3 = 1103;
 constexpr int kCommand6 = 1106;
 constexpr int kFrame6 = 3006;
+constexpr int kCommand9 = 1109;
+constexpr int kWaitPanel = 3210;
 
 TEST(ShellGui, StartsInEnglishWhenTheLanguageFileIsMissing) {
     TestPack pack;
@@ -83,6 +85,34 @@ TEST(ShellGui, ClosingRightAfterStartAsksNothing) {
     ASSERT_TRUE(app.Started());
     app.RequestClose();
     EXPECT_TRUE(app.WaitForExit());
+}
+
+HWND FocusOf(const GuiApp& app) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(app.Main(), nullptr), &info);
+    return info.hwndFocus;
+}
+
+TEST(ShellGui, TheWaitPanelTakesTheKeyboardFocusWhileItCoversTheWindow) {
+    TestPack pack;
+    pack.InstallProgram();
+    pack.Register("en");
+    // A slow updater gives the time to look at the window while the panel is up.
+    ASSERT_TRUE(CopyOneFile(BuildPath("testlibs/updater/dod.exe"), pack.PackDir() + "\\dod.exe"));
+    ASSERT_TRUE(WriteBytes(pack.PackDir() + "\\dod.cfg", "answer=0\r\ndelay=2500\r\n"));
+    GuiApp app(pack.ProgramPath());
+    ASSERT_TRUE(app.Started());
+    app.SelectTab(3);
+    ASSERT_TRUE(WaitUntil([&] { return app.InView(kCommand9); }));
+    SetForegroundWindow(app.Main());
+    app.Click(kCommand9);
+    ASSERT_TRUE(WaitUntil([&] { return app.InView(kWaitPanel); }));
+    // A key press now goes to the panel, not to the button that started the action.
+    EXPECT_TRUE(WaitUntil([&] { return FocusOf(app) == app.Control(kWaitPanel); }));
+    ASSERT_TRUE(app.AnswerMessageBox(IDOK, 20000));
+    EXPECT_TRUE(WaitUntil([&] { return !app.InView(kWaitPanel); }));
+    EXPECT_NE(FocusOf(app), app.Control(kWaitPanel));
 }
 
 }  // namespace

@@ -393,14 +393,33 @@ void NativeWindow::OnControlChanged(const Control& control, Property property) {
             EnableWindow(native->hwnd, control.enabled ? TRUE : FALSE);
             break;
         case Property::Position:
-            // The wait panel comes over everything when it is brought into view.
-            Place(*native, control.name == "wf");
+            if (control.name == "wf") {
+                ShowOrParkWaitPanel(*native);
+            } else {
+                Place(*native, false);
+            }
             break;
         case Property::Entries:
             SyncEntries(*native);
             break;
     }
     syncing_ = wasSyncing;
+}
+
+void NativeWindow::ShowOrParkWaitPanel(Native& panel) {
+    // The panel comes over everything while a long action runs, and takes the keyboard
+    // focus with it: a key press must not reach a button under the panel meanwhile.
+    const bool inView = panel.control->left < kFormWidth && panel.control->top < kFormHeight;
+    Place(panel, inView);
+    if (inView) {
+        focusBeforeWait_ = GetFocus();
+        SetFocus(panel.hwnd);
+    } else if (focusBeforeWait_ != nullptr) {
+        if (IsWindow(focusBeforeWait_)) {
+            SetFocus(focusBeforeWait_);
+        }
+        focusBeforeWait_ = nullptr;
+    }
 }
 
 void NativeWindow::SetBusy(bool busy) {

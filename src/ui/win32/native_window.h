@@ -46,6 +46,7 @@ class NativeWindow : public FormObserver {
     void CreateFonts();
     int Px(int twips) const;
     void Place(Native& native, bool raise);
+    void ShowOrParkWaitPanel(Native& panel);
     void SyncAll();
     void SyncCaption(Native& native);
     void SyncText(Native& native);
@@ -64,6 +65,7 @@ class NativeWindow : public FormObserver {
 
     Form& form_;
     HWND main_ = nullptr;
+    HWND focusBeforeWait_ = nullptr;
     HINSTANCE instance_ = nullptr;
     int dpi_ = 96;
     bool syncing_ = false;

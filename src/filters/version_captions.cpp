@@ -12,8 +12,12 @@ namespace tzp::filters {
 namespace {
 
 // "Erreur" and "version" become the language's words; the second replacement also
-// reaches a "version" that the first one brought in.
+// reaches a "version" that the first one brought in. With no language file at all the
+// words stay as they are, like every other built-in caption.
 std::string Localised(const App& app, const std::string& versionText) {
+    if (!lang::HasLanguageFile(app)) {
+        return versionText;
+    }
     const std::string missing =
         platform::ReplaceAll(versionText, platform::kErreur, lang::LookupLangString(app, "022"));
     return platform::ReplaceAll(missing, "version", lang::LookupLangString(app, "023"));

@@ -33,6 +33,10 @@ std::string LangFilePath(const App& app, std::string_view code) {
     return app.packDir + "\\Langs\\" + std::string(code) + ".ini";
 }
 
+bool HasLanguageFile(const App& app) {
+    return app.sys.files.FileExists(LangFilePath(app, app.form.Text("langg")));
+}
+
 std::string FindLangLine(std::string_view content, std::string_view id) {
     return FindLine(content, id).value_or(std::string());
 }

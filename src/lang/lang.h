@@ -9,6 +9,10 @@ namespace tzp::lang {
 // The language file of a language code: pack directory + "\Langs\" + code + ".ini".
 std::string LangFilePath(const App& app, std::string_view code);
 
+// Whether the current language file (the code held in `langg`) can be read. Without
+// one, the window keeps its built-in words rather than showing empty ones.
+bool HasLanguageFile(const App& app);
+
 // The text of a string id in a language file's content: the first line whose first
 // three characters equal the id gives the line without its first four characters.
 // Empty when no line matches.

@@ -51,8 +51,7 @@ void WireForm(App& app) {
 }
 
 void SetCaptionsFromLanguage(App& app) {
-    const std::string path = lang::LangFilePath(app, app.form.Text("langg"));
-    if (!app.sys.files.FileExists(path)) {
+    if (!lang::HasLanguageFile(app)) {
         return;
     }
     for (const auto& source : kCaptions) {

@@ -37,6 +37,14 @@ TEST_F(VersionCaptionsTest, MissingOrVersionlessLibraryIsGreyedWithTheMissingTex
     EXPECT_EQ(sys.form->Value("Check11"), 0);
 }
 
+TEST_F(VersionCaptionsTest, WithoutAnyLanguageFileTheVersionWordsStay) {
+    sys.files.Remove("C:\\Pack\\Langs\\en.ini").ok();
+    AddLibrary(sys, "filtres\\vp7dec.ax", 0x00070000, 0x000A0000);
+    sys.Start();
+    EXPECT_EQ(sys.form->Caption("Check12"), "VP7dec (version 7.0.10.0)");
+    EXPECT_EQ(sys.form->Caption("Check11"), "Ac3filter.ax (Erreur)");
+}
+
 TEST_F(VersionCaptionsTest, ReplacesErreurFirstThenEveryVersionWord) {
     // 022 brings in the word "version", which the second replacement reaches too.
     UseLanguageLines("022=no version found\r\n023=v.\r\n");

@@ -4,6 +4,7 @@
 
 #include "filters/registration.h"
 #include "lang/lang.h"
+#include "profiles/profile_files.h"
 #include "profiles/profiles.h"
 #include "ui/form1_controls.h"
 
@@ -25,10 +26,6 @@ void ShowWaitPanel(App& app) {
 void ParkWaitPanel(App& app) {
     app.form.Move("wf", ui::kPark, ui::kPark);
     app.sys.ui.DoEvents();
-}
-
-std::string RegistryFilePath(const App& app, const std::string& profileName) {
-    return ProfileFolder(app) + profileName + ".reg";
 }
 
 // Imports without asking anything.

@@ -12,27 +12,10 @@
 #include "filters/catalogue.h"
 #include "filters/registration.h"
 #include "platform/win32/files_win32.h"
-#include "platform/win32/processes_win32.h"
-#include "platform/win32/registry_win32.h"
-#include "platform/win32/self_registration_win32.h"
-#include "platform/win32/version_win32.h"
 #include "shell/app.h"
-#include "ui/form.h"
-#include "ui/form1_controls.h"
+#include "support/real_panel.h"
 
 namespace {
-
-class QuietInteraction : public tzp::platform::Interaction {
-  public:
-    void ShowMessage(std::string_view) override {}
-    tzp::platform::Answer Ask(std::string_view) override { return tzp::platform::Answer::Yes; }
-    std::optional<std::string> ChooseFileToOpen(const tzp::platform::OpenFileRequest&) override {
-        return std::nullopt;
-    }
-    void SetBusyCursor(bool) override {}
-    void DoEvents() override {}
-    void EndProgram() override {}
-};
 
 double Pass(tzp::App& app, int value) {
     for (const auto& row : tzp::filters::Catalogue()) {
@@ -57,17 +40,11 @@ int wmain(int argc, wchar_t** argv) {
     // The libraries lie in filtres\ beside this program: its folder is the installation.
     const std::string installDir = tzp::platform::ProgramFolder() + "\\";
 
-    tzp::platform::Win32Registry registry;
-    tzp::platform::Win32Files files;
-    tzp::platform::Win32Versions versions;
-    tzp::platform::Win32SelfRegistration selfRegistration;
-    tzp::platform::Win32Processes processes;
-    tzp::platform::Win32Shell shell;
-    QuietInteraction ui;
-    tzp::platform::Platform platform{registry,  files, versions, selfRegistration,
-                                     processes, shell, ui};
-    auto form = tzp::ui::CreateForm1();
-    tzp::App app{*form, platform, installDir};
+    // The real services, as the program wires them; every question is answered Yes.
+    tzp::testing::RealPanel panel(installDir);
+    panel.ui.unscriptedAnswer = tzp::platform::Answer::Yes;
+    tzp::App& app = panel.app;
+    auto& form = panel.form;
     form->SetText("filterpath", installDir);
 
     std::printf("installation: %s\n", installDir.c_str());

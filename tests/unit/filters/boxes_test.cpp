@@ -5,14 +5,9 @@
 namespace tzp {
 namespace {
 
-struct FilterBoxesTest : ::testing::Test {
-    fakes::FakeSystem sys;
-    ui::Form& form() { return *sys.form; }
-
+struct FilterBoxesTest : testing::FilterPackTest {
     void SetUp() override {
-        sys.InstallStandardPack();
-        testing::AddEveryLibrary(sys);
-        sys.Start();
+        FilterPackTest::SetUp();
         form().SetText("Combo1", "Home");
     }
     // The splitter boxes as "master members": "1 01000" is the master and Check2 ticked.

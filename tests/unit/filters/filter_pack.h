@@ -2,6 +2,8 @@
 // A control panel on test doubles with filter libraries in its installation directory.
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "fakes/fake_system.h"
 #include "filters/catalogue.h"
 
@@ -32,5 +34,16 @@ inline void RegisterClass(fakes::FakeSystem& sys, std::string_view clsid,
                           const std::string& server) {
     sys.registry.Set("HKCR\\CLSID\\{" + std::string(clsid) + "}\\InprocServer32\\", server);
 }
+
+// A started control panel with every filter library present.
+struct FilterPackTest : ::testing::Test {
+    fakes::FakeSystem sys;
+    ui::Form& form() { return *sys.form; }
+    void SetUp() override {
+        sys.InstallStandardPack();
+        AddEveryLibrary(sys);
+        sys.Start();
+    }
+};
 
 }  // namespace tzp::testing

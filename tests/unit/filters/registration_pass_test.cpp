@@ -15,14 +15,7 @@ std::string Call(std::string_view relative, const char* entry) {
     return InstallPath(relative) + "|" + entry;
 }
 
-struct RegistrationPassTest : ::testing::Test {
-    fakes::FakeSystem sys;
-    ui::Form& form() { return *sys.form; }
-    void SetUp() override {
-        sys.InstallStandardPack();
-        testing::AddEveryLibrary(sys);
-        sys.Start();
-    }
+struct RegistrationPassTest : testing::FilterPackTest {
     void TickAll() {
         for (const auto& row : filters::Catalogue()) {
             form().SetValueQuietly(row.box, 1);

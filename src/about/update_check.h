@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/app.h"
+#include "core/app.h"
 
 namespace tzp::about {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The program chooser (Command7) and the association command (Command6).
-#include "shell/app.h"
+#include "core/app.h"
 
 namespace tzp::assoc {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The three lists of the associations tab: one entry per extension, naming the program
 // the extension opens with.
-#include "shell/app.h"
+#include "core/app.h"
 
 namespace tzp::assoc {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The add (Command4, Text1) and remove (Command5, Text2) commands of the personal list.
-#include "shell/app.h"
+#include "core/app.h"
 
 namespace tzp::assoc {
 

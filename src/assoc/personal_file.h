@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/status.h"
-#include "shell/app.h"
+#include "core/app.h"
 
 namespace tzp::assoc {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/app.h"
+#include "core/app.h"
 
 namespace tzp::filters {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/app.h"
+#include "core/app.h"
 
 namespace tzp::profiles {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/app.h"
+#include "core/app.h"
 
 namespace tzp::profiles {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "profiles/profiles.h"
-#include "shell/app.h"
+#include "core/app.h"
 #include "ui/form.h"
 
 namespace tzp::profiles {

@@ -18,7 +18,7 @@ enum class ControlKind {
     FileList,  // the hidden list of profile files
 };
 
-enum class Property { Caption, Text, Value, Enabled, Position, Entries };
+enum class Property { Caption, Text, Value, Enabled, Position, Entries, Tooltip };
 
 struct ListEntry {
     std::string text;
@@ -62,6 +62,9 @@ class Control {
     bool enabled = true;
     int left, top, width, height;
     std::vector<ListEntry> entries;  // list boxes, combo box, tab strip captions
+    // Shown when the pointer rests on the control, and given to screen readers as its
+    // description; empty for none.
+    std::string tooltip;
 };
 
 }  // namespace tzp::ui

@@ -65,6 +65,14 @@ void Form::SetText(std::string_view name, std::string_view text) {
     }
 }
 
+void Form::SetTooltip(std::string_view name, std::string_view tooltip) {
+    Control& c = Get(name);
+    if (c.tooltip != tooltip) {
+        c.tooltip = std::string(tooltip);
+        Notify(c, Property::Tooltip);
+    }
+}
+
 void Form::SetEnabled(std::string_view name, bool enabled) {
     Control& c = Get(name);
     if (c.enabled != enabled) {

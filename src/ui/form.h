@@ -48,6 +48,7 @@ class Form {
     void SetCaption(std::string_view name, std::string_view caption);
     void SetText(std::string_view name, std::string_view text);
     void SetEnabled(std::string_view name, bool enabled);
+    void SetTooltip(std::string_view name, std::string_view tooltip);
     // Runs the click behaviour when the value changes, and only then.
     void SetValue(std::string_view name, int value);
     // Sets the value without running any behaviour (loading a profile's states).

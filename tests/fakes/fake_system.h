@@ -7,7 +7,7 @@
 #include "fakes/fake_interaction.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_services.h"
-#include "shell/app.h"
+#include "core/app.h"
 #include "ui/form.h"
 
 namespace tzp::fakes {

@@ -11,7 +11,7 @@
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/self_registration_win32.h"
 #include "platform/win32/version_win32.h"
-#include "shell/app.h"
+#include "core/app.h"
 #include "ui/form.h"
 
 namespace tzp::testing {

@@ -402,6 +402,8 @@ void NativeWindow::OnControlChanged(const Control& control, Property property) {
         case Property::Entries:
             SyncEntries(*native);
             break;
+        case Property::Tooltip:
+            break;  // not shown yet
     }
     syncing_ = wasSyncing;
 }

@@ -12,7 +12,7 @@
 #include "filters/catalogue.h"
 #include "filters/registration.h"
 #include "platform/win32/files_win32.h"
-#include "shell/app.h"
+#include "core/app.h"
 #include "support/real_panel.h"
 
 namespace {

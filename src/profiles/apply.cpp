@@ -4,6 +4,8 @@
 
 #include "filters/registration.h"
 #include "lang/lang.h"
+#include "profiles/import_check.h"
+#include "profiles/messages.h"
 #include "profiles/profile_files.h"
 #include "profiles/profiles.h"
 #include "ui/form1_controls.h"
@@ -46,6 +48,17 @@ void ImportProfileSettings(App& app, const std::string& profileName) {
                                      "Les r\xC3\xA9glages de ce profil n'ont pas pu \xC3\xAAtre "
                                      "import\xC3\xA9s : son fichier de registre est absent.") +
             "\r\n" + file);
+        return;
+    }
+    // The editor imports with administrator rights whatever the file holds; a file that
+    // reaches outside the filters' settings is not handed to it at all.
+    const auto bytes = app.sys.files.ReadAll(file);
+    if (!bytes) {
+        app.sys.ui.ShowMessage(NotFoundText(app, file));
+        return;
+    }
+    if (const auto refused = FindRefusedSection(*bytes)) {
+        app.sys.ui.ShowMessage(ImportRefusedText(app, file, *refused));
         return;
     }
     // Minimised and not awaited: the editor imports while the closing message shows.

@@ -66,4 +66,15 @@ std::string NotDeletedText(const App& app, const std::vector<std::string>& probl
         problems);
 }
 
+std::string ImportRefusedText(const App& app, const std::string& path, const std::string& section) {
+    return WithLines(
+        lang::LookupLangStringOr(app, "120",
+                                 "The settings of this profile were not imported: its registry "
+                                 "file writes outside the filters' settings.",
+                                 "Les r\xC3\xA9glages de ce profil n'ont pas \xC3\xA9t\xC3\xA9 "
+                                 "import\xC3\xA9s : son fichier de registre \xC3\xA9"
+                                 "crit en dehors des r\xC3\xA9glages des filtres."),
+        {path, section});
+}
+
 }  // namespace tzp::profiles

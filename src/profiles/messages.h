@@ -18,5 +18,7 @@ std::string NotSavedText(const App& app, const std::string& path, const std::str
 std::string LeftOutText(const App& app, const std::vector<std::string>& entries);
 // "069": files of a profile that could not be deleted, one a line with its reason.
 std::string NotDeletedText(const App& app, const std::vector<std::string>& problems);
+// "120": a registry file that writes outside the filters' settings was not imported.
+std::string ImportRefusedText(const App& app, const std::string& path, const std::string& section);
 
 }  // namespace tzp::profiles

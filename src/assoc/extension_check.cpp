@@ -24,19 +24,6 @@ bool HasControlCharacter(std::string_view text) {
     return false;
 }
 
-// CON, PRN, AUX, NUL, COM0-9, LPT0-9, alone or before a dot, as Windows reserves them.
-bool IsDeviceName(std::string_view name) {
-    const std::string upper = platform::AsciiUpper(name.substr(0, name.find('.')));
-    static constexpr std::array<std::string_view, 4> kPlain = {"CON", "PRN", "AUX", "NUL"};
-    for (const auto device : kPlain) {
-        if (upper == device) {
-            return true;
-        }
-    }
-    return upper.size() == 4 && (upper.starts_with("COM") || upper.starts_with("LPT")) &&
-           upper[3] >= '0' && upper[3] <= '9';
-}
-
 }  // namespace
 
 std::string NormaliseExtension(std::string_view typed) {
@@ -60,7 +47,7 @@ bool IsAcceptableExtension(std::string_view extension) {
     const std::string_view letters = extension.substr(1);
     return letters.find_first_of(kForbiddenCharacters) == std::string_view::npos &&
            !HasControlCharacter(extension) && extension.find(" (") == std::string_view::npos &&
-           !IsDeviceName(letters) && platform::FitsAnsi(extension);
+           platform::FitsAnsi(extension);
 }
 
 bool IsProgramType(std::string_view extension) {

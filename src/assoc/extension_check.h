@@ -16,8 +16,9 @@ bool IsExeTyped(std::string_view typed);
 
 // An extension (with its dot) that can safely be part of a registry path and of a file
 // line: not "." or "..", none of \ / : * ? " < > |, no control character, no " (" (which
-// would break the list entry format), no reserved device name, and only characters the
-// ANSI code page holds, since the list file is kept in that code page.
+// would break the list entry format), and only characters the ANSI code page holds,
+// since the list file is kept in that code page. Device names (".con", ".nul") are
+// fine: with its dot an extension never becomes a file or device name of its own.
 bool IsAcceptableExtension(std::string_view extension);
 
 // Extensions of files Windows runs by itself. Associating one of them with a player

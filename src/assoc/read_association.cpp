@@ -46,7 +46,8 @@ std::string FileStem(std::string_view path) {
     return std::string(dot == std::string_view::npos || dot == 0 ? file : file.substr(0, dot));
 }
 
-// An entry's extension is what stands before its last " (", so a name must not add one.
+// An entry's extension is what stands before its last " (", so a name must not add one;
+// nor may the not-associated text, which comes from the language file.
 std::string WithoutOpeningParenthesisAfterSpace(std::string name) {
     while (name.find(" (") != std::string::npos) {
         name = platform::ReplaceAll(name, " (", "(");
@@ -66,11 +67,11 @@ std::string ProgramNameFromCommand(std::string_view command, std::string_view no
         return WithoutOpeningParenthesisAfterSpace(std::string(afterBackslash.substr(0, exe)));
     }
     if (afterBackslash == kErreur) {
-        return std::string(notAssociated);
+        return WithoutOpeningParenthesisAfterSpace(std::string(notAssociated));
     }
     std::string stem = FileStem(ProgramPath(command));
     if (stem.empty()) {
-        return std::string(notAssociated);
+        return WithoutOpeningParenthesisAfterSpace(std::string(notAssociated));
     }
     return WithoutOpeningParenthesisAfterSpace(std::move(stem));
 }

@@ -18,8 +18,8 @@ std::string DefaultVerb(App& app, std::string_view progId);
 // last backslash, cut before its last ".exe" ("mplayerc" for "C:\MPC\mplayerc.exe" "%1").
 // A command whose last part holds no ".exe" (a program of another type, or arguments
 // holding a path) is named by its program's file name without extension. A missing
-// command ("Erreur") gives `notAssociated`. The name never holds " (", so the entry it
-// goes into still tells its extension apart.
+// command ("Erreur") gives `notAssociated`. The name, `notAssociated` included, never
+// holds " (", so the entry it goes into still tells its extension apart.
 std::string ProgramNameFromCommand(std::string_view command, std::string_view notAssociated);
 
 // The program name for an extension: the user's Explorer ProgID, or else the class

@@ -42,6 +42,16 @@ TEST_F(PersonalListTest, AddsTheTypedExtensionWithOrWithoutItsDot) {
     EXPECT_TRUE(sys.ui.messages.empty());
 }
 
+TEST_F(PersonalListTest, ANotAssociatedTextHoldingAParenthesisKeepsTheFileWhole) {
+    SetLanguageLine("029", "aucun (non associ\xE9)");
+    sys.files.AddFile(kExtsPath, ".abc\r\n");
+    sys.Start();
+    Add("xyz");
+    Remove("abc");
+    EXPECT_EQ(Texts("List3"), (std::vector<std::string>{".xyz (aucun(non associ\xC3\xA9))"}));
+    EXPECT_EQ(ExtsFile(), ".xyz\r\n");
+}
+
 TEST_F(PersonalListTest, DuplicatesAreFoundWithTheirLetterCase) {
     sys.Start();
     Add("xyz");
@@ -96,9 +106,19 @@ TEST_F(PersonalListTest, UnusableExtensionsReachNeitherTheFileNorTheRegistry) {
     SetLanguageLine("072", nullptr);
     sys.Start();
     sys.registry.log.clear();
-    const char* refused[] = {".",   "..",   "a\\b", "../x",   "a:b",   "*",
-                             "a?",  "q\"",  "<x>",  "a|b",    "x (y)", "tab\there",
-                             "con", ".NUL", "com1", "lpt9.x", "aux",   "\xE2\x82\xAC\xE2\x98\x83"};
+    const char* refused[] = {".",
+                             "..",
+                             "a\\b",
+                             "../x",
+                             "a:b",
+                             "*",
+                             "a?",
+                             "q\"",
+                             "<x>",
+                             "a|b",
+                             "x (y)",
+                             "tab\there",
+                             "\xE2\x82\xAC\xE2\x98\x83"};
     for (const char* typed : refused) {
         sys.ui.messages.clear();
         Add(typed);
@@ -110,14 +130,18 @@ TEST_F(PersonalListTest, UnusableExtensionsReachNeitherTheFileNorTheRegistry) {
     EXPECT_EQ(sys.files.writes, 0);
     EXPECT_TRUE(Texts("List3").empty());
     EXPECT_TRUE(sys.registry.log.empty());
-    // Names that merely resemble the refused ones are fine.
+    // Names that merely resemble the refused ones are fine, and so are device names:
+    // with its dot an extension is never a file or device name of its own.
     sys.ui.messages.clear();
-    for (const char* typed : {"console", "com10", "(x)", "...", "a.b", "\xC3\xA9t\xC3\xA9"}) {
+    for (const char* typed : {"console", "com10", "(x)", "...", "a.b", "\xC3\xA9t\xC3\xA9", "prn",
+                              ".NUL", "con", "com1", "aux"}) {
         Add(typed);
     }
     EXPECT_TRUE(sys.ui.messages.empty());
-    EXPECT_EQ(Texts("List3").size(), 6u);
-    EXPECT_EQ(ExtsFile(), ".console\r\n.com10\r\n.(x)\r\n...\r\n.a.b\r\n.\xE9t\xE9\r\n");
+    EXPECT_EQ(Texts("List3").size(), 11u);
+    EXPECT_EQ(ExtsFile(),
+              ".console\r\n.com10\r\n.(x)\r\n...\r\n.a.b\r\n.\xE9t\xE9\r\n.prn\r\n"
+              ".NUL\r\n.con\r\n.com1\r\n.aux\r\n");
 }
 
 TEST_F(PersonalListTest, AnEmptyBoxIsReportedAndTheFileRewrittenUnchanged) {

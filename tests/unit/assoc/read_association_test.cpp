@@ -57,6 +57,12 @@ TEST(ProgramNameFromCommand, ANameNeverBreaksTheEntryFormat) {
     EXPECT_EQ(ProgramNameFromCommand(R"("C:\x\my (old) player.exe" "%1")", "none"),
               "my(old) player");
     EXPECT_EQ(ProgramNameFromCommand(R"("C:\x\a ( ( b.cmd")", "none"), "a(( b");
+    // Nor does the not-associated text of a language that puts " (" in it.
+    for (const char* command : {"Erreur", "", R"("")"}) {
+        EXPECT_EQ(ProgramNameFromCommand(command, "aucun (non associ\xC3\xA9)"),
+                  "aucun(non associ\xC3\xA9)")
+            << command;
+    }
 }
 
 using ReadAssociationTest = AssocTest;

@@ -27,10 +27,25 @@ std::string BuildStateFile(const ui::Form& form) {
     return out;
 }
 
+namespace {
+
+// The text after the separator that follows the id: one character, however many bytes
+// of UTF-8 it takes, so that a separator outside ASCII leaves no broken character.
+std::string AfterSeparator(std::string_view line) {
+    size_t start = 4;
+    while (start < line.size() && (static_cast<unsigned char>(line[start]) & 0xC0) == 0x80 &&
+           start < 7) {
+        ++start;
+    }
+    return start < line.size() ? std::string(line.substr(start)) : std::string();
+}
+
+}  // namespace
+
 std::optional<std::string> FindStateValue(std::string_view content, std::string_view id) {
     for (const auto& line : platform::SplitLines(content)) {
         if (line.size() >= 3 && std::string_view(line).substr(0, 3) == id) {
-            return line.size() > 4 ? line.substr(4) : std::string();
+            return AfterSeparator(line);
         }
     }
     return std::nullopt;

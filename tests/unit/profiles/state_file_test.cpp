@@ -69,5 +69,30 @@ TEST_F(ReadProfileValueTest, ReadsAFileWithAUtf8MarkAsUtf8) {
     EXPECT_EQ(ReadProfileValue(sys.app, "013"), "1");
 }
 
+TEST(StateFile, TheSeparatorIsOneCharacterHoweverManyBytesItTakes) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"013 1", "1"},
+        {"013\xC2\xA0"
+         "1",
+         "1"},  // no-break space
+        {"013\xE2\x80\x83"
+         "1 x",
+         "1 x"},                                      // em space
+        {"013\xF0\x9F\x98\x80\xC3\xA9", "\xC3\xA9"},  // outside the BMP
+        {"013\xC2\xA0", ""},
+        {"013\xC2", ""},
+    };
+    for (const auto& [line, value] : cases) {
+        EXPECT_EQ(FindStateValue(line, "013"), value) << line;
+    }
+}
+
+TEST_F(ReadProfileValueTest, AnAnsiSeparatorOutsideAsciiLeavesTheValueWhole) {
+    sys.files.AddFile("C:\\Pack\\Sav\\Films.sav",
+                      "013\xA0"
+                      "1\r\n");
+    EXPECT_EQ(ReadProfileValue(sys.app, "013"), "1");
+}
+
 }  // namespace
 }  // namespace tzp::profiles

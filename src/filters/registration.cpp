@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "filters/catalogue.h"
+#include "platform/paths.h"
 
 namespace tzp::filters {
 
@@ -16,13 +17,6 @@ std::optional<std::string> EntryPointFor(std::string_view mode) {
         return "DllUnregisterServer";
     }
     return std::nullopt;
-}
-
-// "C:\..." or "\\server\...". Windows looks for a library named by a relative path in
-// the current folder and along the search path, where a stranger's library may sit.
-bool IsAbsolute(std::string_view path) {
-    const bool drive = path.size() >= 3 && path[1] == ':' && path[2] == '\\';
-    return drive || path.substr(0, 2) == "\\\\";
 }
 
 std::string_view ModeOf(const App& app, std::string_view box) {
@@ -55,7 +49,9 @@ void RunSelfRegistration(App& app, const std::string& path, std::string_view mod
     // The mode is looked at before loading, so that a mode that runs nothing does not
     // leave the library loaded.
     const auto entryName = EntryPointFor(mode);
-    if (!entryName || !IsAbsolute(path)) {
+    // Windows looks for a library named by a relative path in the current folder and
+    // along the search path, where a stranger's library may sit.
+    if (!entryName || !platform::IsAbsolutePath(path)) {
         return;
     }
     const auto module = loader.Load(path);

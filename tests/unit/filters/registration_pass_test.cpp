@@ -172,6 +172,13 @@ TEST_F(SelfRegistrationTest, ARelativePathIsNeverLoaded) {
     filters::RunSelfRegistration(sys.app, "Erreur\\filtres\\vp7dec.ax", "");
     filters::RunSelfRegistration(sys.app, "filtres\\vp7dec.ax", "u");
     EXPECT_TRUE(sys.selfRegistration.log.empty());
+    // An installation directory written with forward slashes is absolute all the same.
+    for (const char* folder : {"C:/Pack/", "//server/pack/"}) {
+        const std::string library = std::string(folder) + "filtres\\vp7dec.ax";
+        sys.selfRegistration.Add(library, {{kRegister}});
+        filters::RunSelfRegistration(sys.app, library, "");
+        EXPECT_EQ(sys.selfRegistration.calls.back(), library + "|" + kRegister);
+    }
 }
 
 }  // namespace

@@ -54,7 +54,14 @@ TEST_F(RegistryTest, NumbersReadAsDigitsAndDataWithoutTextAsTheDefault) {
     const wchar_t multi[] = L"a\0b\0";
     RegSetValueExW(key, L"multi", 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(multi),
                    sizeof multi);
+    // Numbers stored with fewer bytes than their type has are malformed.
+    const BYTE shortNumber[] = {7, 0};
+    RegSetValueExW(key, L"short", 0, REG_DWORD, shortNumber, sizeof shortNumber);
+    const BYTE shortQword[] = {7, 0, 0, 0};
+    RegSetValueExW(key, L"shortq", 0, REG_QWORD, shortQword, sizeof shortQword);
     RegCloseKey(key);
+    EXPECT_EQ(ReadRegValue(registry, 1, Sub("short"), "Erreur"), "Erreur");
+    EXPECT_EQ(ReadRegValue(registry, 1, Sub("shortq"), "Erreur"), "Erreur");
     EXPECT_EQ(ReadRegValue(registry, 1, Sub("big"), "Erreur"), "4000000000");
     EXPECT_EQ(ReadRegValue(registry, 1, Sub("bin"), "Erreur"), "Erreur");
     EXPECT_EQ(ReadRegValue(registry, 1, Sub("multi"), "Erreur"), "Erreur");

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <vector>
 
+#include "platform/reg_number.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/wide.h"
 
@@ -76,16 +77,11 @@ std::optional<std::string> Win32Registry::Read(const RegName& name) {
             }
             return Narrow(text);
         }
-        case REG_DWORD: {
-            DWORD number = 0;
-            memcpy(&number, data.data(), sizeof number);
-            return std::to_string(number);
-        }
-        case REG_QWORD: {
-            uint64_t number = 0;
-            memcpy(&number, data.data(), sizeof number);
-            return std::to_string(number);
-        }
+        case REG_DWORD:
+        case REG_QWORD:
+            // Only the bytes the value has: a short one reads as absent.
+            return RegNumberText(std::string_view(reinterpret_cast<const char*>(data.data()), size),
+                                 type == REG_DWORD ? 4 : 8);
         default:
             // Binary data and string lists have no text form.
             return std::nullopt;

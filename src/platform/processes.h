@@ -16,6 +16,9 @@ class RunningProcess {
     virtual ~RunningProcess() = default;
     // True when the process has ended within the time (0 polls).
     virtual bool WaitForExit(uint32_t milliseconds) = 0;
+    // Ends this process (and no other), and returns once it has ended or could not be
+    // ended; false when it is still running.
+    virtual bool Terminate() = 0;
 };
 
 struct StartResult {

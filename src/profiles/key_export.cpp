@@ -26,7 +26,13 @@ bool RunExport(App& app, std::string_view key) {
     if (!started.status.ok() || !started.process) {
         return false;
     }
-    return WaitWithEvents(app, *started.process);
+    if (WaitWithEvents(app, *started.process)) {
+        return true;
+    }
+    // An editor that hangs holds the temporary export file, and every later key of the
+    // save would be left out with it: end that editor, then go on.
+    started.process->Terminate();
+    return false;
 }
 
 }  // namespace

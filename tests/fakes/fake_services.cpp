@@ -29,7 +29,14 @@ class FakeVersionBlock : public platform::VersionBlock {
 
 class FakeRunningProcess : public platform::RunningProcess {
   public:
-    FakeRunningProcess(int polls, bool never) : polls_(polls), never_(never) {}
+    FakeRunningProcess(int polls, bool never, std::function<void()> onTerminate)
+        : polls_(polls), never_(never), onTerminate_(std::move(onTerminate)) {}
+    bool Terminate() override {
+        onTerminate_();
+        never_ = false;
+        polls_ = 0;
+        return true;
+    }
     bool WaitForExit(uint32_t) override {
         if (never_) {
             return false;
@@ -44,6 +51,7 @@ class FakeRunningProcess : public platform::RunningProcess {
   private:
     int polls_;
     bool never_;
+    std::function<void()> onTerminate_;
 };
 
 }  // namespace
@@ -126,7 +134,8 @@ platform::StartResult FakeProcesses::Start(const std::string& commandLine,
         result.errorText = "The system cannot find the file specified.";
         return result;
     }
-    result.process = std::make_unique<FakeRunningProcess>(pollsUntilExit, neverExits);
+    result.process = std::make_unique<FakeRunningProcess>(
+        pollsUntilExit, neverExits, [this, commandLine] { terminated.push_back(commandLine); });
     return result;
 }
 

@@ -77,6 +77,8 @@ class FakeProcesses : public platform::ProcessService {
     // How many WaitForExit polls a started process takes to end (0: ended at once).
     int pollsUntilExit = 0;
     bool neverExits = false;
+    // The command lines of the started processes that were ended by Terminate.
+    std::vector<std::string> terminated;
 };
 
 class FakeShell : public platform::ShellService {

@@ -198,6 +198,26 @@ TEST_F(SaveTest, AnEditorThatCannotStartOrNeverEndsLeavesEveryKeyOutAndSaysSo) {
               12 * static_cast<int>(kExportTimeLimitMs / kExportPollMs) - 12);
 }
 
+TEST_F(SaveTest, AnExportThatTimesOutIsEndedAndTheLaterKeysAreSaved) {
+    const char* kAc3 = "HKEY_CURRENT_USER\\Software\\AC3Filter";
+    editor.exports[kQuorel] = ExportOf(kQuorel, "\"Half\"=dword:00000001");
+    editor.exports[kAc3] = ExportOf(kAc3, "\"Ok\"=dword:00000002");
+    auto exportKey = sys.processes.onStart;
+    sys.processes.onStart = [&](const std::string& commandLine) {
+        // Only the first key's editor hangs, holding its half-written export.
+        sys.processes.neverExits = commandLine.find("Quorel") != std::string::npos;
+        return exportKey(commandLine);
+    };
+    Save("Concerts");
+    EXPECT_EQ(sys.processes.terminated,
+              (std::vector<std::string>{ExportCommandLine(sys.app, kQuorel)}));
+    EXPECT_EQ(FileText("Concerts.reg"),
+              "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\AC3Filter]\r\n"
+              "\"Ok\"=dword:00000002\r\n");
+    EXPECT_EQ(sys.ui.messages,
+              (std::vector<std::string>{std::string("en 068\n") + kQuorel, "en 040"}));
+}
+
 TEST_F(SaveTest, WaitsForTheExportBeforeReadingIt) {
     sys.processes.pollsUntilExit = 3;
     editor.exports[kQuorel] = ExportOf(kQuorel, "\"Ok\"=dword:00000001");

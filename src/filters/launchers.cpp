@@ -64,7 +64,9 @@ std::string CommandLine(const Launcher& launcher, std::string_view installDir) {
             // Quoted, so that a folder with a space cannot start another program.
             return "\"" + path + "\"";
         case Target::CplApplet:
-            return "cmd /c \"" + path + "\"";
+            // cmd drops the first and last quote of a command that holds special
+            // characters, as "Program Files (x86)" does; the outer pair is for it to drop.
+            return "cmd /c \"\"" + path + "\"\"";
     }
     return {};
 }

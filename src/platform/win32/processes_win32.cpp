@@ -3,6 +3,9 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <optional>
+
+#include "platform/paths.h"
 #include "platform/win32/files_win32.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/wide.h"
@@ -41,22 +44,67 @@ WORD ShowCommand(WindowStyle style) {
     return SW_SHOWNORMAL;
 }
 
+// A system program named without a folder ("cmd", "Rundll32.exe", "regedit.exe"), looked
+// for in the system folder and then the Windows folder, where Windows itself would look
+// after the program's own folder and the current one. Those two are left out: the
+// program runs with administrator rights, and a cmd.exe dropped there must not run.
+std::optional<std::wstring> SystemProgramPath(std::wstring name) {
+    if (name.find(L'.') == std::wstring::npos) {
+        name += L".exe";
+    }
+    for (const auto folderOf : {GetSystemDirectoryW, GetWindowsDirectoryW}) {
+        wchar_t folder[MAX_PATH];
+        const UINT length = folderOf(folder, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH) {
+            continue;
+        }
+        std::wstring path(folder, length);
+        path += L"\\" + name;
+        const DWORD attributes = GetFileAttributesW(path.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            return path;
+        }
+    }
+    return std::nullopt;
+}
+
+StartResult Failed(DWORD error) {
+    StartResult result;
+    result.status = Status::Fail(error);
+    result.errorText = Win32Files().DescribeError(error);
+    return result;
+}
+
 }  // namespace
 
 StartResult Win32Processes::Start(const std::string& commandLine, WindowStyle style) {
-    std::wstring mutableLine = Widen(commandLine);
+    // The program is always named by its full path, so that no search for it takes
+    // place; a program given by a relative path would depend on the current folder.
+    const auto [program, rest] = SplitCommandProgram(commandLine);
+    std::wstring application;
+    std::wstring mutableLine;
+    if (IsBareProgramName(program)) {
+        const auto path = SystemProgramPath(Widen(program));
+        if (!path) {
+            return Failed(ERROR_FILE_NOT_FOUND);
+        }
+        application = *path;
+        mutableLine = L"\"" + *path + L"\"" + Widen(rest);
+    } else if (IsAbsolutePath(program)) {
+        application = Widen(program);
+        mutableLine = Widen(commandLine);
+    } else {
+        return Failed(ERROR_BAD_PATHNAME);
+    }
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = ShowCommand(style);
     PROCESS_INFORMATION info{};
     StartResult result;
-    if (!CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info)) {
-        const DWORD error = GetLastError();
-        result.status = Status::Fail(error);
-        result.errorText = Win32Files().DescribeError(error);
-        return result;
+    if (!CreateProcessW(application.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0,
+                        nullptr, nullptr, &startup, &info)) {
+        return Failed(GetLastError());
     }
     CloseHandle(info.hThread);
     result.process = std::make_unique<Win32RunningProcess>(info.hProcess);

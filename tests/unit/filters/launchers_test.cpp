@@ -59,7 +59,7 @@ TEST_F(LaunchersTest, StartsEveryIconsCommandWithProgramPathsQuoted) {
     }
     WindowStyle style = WindowStyle::Normal;
     EXPECT_EQ(Launch("Picture2", &style),
-              "cmd /c \"C:\\Program Files\\Tessaly Pack\\Filtres\\vp7dec_settings.cpl\"");
+              "cmd /c \"\"C:\\Program Files\\Tessaly Pack\\Filtres\\vp7dec_settings.cpl\"\"");
     EXPECT_EQ(style, WindowStyle::Hidden);
     EXPECT_TRUE(sys.ui.messages.empty());
 }

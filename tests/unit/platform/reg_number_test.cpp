@@ -5,26 +5,17 @@
 namespace tzp::platform {
 namespace {
 
+using namespace std::string_view_literals;
+
 TEST(RegNumber, ReadsOnlyTheBytesTheValueHas) {
-    using namespace std::string_view_literals;
-    struct Case {
-        std::string_view data;
-        size_t width;
-        std::optional<std::string> text;
-    };
-    const Case cases[] = {
-        {"\x01\x00\x00\x00"sv, 4, "1"},
-        {"\x00\x28\x6B\xEE"sv, 4, "4000000000"},
-        {"\x05\x00\x00\x00\xFF"sv, 4, "5"},  // bytes past the width are ignored
-        {"\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF"sv, 8, "18446744073709551615"},
-        // Short values: nothing is read past their end.
-        {""sv, 4, std::nullopt},
-        {"\x07\x00"sv, 4, std::nullopt},
-        {"\x07\x00\x00\x00"sv, 8, std::nullopt},
-        {"\x07\x00\x00\x00\x00\x00\x00"sv, 8, std::nullopt},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(RegNumberText(c.data, c.width), c.text) << c.data.size() << "/" << c.width;
+    EXPECT_EQ(RegNumberText("\x00\x28\x6B\xEE"sv, 4), "4000000000");
+    EXPECT_EQ(RegNumberText("\x05\x00\x00\x00\xFF"sv, 4), "5");  // extra bytes are ignored
+    EXPECT_EQ(RegNumberText("\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF"sv, 8), "18446744073709551615");
+    // Short values are malformed: nothing is read past their end.
+    const std::pair<std::string_view, size_t> shortValues[] = {
+        {""sv, 4}, {"\x07\x00"sv, 4}, {"\x07\x00\x00\x00"sv, 8}, {"\x07\0\0\0\0\0\0"sv, 8}};
+    for (const auto& [data, width] : shortValues) {
+        EXPECT_EQ(RegNumberText(data, width), std::nullopt) << data.size() << "/" << width;
     }
 }
 

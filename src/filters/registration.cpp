@@ -7,6 +7,7 @@
 #include "filters/filters.h"
 #include "lang/lang.h"
 #include "platform/status.h"
+#include "platform/text.h"
 
 namespace tzp::filters {
 
@@ -87,7 +88,10 @@ LibraryOutcome NotLoaded(App& app, LibraryOutcome outcome, uint32_t error) {
         return outcome;
     }
     outcome.kind = OutcomeKind::NotLoadable;
-    outcome.reason = app.sys.files.DescribeError(error);
+    // Some of the system's texts name the file as "%1" ("%1 is not a valid Win32
+    // application.").
+    outcome.reason =
+        platform::ReplaceAll(app.sys.files.DescribeError(error), "%1", FileName(outcome.path));
     return outcome;
 }
 

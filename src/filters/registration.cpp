@@ -275,9 +275,17 @@ std::string OutcomeText(const App& app, const LibraryOutcome& outcome) {
     return {};
 }
 
+std::string ProgressPattern(const App& app) {
+    return lang::LookupLangStringOr(app, "090", "%1 of %2: %3", "%1 sur %2 : %3");
+}
+
+std::string ProgressText(std::string_view pattern, size_t position, size_t total,
+                         const std::string& path) {
+    return Fill(pattern, {std::to_string(position), std::to_string(total), FileName(path)});
+}
+
 std::string ProgressText(const App& app, size_t position, size_t total, const std::string& path) {
-    return Fill(lang::LookupLangStringOr(app, "090", "%1 of %2: %3", "%1 sur %2 : %3"),
-                {std::to_string(position), std::to_string(total), FileName(path)});
+    return ProgressText(ProgressPattern(app), position, total, path);
 }
 
 std::string FailureReport(const App& app, const std::vector<LibraryOutcome>& outcomes) {

@@ -65,6 +65,11 @@ std::string OutcomeText(const App& app, const LibraryOutcome& outcome);
 
 // The wait panel's progress line, "5 of 18: ffdshow.ax".
 std::string ProgressText(const App& app, size_t position, size_t total, const std::string& path);
+// The same from the line's pattern in the language file, looked up once for a whole pass
+// (the file is read anew on every lookup).
+std::string ProgressPattern(const App& app);
+std::string ProgressText(std::string_view pattern, size_t position, size_t total,
+                         const std::string& path);
 
 // The report of a pass, one line per failed library ("ffdshow.ax: <outcome>") under a
 // heading; empty when nothing failed.

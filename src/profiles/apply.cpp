@@ -69,14 +69,17 @@ ImportResult ImportProfileSettings(App& app, const std::string& profileName, boo
 // The wait panel's label tells which library the pass is on, under its usual words.
 class PanelProgress {
   public:
-    explicit PanelProgress(App& app) : app_(app), waitText_(app.form.Caption("Label2")) {}
+    explicit PanelProgress(App& app)
+        : app_(app),
+          waitText_(app.form.Caption("Label2")),
+          pattern_(filters::ProgressPattern(app)) {}
     ~PanelProgress() { app_.form.SetCaption("Label2", waitText_); }
     PanelProgress(const PanelProgress&) = delete;
     PanelProgress& operator=(const PanelProgress&) = delete;
 
     void operator()(size_t position, size_t total, const std::string& path) {
         app_.form.SetCaption(
-            "Label2", waitText_ + "\r\n" + filters::ProgressText(app_, position, total, path));
+            "Label2", waitText_ + "\r\n" + filters::ProgressText(pattern_, position, total, path));
         // Painted before the library runs, whatever it then does.
         app_.sys.ui.DoEvents();
     }
@@ -84,6 +87,7 @@ class PanelProgress {
   private:
     App& app_;
     std::string waitText_;
+    std::string pattern_;
 };
 
 }  // namespace

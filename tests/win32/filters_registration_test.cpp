@@ -236,6 +236,16 @@ TEST_F(FilterRegistrationTest, ATimedOutLibraryIsReleasedOnceItsEntryPointEnds) 
     EXPECT_EQ(InprocServer(filters::Row("Check5").clsids[0]), library);
 }
 
+TEST_F(FilterRegistrationTest, ALibraryOfTheOtherBitnessIsNamedAsSuch) {
+    UseVariant("otherbits", "ts.dll");
+    RealPanel panel(pack.PackDir());
+    const auto outcome = filters::RunSelfRegistration(panel.app, Library("Check5"), "");
+    EXPECT_EQ(outcome.kind, filters::OutcomeKind::OtherBitness);
+    const char* other = sizeof(void*) == 8 ? "32" : "64";
+    EXPECT_EQ(filters::OutcomeText(panel.app, outcome),
+              std::string("a ") + other + "-bit library; use the " + other + "-bit control panel");
+}
+
 // ---- the wait itself
 
 struct WindowLog {

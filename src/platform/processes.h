@@ -2,6 +2,7 @@
 // Starting other programs from a command line.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/status.h"
@@ -19,6 +20,8 @@ class RunningProcess {
     // Ends this process (and no other), and returns once it has ended or could not be
     // ended; false when it is still running.
     virtual bool Terminate() = 0;
+    // The exit code of a process that has ended; nullopt when it cannot be had.
+    virtual std::optional<uint32_t> ExitCode() { return std::nullopt; }
 };
 
 struct StartResult {

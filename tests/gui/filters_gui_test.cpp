@@ -8,6 +8,7 @@
 #include "platform/win32/wide.h"
 #include "support/gui_driver.h"
 #include "support/test_pack.h"
+#include "support/wine_files.h"
 
 namespace tzp::testing {
 namespace {
@@ -18,6 +19,9 @@ constexpr int kCommand3 = 1103;
 constexpr int kIsChange = 3208;
 constexpr int kPicture22 = 1522;
 constexpr int kLabel1 = 2001;
+constexpr int kLabel2 = 2002;  // the wait panel's words
+constexpr int kCheck5 = 1005;
+constexpr int kCheck9 = 1009;
 
 std::optional<std::string> InprocServer(std::string_view clsid) {
     const std::wstring key = L"CLSID\\{" + platform::Widen(clsid) + L"}\\InprocServer32";
@@ -38,9 +42,11 @@ struct FiltersGui : ::testing::Test {
         pack.Register("en");
     }
     void TearDown() override {
-        for (const auto clsid : filters::Row("Check6").clsids) {
-            RegDeleteTreeW(HKEY_CLASSES_ROOT,
-                           (L"CLSID\\{" + platform::Widen(clsid) + L"}").c_str());
+        for (const auto& row : filters::Catalogue()) {
+            for (const auto clsid : row.clsids) {
+                RegDeleteTreeW(HKEY_CLASSES_ROOT,
+                               (L"CLSID\\{" + platform::Widen(clsid) + L"}").c_str());
+            }
         }
     }
 };
@@ -83,6 +89,41 @@ TEST_F(FiltersGui, AConfigurationProgramThatCannotStartIsReportedAndTheWindowSta
         << *message;
     EXPECT_TRUE(app.Running());
     EXPECT_EQ(app.Check(kIsChange), 1);
+}
+
+TEST_F(FiltersGui, AFailedLibraryIsReportedBeforeTheEndAndThePanelShowsTheProgress) {
+    // RealMediaSplitter's entry points answer "access denied"; ts.dll takes 3 s, long
+    // enough to read the panel while the pass waits for it.
+    for (const auto& [kind, file] :
+         {std::pair{"failing", "RealMediaSplitter.ax"}, std::pair{"slow", "ts.dll"}}) {
+        ASSERT_TRUE(CopyOneFile(BuildPath(std::string("testlibs/variants/") + kind + "/" + file),
+                                pack.InstallDir() + "filtres\\" + file));
+    }
+    GuiApp app(pack.ProgramPath());
+    ASSERT_TRUE(app.Started());
+    app.Click(kCheck9);
+    app.Click(kCheck5);
+    ASSERT_TRUE(WaitUntil([&] { return app.Check(kCheck5) == 1 && app.Check(kCheck9) == 1; }));
+
+    app.Click(kCommand3);
+    EXPECT_EQ(app.AnswerMessageBox(IDYES), "Apply the filter settings now?");
+    EXPECT_TRUE(WaitUntil([&] {
+        return app.Text(kLabel2).find("10 of 18: ts.dll") != std::string::npos;
+    })) << app.Text(kLabel2);
+    const auto report = app.AnswerMessageBox(IDOK, 30000);
+    ASSERT_TRUE(report);
+    EXPECT_EQ(report->rfind("These filter libraries did not do what their boxes asked", 0), 0u)
+        << *report;
+    EXPECT_NE(report->find("RealMediaSplitter.ax: the library reported the failure 0x80070005"),
+              std::string::npos)
+        << *report;
+    EXPECT_EQ(report->find("ts.dll"), std::string::npos);
+    EXPECT_EQ(app.AnswerMessageBox(IDOK), "The filter settings have been applied.");
+    EXPECT_EQ(app.Check(kCheck9), 0);
+    EXPECT_EQ(app.Check(kCheck5), 1);
+    EXPECT_EQ(app.Check(kIsChange), 0);
+    app.RequestClose();
+    EXPECT_TRUE(app.WaitForExit());
 }
 
 }  // namespace

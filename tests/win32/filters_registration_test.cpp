@@ -183,6 +183,69 @@ TEST_F(FilterRegistrationTest, ANeverReturningEntryPointCostsTheWaitAndThePassGo
     EXPECT_FALSE(panel.ui.busy);
 }
 
+TEST_F(FilterRegistrationTest, OneApplyReportsEachFailureAndTheBoxesShowTheRegistry) {
+    RealPanel panel(pack.PackDir());
+    // RealMediaSplitter is registered, then its library turns into one whose entry
+    // points answer "access denied": it cannot be unregistered.
+    ASSERT_EQ(filters::RunSelfRegistration(panel.app, Library("Check9"), "").kind,
+              filters::OutcomeKind::Done);
+    UseVariant("failing", "RealMediaSplitter.ax");
+    UseVariant("noentry", "vp7dec.ax");
+    ASSERT_TRUE(testing::WriteBytes(Library("Check17"), "MZ, but not a library"));
+    ASSERT_TRUE(DeleteFileW(Widen(Library("Check10")).c_str()));  // to be unregistered
+    panel.Start();
+    ASSERT_EQ(panel.form->Value("Check9"), 1);
+    panel.form->UserToggle("Check9");
+    for (const char* box : {"Check12", "Check17", "Check6"}) {
+        panel.form->UserToggle(box);
+    }
+    panel.form->Click("Command3");
+
+    ASSERT_EQ(panel.ui.messages.size(), 2u);
+    const std::string& report = panel.ui.messages[0];
+    std::printf("%s\n", report.c_str());
+    EXPECT_NE(report.find("\r\nRealMediaSplitter.ax: the library reported the failure "
+                          "0x80070005"),
+              std::string::npos);
+    EXPECT_NE(report.find("\r\nvp7dec.ax: the library has no entry point"), std::string::npos);
+    EXPECT_NE(report.find("\r\nMpegSplitter.ax: the library cannot be loaded: "),
+              std::string::npos);
+    EXPECT_EQ(report.find("VSFilter"), std::string::npos);
+    EXPECT_EQ(panel.ui.messages[1], "The filter settings have been applied.");
+    EXPECT_EQ(panel.Ticked(), (std::set<std::string>{"Check9", "Check6"}));
+    EXPECT_EQ(InprocServer(filters::Row("Check9").clsids[0]), Library("Check9"));
+    EXPECT_EQ(InprocServer(filters::Row("Check6").clsids[0]), Library("Check6"));
+}
+
+TEST_F(FilterRegistrationTest, ATimedOutLibraryIsReleasedOnceItsEntryPointEnds) {
+    UseVariant("slow", "ts.dll");  // its entry points take 3 s
+    RealPanel panel(pack.PackDir());
+    const std::string library = Library("Check5");
+    const auto outcome = filters::RunSelfRegistration(panel.app, library, "", 500);
+    EXPECT_EQ(outcome.kind, filters::OutcomeKind::TimedOut);
+    EXPECT_TRUE(IsLoaded(library));
+    EXPECT_FALSE(panel.ui.busy);
+
+    const auto start = std::chrono::steady_clock::now();
+    while (IsLoaded(library) &&
+           std::chrono::steady_clock::now() - start < std::chrono::seconds(20)) {
+        Sleep(50);
+    }
+    EXPECT_FALSE(IsLoaded(library));
+    // It did its work, late.
+    EXPECT_EQ(InprocServer(filters::Row("Check5").clsids[0]), library);
+}
+
+TEST_F(FilterRegistrationTest, ALibraryOfTheOtherBitnessIsNamedAsSuch) {
+    UseVariant("otherbits", "ts.dll");
+    RealPanel panel(pack.PackDir());
+    const auto outcome = filters::RunSelfRegistration(panel.app, Library("Check5"), "");
+    EXPECT_EQ(outcome.kind, filters::OutcomeKind::OtherBitness);
+    const char* other = sizeof(void*) == 8 ? "32" : "64";
+    EXPECT_EQ(filters::OutcomeText(panel.app, outcome),
+              std::string("a ") + other + "-bit library; use the " + other + "-bit control panel");
+}
+
 // ---- the wait itself
 
 struct WindowLog {

@@ -27,6 +27,13 @@ class Win32RunningProcess : public RunningProcess {
         TerminateProcess(process_.get(), ERROR_TIMEOUT);
         return WaitForExit(kTerminateWaitMs);
     }
+    std::optional<uint32_t> ExitCode() override {
+        DWORD code = 0;
+        if (!GetExitCodeProcess(process_.get(), &code)) {
+            return std::nullopt;
+        }
+        return code;
+    }
 
   private:
     UniqueHandleT process_;

@@ -4,8 +4,9 @@
 // the way a real DirectShow filter does. Compiled once per file name:
 //   TZP_FILTER_FILE        the file name, "ffdshow.ax"
 //   TZP_NO_ENTRY_POINTS    exports no entry point at all
-//   TZP_ENTRY_POINTS_FAIL  the entry points report failure and change nothing
+//   TZP_ENTRY_POINTS_FAIL  the entry points report "access denied" and change nothing
 //   TZP_ENTRY_POINTS_HANG  the entry points never return
+//   TZP_ENTRY_POINTS_SLOW  the entry points take kSlowMs before they do their work
 #include <windows.h>
 
 #include <string>
@@ -105,7 +106,14 @@ LSTATUS SetString(HKEY key, const wchar_t* name, const std::wstring& value) {
                                                                      : HRESULT_FROM_WIN32(status);
 }
 
+// Longer than the short time limit the tests give the runner, shorter than a test's
+// patience.
+[[maybe_unused]] constexpr DWORD kSlowMs = 3000;
+
 [[maybe_unused]] HRESULT Act(bool registering) {
+#if defined(TZP_ENTRY_POINTS_SLOW)
+    Sleep(kSlowMs);
+#endif
 #if defined(TZP_ENTRY_POINTS_HANG)
     (void)registering;
     for (;;) {
@@ -113,7 +121,7 @@ LSTATUS SetString(HKEY key, const wchar_t* name, const std::wstring& value) {
     }
 #elif defined(TZP_ENTRY_POINTS_FAIL)
     (void)registering;
-    return E_FAIL;
+    return E_ACCESSDENIED;
 #else
     return registering ? ForEachClass(RegisterClassKey) : ForEachClass(UnregisterClassKey);
 #endif

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../filters/filter_pack.h"
 #include "profile_test_support.h"
 
 namespace tzp::profiles {
@@ -67,6 +68,7 @@ TEST(ImportCheck, RefusesTheFirstSectionOutsideTheProfileKeys) {
 TEST(ImportCheck, AnApplyImportsNothingFromARefusedFileAndSaysWhich) {
     fakes::FakeSystem sys;
     sys.InstallStandardPack();
+    tzp::testing::AddEveryLibrary(sys);
     sys.files.AddFile("C:\\Pack\\Sav\\Cinema.sav", "");
     sys.files.AddFile("C:\\Pack\\Sav\\Cinema.reg", std::string("REGEDIT4\r\n") + kRun + "\r\n");
     sys.Start();

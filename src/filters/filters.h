@@ -1,13 +1,23 @@
 #pragma once
+#include <string>
+#include <vector>
+
 #include "core/app.h"
+#include "filters/catalogue.h"
+#include "filters/registration_info.h"
 
 namespace tzp::filters {
 
 // Start-up step 8: version captions of the player and the filters; boxes of libraries
 // without version information are disabled.
 void SetVersionCaptions(App& app);
-// Start-up step 9: ticks every filter whose COM class is registered to the pack's copy.
-void DetectRegistrations(App& app);
+// The version of a row's library as the window shows it: taken from the row's caption
+// when it has a version caption, else read from the library.
+std::string ShownVersion(App& app, const FilterRow& row);
+// Start-up step 9: ticks every filter whose COM class is registered to the pack's copy,
+// and gives each filter box a tooltip saying which copy is registered. Returns what it
+// read, row by row in the detection's order.
+std::vector<RowRegistration> DetectRegistrations(App& app);
 // The filter boxes' behaviours and the configuration icons (the apply button is
 // wired with the profiles, whose registry file it imports).
 void WireFilters(App& app);

@@ -41,6 +41,19 @@ void CaptionFilterRow(App& app, const FilterRow& row) {
 
 }  // namespace
 
+std::string ShownVersion(App& app, const FilterRow& row) {
+    // The caption holds the version read at start-up; reading the library again would
+    // cost start-up time for nothing.
+    const std::string& caption = app.form.Caption(row.box);
+    if (!row.captionPrefix.empty() && caption.starts_with(row.captionPrefix) &&
+        caption.ends_with(')')) {
+        return caption.substr(row.captionPrefix.size(),
+                              caption.size() - row.captionPrefix.size() - 1);
+    }
+    // The splitter members have fixed captions and no version read of their own.
+    return Localised(app, VersionOf(app, app.form.Text("filterpath") + std::string(row.library)));
+}
+
 void SetVersionCaptions(App& app) {
     const std::string player =
         VersionOf(app, app.form.Text("filterpath") + std::string(kPlayerVersionFile));

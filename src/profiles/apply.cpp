@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "filters/registration.h"
+#include "filters/registration_info.h"
 #include "lang/lang.h"
 #include "profiles/profile_files.h"
 #include "profiles/profiles.h"
@@ -83,6 +84,7 @@ void ApplyCurrentState(App& app) {
     ShowWaitPanel(app);
     form.SetValue("ischange", 0);
     filters::ApplyFilterStates(app);
+    filters::RefreshRegistrationInfo(app);
     ui.DoEvents();
     // The profile's own filter settings go in after every library is (un)registered,
     // since registering a filter may write its default settings.

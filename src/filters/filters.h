@@ -18,6 +18,9 @@ std::string ShownVersion(App& app, const FilterRow& row);
 // and gives each filter box a tooltip saying which copy is registered. Returns what it
 // read, row by row in the detection's order.
 std::vector<RowRegistration> DetectRegistrations(App& app);
+// Start-up, once the captions are set: the configuration icons and the player's icon get
+// a name for screen readers (their caption) and a tooltip saying what they open.
+void NameIcons(App& app);
 // The filter boxes' behaviours and the configuration icons (the apply button is
 // wired with the profiles, whose registry file it imports).
 void WireFilters(App& app);

@@ -16,6 +16,8 @@ constexpr int kCheck6 = 1006;
 constexpr int kCheck16 = 1016;
 constexpr int kCommand3 = 1103;
 constexpr int kIsChange = 3208;
+constexpr int kPicture7 = 1507;
+constexpr int kPicture18 = 1518;
 constexpr int kPicture22 = 1522;
 constexpr int kLabel1 = 2001;
 
@@ -83,6 +85,16 @@ TEST_F(FiltersGui, AConfigurationProgramThatCannotStartIsReportedAndTheWindowSta
         << *message;
     EXPECT_TRUE(app.Running());
     EXPECT_EQ(app.Check(kIsChange), 1);
+}
+
+TEST_F(FiltersGui, IconsAreNamedAndTheirTooltipsSayWhatTheyOpen) {
+    GuiApp app(pack.ProgramPath());
+    ASSERT_TRUE(app.Started());
+    EXPECT_EQ(app.Text(kPicture7), "FFDshow Video settings");
+    EXPECT_EQ(app.Tooltip(kPicture7), "Opens the settings of FFDshow Video.");
+    EXPECT_EQ(app.Text(kPicture18), "MPCHC (not installed)");
+    EXPECT_EQ(app.Tooltip(kPicture18), "Starts the player.");
+    EXPECT_EQ(app.Tooltip(kCheck6), "");
 }
 
 }  // namespace

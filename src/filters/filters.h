@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,9 +12,9 @@ namespace tzp::filters {
 // Start-up step 8: version captions of the player and the filters; boxes of libraries
 // without version information are disabled.
 void SetVersionCaptions(App& app);
-// The version of a row's library as the window shows it: taken from the row's caption
-// when it has a version caption, else read from the library.
-std::string ShownVersion(App& app, const FilterRow& row);
+// The version of a row's library as its caption shows it; nullopt for a row without a
+// version caption (the splitter members).
+std::optional<std::string> ShownVersion(const App& app, const FilterRow& row);
 // Start-up step 9: ticks every filter whose COM class is registered to the pack's copy,
 // and gives each filter box a tooltip saying which copy is registered. Returns what it
 // read, row by row in the detection's order.

@@ -55,8 +55,12 @@ std::string StateText(const StateTexts& texts, const RowRegistration& registrati
     return texts.none;
 }
 
-std::string LibraryLines(App& app, const FilterRow& row) {
-    return app.form.Text("filterpath") + std::string(row.library) + "\r\n" + ShownVersion(app, row);
+std::string LibraryLines(const App& app, const FilterRow& row) {
+    std::string lines = app.form.Text("filterpath") + std::string(row.library);
+    if (const auto version = ShownVersion(app, row)) {
+        lines += "\r\n" + *version;
+    }
+    return lines;
 }
 
 }  // namespace

@@ -156,7 +156,7 @@ TEST(RegistrationInfoTest, EachStateIsReadSortedAndSaidInTheTooltip) {
          1,
          "Partly registered to this copy: 3 of its 10 classes."},
         {"Check18", {}, S::NotRegistered, 0, "Not registered."},
-        // A splitter member has no version caption: its version is read for the tooltip.
+        // A splitter member has no version caption, and its tooltip no version line.
         {"Check2",
          {{2, "C:\\Elsewhere\\mkx.dll"}},
          S::OtherCopy,
@@ -180,8 +180,9 @@ TEST(RegistrationInfoTest, EachStateIsReadSortedAndSaidInTheTooltip) {
         ASSERT_NE(found, read.end()) << c.box;
         EXPECT_EQ(found->state, c.state) << c.box;
         EXPECT_EQ(sys.form->Value(c.box), c.ticked) << c.box;
+        const std::string version = row.captionPrefix.empty() ? "" : "\r\nen 023 1.2.3.4";
         EXPECT_EQ(sys.form->Get(c.box).tooltip,
-                  InstallPath(row.library) + "\r\nen 023 1.2.3.4\r\n" + c.text)
+                  InstallPath(row.library) + version + "\r\n" + c.text)
             << c.box;
     }
     EXPECT_EQ(read.size(), filters::DetectionOrder().size());

@@ -173,6 +173,10 @@ TEST_F(AssocShellTest, TheSystemOpensAssociatedFilesWithTheChosenProgram) {
                   "")
             << ext;
     }
+    // Checked against another program, the real shell's answer is what gets listed.
+    const auto elsewhere = assoc::ExtensionsOpeningElsewhere(app, "C:\\Else\\x.exe", {".TZPA"});
+    ASSERT_EQ(elsewhere.size(), 1u);
+    EXPECT_TRUE(assoc::SameProgram(elsewhere[0].program, player)) << elsewhere[0].program;
     // Wine's shell resolves by the class keys alone: a user choice, even one written
     // afterwards, is not looked at (Windows ignores one without its hash as well).
     Set(1, std::string(kFileExts) + ".tzpb\\UserChoice\\ProgId", "TzpTest.Other");

@@ -1,6 +1,6 @@
 #include "filters/registration_info.h"
 
-#include <array>
+#include <string>
 
 #include "filters/filters.h"
 #include "lang/lang.h"

@@ -82,6 +82,12 @@ shoot() {
 }
 shot=$demo/control-panel.png
 shoot "$shot"
+# The pointer resting on FFDshow's box shows its library, version and registration.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+for x in 150 160 170; do xdotool mousemove $((X + x)) $((Y + 102)); sleep 0.3; done
+sleep 3 && import -window root "$demo/filter-tooltip.png"
+echo "Screenshot of a filter's tooltip: $demo/filter-tooltip.png"
+xdotool mousemove $((X + 500)) $((Y + 560))
 # The other two tabs, clicked as a user would.
 xdotool mousemove --window "$window" 104 40 click 1 && sleep 1 && shoot "$demo/associations-tab.png"
 xdotool mousemove --window "$window" 168 40 click 1 && sleep 1 && shoot "$demo/about-tab.png"

@@ -2,6 +2,7 @@
 
 #include "assoc/association_lists.h"
 #include "assoc/messages.h"
+#include "assoc/shell_check.h"
 #include "assoc/write_association.h"
 #include "lang/lang.h"
 #include "platform/text.h"
@@ -69,18 +70,24 @@ void AssociateWithChosenProgram(App& app) {
     } else if (ui.Ask(lang::LookupLangString(app, "019")) == platform::Answer::Yes) {
         form.Move("wf", 0, 0);
         ui.DoEvents();
-        const auto failures = AssociateTickedExtensions(app);
+        std::vector<std::string> written;
+        const auto failures = AssociateTickedExtensions(app, &written);
         ui.DoEvents();
         BuildAssociationLists(app);
         ui.DoEvents();
         StartShellRefresh(app);
         ui.DoEvents();
+        // The class keys are written; whether they win is the shell's to say.
+        const auto elsewhere = ExtensionsOpeningElsewhere(app, form.Text("asss"), written);
         form.Move("wf", ui::kPark, ui::kPark);
         ui.DoEvents();
-        if (failures.empty()) {
-            ShowLangMessage(app, "020");
-        } else {
+        if (!failures.empty()) {
             ui.ShowMessage(NotAssociatedMessage(app, ListLines(failures)));
+        }
+        if (!elsewhere.empty()) {
+            OfferDefaultProgramsSettings(app, elsewhere);
+        } else if (failures.empty()) {
+            ShowLangMessage(app, "020");
         }
     }
     form.SetText("Text3", "");

@@ -6,19 +6,8 @@ namespace tzp::assoc {
 
 namespace {
 
-// Texts name what they report with "%1" and "%2", so translators may move them. One
-// pass, so that a value holding "%1" or "%2" is shown as it is.
 std::string Fill(std::string_view text, std::string_view first, std::string_view second = {}) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
-            out += text[i + 1] == '1' ? first : second;
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
+    return lang::FillPlaceholders(text, first, second);
 }
 
 }  // namespace
@@ -68,6 +57,27 @@ std::string RefusedExtensionReason(const App& app) {
     return lang::LookupLangStringOr(app, "074",
                                     "not an extension that can be associated with a player",
                                     "extension qui ne peut pas être associée à un lecteur");
+}
+
+std::string UserChoiceKeptQuestion(const App& app, std::string_view lines) {
+    return Fill(lang::LookupLangStringOr(
+                    app, "134",
+                    "Windows keeps the user's own choice for these file types, so they still "
+                    "open with another program:\r\n%1\r\nOnly Windows' default apps settings "
+                    "can change that choice. Open them now?",
+                    "Windows conserve le choix de l'utilisateur pour ces types de fichiers, qui "
+                    "s'ouvrent donc toujours avec un autre programme :\r\n%1\r\nSeuls les "
+                    "paramètres des applications par défaut de Windows peuvent changer ce "
+                    "choix. Les ouvrir maintenant ?"),
+                lines);
+}
+
+std::string SettingsNotOpenedMessage(const App& app, std::string_view reason) {
+    return Fill(lang::LookupLangStringOr(
+                    app, "135", "Windows' default apps settings could not be opened.\r\n%1",
+                    "Les paramètres des applications par défaut de Windows n'ont pas pu être "
+                    "ouverts.\r\n%1"),
+                reason);
 }
 
 }  // namespace tzp::assoc

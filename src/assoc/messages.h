@@ -19,4 +19,11 @@ std::string NotAssociatedMessage(const App& app, std::string_view lines);
 // "074": why an extension of the lists was not written: it is no usable extension.
 std::string RefusedExtensionReason(const App& app);
 
+// "134": the shell still opens some written extensions with another program, since
+// Windows keeps the user's own choice for them; `lines` names them and that program.
+// Asks whether to open the system's default programs settings.
+std::string UserChoiceKeptQuestion(const App& app, std::string_view lines);
+// "135": those settings could not be opened; `reason` says why.
+std::string SettingsNotOpenedMessage(const App& app, std::string_view reason);
+
 }  // namespace tzp::assoc

@@ -69,10 +69,15 @@ Status WriteAssociation(App& app, std::string_view program, std::string_view ext
     const std::string userKey = std::string(kFileExtsKey) + ext;
     platform::DeleteRegEntry(registry, kRootCurrentUser, userKey + "\\ProgID");
     platform::DeleteRegEntry(registry, kRootCurrentUser, userKey + "\\UserChoice\\");
+    // An empty value named after the ProgID. The extension already opens with the
+    // program; this only adds it to the shell's offers, so a refusal changes nothing
+    // the user was promised and is not reported.
+    (void)platform::WriteRegValue(registry, kRootClasses, ext + "\\OpenWithProgids\\" + progId, "",
+                                  kRegSz);
     return Status::Ok();
 }
 
-std::vector<NotAssociated> AssociateTickedExtensions(App& app) {
+std::vector<NotAssociated> AssociateTickedExtensions(App& app, std::vector<std::string>* written) {
     std::vector<NotAssociated> failures;
     const std::string program = app.form.Text("asss");
     for (const auto list : std::array{"List1", "List2", "List3"}) {
@@ -88,6 +93,8 @@ std::vector<NotAssociated> AssociateTickedExtensions(App& app) {
             }
             if (const auto status = WriteAssociation(app, program, extension); !status.ok()) {
                 failures.push_back({extension, app.sys.files.DescribeError(status.error)});
+            } else if (written != nullptr) {
+                written->push_back(extension);
             }
         }
         app.sys.ui.DoEvents();

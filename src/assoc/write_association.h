@@ -17,7 +17,9 @@ std::string CreatedProgId(std::string_view extension);
 // verb, or "open") becomes the quoted path and the quoted "%1", its icon the program's
 // first icon; then the user's own Explorer choice for the extension is removed so that
 // the class key governs again. An extension whose class key names no ProgID gets one.
-// Stops at the first refused write, before the user's choice is touched.
+// Stops at the first refused write, before the user's choice is touched. Last, the
+// ProgID is listed under the extension's OpenWithProgids, so that the shell offers the
+// program in "Open with" and in its default apps choices.
 platform::Status WriteAssociation(App& app, std::string_view program, std::string_view extension);
 
 struct NotAssociated {
@@ -26,7 +28,9 @@ struct NotAssociated {
 };
 
 // Every ticked entry of List1, List2 and List3 in turn, with the program held in asss.
-// Entries that cannot be written are returned; the others are written all the same.
-std::vector<NotAssociated> AssociateTickedExtensions(App& app);
+// Entries that cannot be written are returned; the others are written all the same, and
+// their extensions added to `written` when given, once per entry.
+std::vector<NotAssociated> AssociateTickedExtensions(App& app,
+                                                     std::vector<std::string>* written = nullptr);
 
 }  // namespace tzp::assoc

@@ -1,5 +1,6 @@
 #include "filters/registration.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -304,11 +305,17 @@ std::string FailureReport(const App& app, const std::vector<LibraryOutcome>& out
            "\r\n" + lines;
 }
 
-void ShowDetectedStatesOfFailures(App& app, const std::vector<LibraryOutcome>& outcomes) {
+void ShowDetectedStatesOfFailures(App& app, const std::vector<LibraryOutcome>& outcomes,
+                                  const std::vector<RowRegistration>& registrations) {
     for (const auto& outcome : outcomes) {
-        if (IsFailure(outcome) && !outcome.box.empty()) {
-            app.form.SetValueQuietly(outcome.box, IsRegisteredToPack(app, outcome.box) ? 1 : 0);
+        if (!IsFailure(outcome) || outcome.box.empty()) {
+            continue;
         }
+        // As at start-up, one class registered to the pack's own copy ticks the box; a row
+        // without classes (the splitter master) is never ticked by the detection.
+        const auto row = std::find_if(registrations.begin(), registrations.end(),
+                                      [&](const RowRegistration& r) { return r.box == outcome.box; });
+        app.form.SetValueQuietly(outcome.box, row != registrations.end() && row->classesHere > 0);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/app.h"
+#include "filters/registration_info.h"
 
 namespace tzp::filters {
 
@@ -76,7 +77,9 @@ std::string ProgressText(std::string_view pattern, size_t position, size_t total
 std::string FailureReport(const App& app, const std::vector<LibraryOutcome>& outcomes);
 
 // Sets the box of every failed library, quietly (no click behaviour, no pending change),
-// to what the registry says now, by the detection rules of the start-up.
-void ShowDetectedStatesOfFailures(App& app, const std::vector<LibraryOutcome>& outcomes);
+// to what the registry says now (`registrations`, read after the pass), by the detection
+// rules of the start-up.
+void ShowDetectedStatesOfFailures(App& app, const std::vector<LibraryOutcome>& outcomes,
+                                  const std::vector<RowRegistration>& registrations);
 
 }  // namespace tzp::filters

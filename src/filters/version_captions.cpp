@@ -1,3 +1,4 @@
+#include <optional>
 #include <string>
 
 #include "filters/catalogue.h"
@@ -40,6 +41,19 @@ void CaptionFilterRow(App& app, const FilterRow& row) {
 }
 
 }  // namespace
+
+std::optional<std::string> ShownVersion(const App& app, const FilterRow& row) {
+    // The caption holds the version read at start-up; reading the library again would
+    // cost start-up time for nothing. The splitter members have fixed captions, and
+    // their versions are not read at all: a version read costs more than the whole
+    // registration detection.
+    const std::string& caption = app.form.Caption(row.box);
+    if (row.captionPrefix.empty() || !caption.starts_with(row.captionPrefix) ||
+        !caption.ends_with(')')) {
+        return std::nullopt;
+    }
+    return caption.substr(row.captionPrefix.size(), caption.size() - row.captionPrefix.size() - 1);
+}
 
 void SetVersionCaptions(App& app) {
     const std::string player =

@@ -41,6 +41,12 @@ class ShellService {
     virtual ~ShellService() = default;
     // Opens a document or web address with the user's default handler ("open").
     virtual Status OpenAddress(const std::string& address) = 0;
+    // The program the shell starts for a file of the extension (".mkv") with its default
+    // verb, resolved as Explorer resolves it, the user's own choice included; nullopt
+    // when the shell names none.
+    virtual std::optional<std::string> AssociatedProgram(const std::string& extension) = 0;
+    // Opens the system's page where the user picks the programs that open each file type.
+    virtual Status OpenDefaultProgramsSettings() = 0;
 };
 
 }  // namespace tzp::platform

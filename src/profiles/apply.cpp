@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "filters/registration.h"
+#include "filters/registration_info.h"
 #include "lang/lang.h"
 #include "platform/run_and_wait.h"
 #include "platform/text.h"
@@ -116,6 +117,7 @@ ApplyResult RunApply(App& app, const std::string& profileName, bool waitForImpor
     ApplyResult result;
     app.form.SetValue("ischange", 0);
     result.libraries = filters::ApplyFilterStates(app, progress);
+    result.registrations = filters::RefreshRegistrationInfo(app);
     app.sys.ui.DoEvents();
     // The profile's own filter settings go in after every library is (un)registered,
     // since registering a filter may write its default settings.
@@ -182,7 +184,7 @@ void ApplyCurrentState(App& app) {
     ParkWaitPanel(app);
     const std::string report = filters::FailureReport(app, result.libraries);
     if (!report.empty()) {
-        filters::ShowDetectedStatesOfFailures(app, result.libraries);
+        filters::ShowDetectedStatesOfFailures(app, result.libraries, result.registrations);
         ui.ShowMessage(report);
     }
     const std::string importMessage = ImportFailureMessage(app, result.import);

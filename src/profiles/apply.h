@@ -5,6 +5,7 @@
 
 #include "core/app.h"
 #include "filters/registration.h"
+#include "filters/registration_info.h"
 
 namespace tzp::profiles {
 
@@ -33,6 +34,8 @@ struct ImportResult {
 struct ApplyResult {
     std::vector<filters::LibraryOutcome> libraries;  // in the pass's order
     ImportResult import;
+    // What the registry holds once the pass is done, row by row.
+    std::vector<filters::RowRegistration> registrations;
     bool AnyFailure() const;
 };
 

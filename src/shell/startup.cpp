@@ -93,6 +93,7 @@ void RunLoadSequence(App& app) {
     assoc::FillPersonalList(app);
     // 11. Captions.
     SetCaptionsFromLanguage(app);
+    filters::NameIcons(app);
     // 12. Detection marked changes; a freshly started window has none.
     form.SetValue("ischange", 0);
     // 13. The saved profiles.

@@ -163,4 +163,15 @@ platform::Status FakeShell::OpenAddress(const std::string& address) {
     return platform::Status::Ok();
 }
 
+std::optional<std::string> FakeShell::AssociatedProgram(const std::string& extension) {
+    queried.push_back(extension);
+    const auto found = resolved.find(extension);
+    return found == resolved.end() ? std::nullopt : found->second;
+}
+
+platform::Status FakeShell::OpenDefaultProgramsSettings() {
+    ++settingsOpened;
+    return settingsResult;
+}
+
 }  // namespace tzp::fakes

@@ -2,6 +2,7 @@
 // Test doubles for the version service, the library loader, processes and the shell.
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -91,7 +92,15 @@ class FakeProcesses : public platform::ProcessService {
 class FakeShell : public platform::ShellService {
   public:
     platform::Status OpenAddress(const std::string& address) override;
+    std::optional<std::string> AssociatedProgram(const std::string& extension) override;
+    platform::Status OpenDefaultProgramsSettings() override;
     std::vector<std::string> opened;
+    // What the shell resolves per extension, as given; an extension not listed resolves
+    // to nothing.
+    std::map<std::string, std::optional<std::string>> resolved;
+    std::vector<std::string> queried;
+    int settingsOpened = 0;
+    platform::Status settingsResult = platform::Status::Ok();
 };
 
 }  // namespace tzp::fakes

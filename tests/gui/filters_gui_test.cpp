@@ -17,6 +17,8 @@ constexpr int kCheck6 = 1006;
 constexpr int kCheck16 = 1016;
 constexpr int kCommand3 = 1103;
 constexpr int kIsChange = 3208;
+constexpr int kPicture7 = 1507;
+constexpr int kPicture18 = 1518;
 constexpr int kPicture22 = 1522;
 constexpr int kLabel1 = 2001;
 constexpr int kLabel2 = 2002;  // the wait panel's words
@@ -122,6 +124,45 @@ TEST_F(FiltersGui, AFailedLibraryIsReportedBeforeTheEndAndThePanelShowsTheProgre
     EXPECT_EQ(app.Check(kCheck9), 0);
     EXPECT_EQ(app.Check(kCheck5), 1);
     EXPECT_EQ(app.Check(kIsChange), 0);
+    app.RequestClose();
+    EXPECT_TRUE(app.WaitForExit());
+}
+
+TEST_F(FiltersGui, IconsAreNamedAndTheirTooltipsSayWhatTheyOpen) {
+    GuiApp app(pack.ProgramPath());
+    ASSERT_TRUE(app.Started());
+    EXPECT_EQ(app.Text(kPicture7), "FFDshow Video settings");
+    EXPECT_EQ(app.Tooltip(kPicture7), "Opens the settings of FFDshow Video.");
+    EXPECT_EQ(app.Text(kPicture18), "MPCHC (not installed)");
+    EXPECT_EQ(app.Tooltip(kPicture18), "Starts the player.");
+    // A filter box's tooltip is its library's, and says it is not registered.
+    EXPECT_EQ(app.Tooltip(kCheck6), pack.InstallDir() +
+                                        "filtres\\ffdshow.ax\r\nversion 1.3.4531.0\r\n"
+                                        "Not registered.");
+}
+
+TEST_F(FiltersGui, AClassRegisteredToAnotherCopyIsNamedInTheTooltipUntilApplied) {
+    // One of FFDshow's classes belongs to another copy, as an older pack leaves it.
+    const std::string other = "C:\\Old Pack\\filters\\ffdshow.ax";
+    const std::wstring key =
+        L"CLSID\\{" + platform::Widen(filters::Row("Check6").clsids[3]) + L"}\\InprocServer32";
+    const std::wstring value = platform::Widen(other);
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, value.c_str(),
+                              static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))),
+              ERROR_SUCCESS);
+    GuiApp app(pack.ProgramPath());
+    ASSERT_TRUE(app.Started());
+    const std::string library = pack.InstallDir() + "filtres\\ffdshow.ax\r\nversion 1.3.4531.0";
+    EXPECT_EQ(app.Check(kCheck6), 0);
+    EXPECT_EQ(app.Tooltip(kCheck6), library + "\r\nRegistered to another copy: " + other);
+
+    // Applied, the pack's copy takes every class over, and the tooltip says so at once.
+    app.Click(kCheck6);
+    ASSERT_TRUE(WaitUntil([&] { return app.Check(kCheck6) == 1; }));
+    app.Click(kCommand3);
+    EXPECT_EQ(app.AnswerMessageBox(IDYES), "Apply the filter settings now?");
+    EXPECT_EQ(app.AnswerMessageBox(IDOK), "The filter settings have been applied.");
+    EXPECT_EQ(app.Tooltip(kCheck6), library + "\r\nRegistered to this copy.");
     app.RequestClose();
     EXPECT_TRUE(app.WaitForExit());
 }

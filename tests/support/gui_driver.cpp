@@ -32,13 +32,14 @@ struct Search {
     std::wstring className;
     std::wstring title;
     HWND found = nullptr;
+    bool anyVisibility = false;
 };
 
 BOOL CALLBACK FindTopLevel(HWND hwnd, LPARAM param) {
     auto* search = reinterpret_cast<Search*>(param);
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
-    if (pid != search->pid || !IsWindowVisible(hwnd)) {
+    if (pid != search->pid || (!search->anyVisibility && !IsWindowVisible(hwnd))) {
         return TRUE;
     }
     if (!search->className.empty() && ClassOf(hwnd) != search->className) {
@@ -202,6 +203,33 @@ std::vector<std::string> GuiApp::TabCaptions() const {
     VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     CloseHandle(process);
     return captions;
+}
+
+std::string GuiApp::Tooltip(int id) const {
+    Search search{process_.dwProcessId, TOOLTIPS_CLASSW, L""};
+    search.anyVisibility = true;
+    EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                                 process_.dwProcessId);
+    if (search.found == nullptr || process == nullptr) {
+        return {};
+    }
+    // As for the tab captions: the tool's description and its text live in the program.
+    constexpr int kChars = 1024;
+    auto* remote = static_cast<BYTE*>(
+        VirtualAllocEx(process, nullptr, 8192, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = main_;
+    tool.uId = reinterpret_cast<UINT_PTR>(Control(id));
+    tool.lpszText = reinterpret_cast<wchar_t*>(remote + 1024);
+    WriteProcessMemory(process, remote, &tool, sizeof tool, nullptr);
+    SendMessageW(search.found, TTM_GETTEXTW, kChars, reinterpret_cast<LPARAM>(remote));
+    wchar_t text[kChars] = {};
+    ReadProcessMemory(process, remote + 1024, text, sizeof text - sizeof(wchar_t), nullptr);
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return Narrow(text);
 }
 
 void GuiApp::TypeText(int id, const std::string& text) {

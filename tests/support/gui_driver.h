@@ -44,6 +44,8 @@ class GuiApp {
     void Click(int id);
     void SelectTab(int tab);  // 1-based
     std::vector<std::string> TabCaptions() const;
+    // The text the window's tooltip control shows for the control; "" for none.
+    std::string Tooltip(int id) const;
     void TypeText(int id, const std::string& text);  // edit boxes and the combo's edit
     void PickComboEntry(int id, int index);
     std::vector<std::string> ListEntries(int id) const;

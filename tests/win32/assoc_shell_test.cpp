@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "assoc/read_association.h"
+#include "assoc/shell_check.h"
 #include "platform/reg.h"
 #include "platform/win32/files_win32.h"
 #include "platform/win32/processes_win32.h"
@@ -160,6 +161,26 @@ TEST_F(AssocShellTest, TheSystemOpensAssociatedFilesWithTheChosenProgram) {
     EXPECT_EQ(platform::ReadRegValue(registry, 0, ".tzpc\\", "Erreur"), "TessalyZivozodPack.tzpc");
     EXPECT_EQ(platform::ReadRegValue(registry, 0, "TzpTest.A\\DefaultIcon\\", "Erreur"),
               Quoted(player) + ",0");
+
+    // The shell itself resolves the chosen program for each extension, which is why no
+    // other message came; and each extension offers its ProgID in "Open with".
+    const std::pair<std::string, std::string> offered[] = {
+        {".tzpa", "TzpTest.A"}, {".tzpb", "TzpTest.B"}, {".tzpc", "TessalyZivozodPack.tzpc"}};
+    for (const auto& [ext, progId] : offered) {
+        EXPECT_TRUE(assoc::SameProgram(panel.shell.AssociatedProgram(ext).value_or(""), player))
+            << ext;
+        EXPECT_EQ(platform::ReadRegValue(registry, 0, ext + "\\OpenWithProgids\\" + progId, "-"),
+                  "")
+            << ext;
+    }
+    // Checked against another program, the real shell's answer is what gets listed.
+    const auto elsewhere = assoc::ExtensionsOpeningElsewhere(app, "C:\\Else\\x.exe", {".TZPA"});
+    ASSERT_EQ(elsewhere.size(), 1u);
+    EXPECT_TRUE(assoc::SameProgram(elsewhere[0].program, player)) << elsewhere[0].program;
+    // Wine's shell resolves by the class keys alone: a user choice, even one written
+    // afterwards, is not looked at (Windows ignores one without its hash as well).
+    Set(1, std::string(kFileExts) + ".tzpb\\UserChoice\\ProgId", "TzpTest.Other");
+    EXPECT_TRUE(assoc::SameProgram(panel.shell.AssociatedProgram(".tzpb").value_or(""), player));
 
     // The pack's program was started, quoted, with /S, and not awaited.
     EXPECT_TRUE(WaitUntil([&] { return LogHasLine(Quoted(pack.PackDir() + "\\ZUV.exe") + " /S"); }))

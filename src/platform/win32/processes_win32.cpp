@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <shellapi.h>
+#include <shlwapi.h>
 
 #include <optional>
 
@@ -123,6 +124,66 @@ Status Win32Shell::OpenAddress(const std::string& address) {
         ShellExecuteW(nullptr, L"open", Widen(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     // Codes up to 32 are errors; most are Win32 error codes as well.
     return code > 32 ? Status::Ok() : Status::Fail(static_cast<uint32_t>(code));
+}
+
+std::optional<std::string> Win32Shell::AssociatedProgram(const std::string& extension) {
+    // The default verb (no verb given) is what a double click runs, and the verb the
+    // association writes its command under. Without IGNOREUNKNOWN an extension with no
+    // class would resolve to the "Open with" dialog's program.
+    const std::wstring wideExtension = Widen(extension);
+    std::wstring program(MAX_PATH, L'\0');
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        DWORD length = static_cast<DWORD>(program.size());
+        const HRESULT result =
+            AssocQueryStringW(ASSOCF_INIT_IGNOREUNKNOWN, ASSOCSTR_EXECUTABLE, wideExtension.c_str(),
+                              nullptr, program.data(), &length);
+        if (SUCCEEDED(result)) {
+            program.resize(wcsnlen(program.c_str(), program.size()));
+            return program.empty() ? std::nullopt : std::optional(Narrow(program));
+        }
+        // Too small a buffer says how much is needed; any other failure means the shell
+        // names no program.
+        if ((result != E_POINTER && result != HRESULT_FROM_WIN32(ERROR_INSUFFICIENT_BUFFER)) ||
+            length <= program.size()) {
+            return std::nullopt;
+        }
+        program.assign(length, L'\0');
+    }
+    return std::nullopt;
+}
+
+unsigned long WindowsMajorVersion() {
+    // GetVersionExW answers 6.2 to a program whose manifest does not list Windows 10;
+    // the kernel's own function tells the truth.
+    using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
+    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    const auto address = ntdll != nullptr ? GetProcAddress(ntdll, "RtlGetVersion") : nullptr;
+    if (address == nullptr) {
+        return 0;
+    }
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof info;
+    const auto rtlGetVersion =
+        reinterpret_cast<RtlGetVersionFunction>(reinterpret_cast<void (*)()>(address));
+    return rtlGetVersion(&info) == 0 ? info.dwMajorVersion : 0;
+}
+
+Status Win32Shell::OpenDefaultProgramsSettings() {
+    if (WindowsMajorVersion() >= 10) {
+        if (const auto status = OpenAddress("ms-settings:defaultapps"); status.ok()) {
+            return status;
+        }
+    }
+    // By its full path, so that no other "control.exe" (the current folder, the PATH)
+    // is started in its place.
+    wchar_t system[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryW(system, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
+        return Status::Fail(GetLastError());
+    }
+    const std::wstring command =
+        L"\"" + std::wstring(system, length) + L"\\control.exe\" /name Microsoft.DefaultPrograms";
+    return Win32Processes().Start(Narrow(command), WindowStyle::Normal).status;
 }
 
 }  // namespace tzp::platform

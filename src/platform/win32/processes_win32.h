@@ -9,10 +9,19 @@ class Win32Processes : public ProcessService {
     StartResult Start(const std::string& commandLine, WindowStyle style) override;
 };
 
-// Addresses and documents opened with ShellExecuteW and the verb "open".
+// Addresses and documents opened with ShellExecuteW and the verb "open"; associations
+// resolved by the shell's own AssocQueryStringW.
 class Win32Shell : public ShellService {
   public:
     Status OpenAddress(const std::string& address) override;
+    std::optional<std::string> AssociatedProgram(const std::string& extension) override;
+    // Windows 10 and later: the Settings app's default apps page; before, or when that
+    // page cannot be opened, the Control Panel's default programs page.
+    Status OpenDefaultProgramsSettings() override;
 };
+
+// The major version of the running Windows as the system itself reports it, whatever
+// the program's manifest declares.
+unsigned long WindowsMajorVersion();
 
 }  // namespace tzp::platform

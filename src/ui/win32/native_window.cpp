@@ -1,6 +1,8 @@
 #include "ui/win32/native_window.h"
 
 #include <commctrl.h>
+#include <initguid.h>
+#include <oleacc.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -51,6 +53,12 @@ NativeWindow::NativeWindow(Form& form) : form_(form) {
 
 NativeWindow::~NativeWindow() {
     form_.SetObserver(nullptr);
+    if (accProps_ != nullptr) {
+        accProps_->Release();
+    }
+    if (comStarted_) {
+        CoUninitialize();
+    }
     for (HFONT font : {font_, boldFont_, linkFont_, waitFont_}) {
         if (font != nullptr) {
             DeleteObject(font);
@@ -112,6 +120,7 @@ bool NativeWindow::Create(HINSTANCE instance) {
     for (const auto& control : form_.Controls()) {
         CreateControl(*control);
     }
+    CreateTooltip();
     // Later rows of the table lie above earlier ones: the tab strip at the bottom, then
     // the pages' backgrounds, their frames and buttons, and the wait panel on top.
     for (const auto& control : form_.Controls()) {
@@ -262,8 +271,64 @@ void NativeWindow::SyncAll() {
         SyncText(native);
         SyncValue(native);
         SyncEntries(native);
+        SyncTooltip(native);
         native.control->enabled ? EnableWindow(native.hwnd, TRUE)
                                 : EnableWindow(native.hwnd, FALSE);
+    }
+}
+
+void NativeWindow::CreateTooltip() {
+    // One tooltip control serves every control; each becomes a tool of it when it gets a
+    // text. The tooltip relays the pointer's moves itself (TTF_SUBCLASS).
+    tooltip_ =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, main_, nullptr, instance_, nullptr);
+    if (tooltip_ != nullptr) {
+        SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, Px(5000));
+    }
+    // Screen readers read the same text as the control's description. Where the system
+    // has no annotation service the tooltip still shows it.
+    const HRESULT started = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    comStarted_ = SUCCEEDED(started);
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IAccPropServices, reinterpret_cast<void**>(&accProps_)))) {
+        accProps_ = nullptr;
+    }
+}
+
+void NativeWindow::SyncTooltip(Native& native) {
+    const Control& c = *native.control;
+    if (tooltip_ != nullptr && (native.hasTip || !c.tooltip.empty())) {
+        std::wstring text = Widen(c.tooltip);
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = main_;
+        tool.uId = reinterpret_cast<UINT_PTR>(native.hwnd);
+        tool.hinst = instance_;
+        tool.lpszText = text.data();
+        if (c.tooltip.empty()) {
+            SendMessageW(tooltip_, TTM_DELTOOL, 0, reinterpret_cast<LPARAM>(&tool));
+            native.hasTip = false;
+        } else if (native.hasTip) {
+            SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+        } else {
+            native.hasTip =
+                SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) != FALSE;
+        }
+    }
+    if (accProps_ != nullptr && (native.described || !c.tooltip.empty())) {
+        const auto object = static_cast<DWORD>(OBJID_CLIENT);
+        if (c.tooltip.empty()) {
+            const MSAAPROPID description = PROPID_ACC_DESCRIPTION;
+            accProps_->ClearHwndProps(native.hwnd, object, CHILDID_SELF, &description, 1);
+            native.described = false;
+        } else {
+            native.described = SUCCEEDED(
+                accProps_->SetHwndPropStr(native.hwnd, object, CHILDID_SELF, PROPID_ACC_DESCRIPTION,
+                                          Widen(c.tooltip).c_str()));
+        }
     }
 }
 
@@ -403,7 +468,8 @@ void NativeWindow::OnControlChanged(const Control& control, Property property) {
             SyncEntries(*native);
             break;
         case Property::Tooltip:
-            break;  // not shown yet
+            SyncTooltip(*native);
+            break;
     }
     syncing_ = wasSyncing;
 }

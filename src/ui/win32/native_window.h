@@ -10,6 +10,8 @@
 
 #include "ui/form.h"
 
+struct IAccPropServices;
+
 namespace tzp::ui {
 
 class NativeWindow : public FormObserver {
@@ -35,6 +37,8 @@ class NativeWindow : public FormObserver {
         Control* control = nullptr;
         HWND hwnd = nullptr;
         std::vector<ListEntry> shownEntries;  // list boxes: what the native list holds
+        bool hasTip = false;                  // the tooltip control knows this control
+        bool described = false;               // screen readers get its tooltip as its description
     };
 
     static LRESULT CALLBACK MainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -52,6 +56,8 @@ class NativeWindow : public FormObserver {
     void SyncText(Native& native);
     void SyncValue(Native& native);
     void SyncEntries(Native& native);
+    void SyncTooltip(Native& native);
+    void CreateTooltip();
     void OnCommand(int id, int code, HWND from);
     void OnNotify(const NMHDR& header);
     bool DrawListItem(const DRAWITEMSTRUCT& item);
@@ -75,6 +81,9 @@ class NativeWindow : public FormObserver {
     HFONT linkFont_ = nullptr;
     HFONT waitFont_ = nullptr;
     HBRUSH faceBrush_ = nullptr;
+    HWND tooltip_ = nullptr;
+    IAccPropServices* accProps_ = nullptr;
+    bool comStarted_ = false;
     std::map<int, Native> byId_;
     std::map<HWND, int> idByHwnd_;
 };

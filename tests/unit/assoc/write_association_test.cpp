@@ -51,6 +51,8 @@ TEST_F(WriteAssociationTest, SixOperationsInOrderWithAQuotedPathWithSpaces) {
         std::string("write:HKCR\\MPC.avi\\DefaultIcon\\=") + kIcon,
         "delete:" + user + "ProgID",
         "delete:" + user + "UserChoice\\",
+        // Then, beyond the six, the program is offered by the shell too.
+        "write:HKCR\\.avi\\OpenWithProgids\\MPC.avi=",
     };
     EXPECT_EQ(sys.registry.log, expected);
     EXPECT_EQ(sys.registry.Get("HKCR\\MPC.avi\\shell\\play\\command\\")->type,

@@ -202,5 +202,16 @@ TEST_F(ApplyTest, TheCommandLineCoreWaitsForTheImportAndKeepsItsExitCode) {
     EXPECT_EQ(profiles::RunApply(sys.app, "", false).import.kind, profiles::ImportKind::NotStarted);
 }
 
+TEST_F(ApplyTest, AfterTheApplyTheTooltipsSayWhatIsRegisteredThen) {
+    EXPECT_TRUE(form().Get("Check19").tooltip.ends_with("\r\nNot registered."));
+    // Registered meanwhile, as the pass would; the tick is the user's and stays.
+    testing::RegisterClass(sys, "876B9304-359C-42E2-864E-B98B03F33C9D", "C:\\Old\\RLMPCDec.ax");
+    sys.ui.answers = {Answer::Yes};
+    form().Click("Command3");
+    EXPECT_TRUE(form().Get("Check19").tooltip.ends_with(
+        "\r\nRegistered to another copy: C:\\Old\\RLMPCDec.ax"));
+    EXPECT_EQ(form().Value("Check19"), 0);
+}
+
 }  // namespace
 }  // namespace tzp

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "filter_pack.h"
+#include "filters/registration_info.h"
 
 namespace tzp {
 namespace {
@@ -113,6 +116,97 @@ TEST_F(DetectionTest, DetectionShowsNoMessageAndLeavesNoPendingChange) {
     EXPECT_EQ(sys.form->Value("ischange"), 0);
     EXPECT_TRUE(sys.ui.messages.empty());
     EXPECT_TRUE(sys.ui.questions.empty());
+}
+
+// Which copy holds each row, in the boxes' tooltips; the ticks stay the detection's.
+TEST(RegistrationInfoTest, EachStateIsReadSortedAndSaidInTheTooltip) {
+    const std::string here6 = InstallPath("filtres\\ffdshow.ax");
+    struct Case {
+        const char* box;
+        std::vector<std::pair<size_t, std::string>> registered;  // class index -> server
+        filters::RegistrationState state;
+        int ticked;
+        const char* text;  // the tooltip's last line
+    };
+    using S = filters::RegistrationState;
+    const std::vector<Case> cases = {
+        {"Check12",
+         {{0, InstallPath("filtres\\vp7dec.ax")}, {1, "c:\\INSTALL\\FILTRES\\VP7DEC.AX"}},
+         S::ThisCopy,
+         1,
+         "Registered to this copy."},
+        // The first class that names another file is the one shown.
+        {"Check9",
+         {{1, "D:\\Old Pack\\RealMediaSplitter.ax"}, {3, "E:\\x.ax"}},
+         S::OtherCopy,
+         0,
+         "Registered to another copy: D:\\Old Pack\\RealMediaSplitter.ax"},
+        // Another copy holding some classes is said even when the pack's holds others.
+        {"Check6",
+         {{0, here6}, {5, "C:\\Other\\ffdshow.ax"}},
+         S::OtherCopy,
+         1,
+         "Registered to another copy: C:\\Other\\ffdshow.ax"},
+        {"Check10",
+         {{0, InstallPath("filtres\\VSFilter.dll")},
+          {4, InstallPath("filtres\\VSFilter.dll")},
+          {9, InstallPath("filtres\\VSFilter.dll")},
+          {5, ""}},  // an empty server names no file
+         S::Partly,
+         1,
+         "Partly registered to this copy: 3 of its 10 classes."},
+        {"Check18", {}, S::NotRegistered, 0, "Not registered."},
+        // A splitter member has no version caption, and its tooltip no version line.
+        {"Check2",
+         {{2, "C:\\Elsewhere\\mkx.dll"}},
+         S::OtherCopy,
+         0,
+         "Registered to another copy: C:\\Elsewhere\\mkx.dll"},
+    };
+    fakes::FakeSystem sys;
+    sys.InstallStandardPack();
+    testing::AddEveryLibrary(sys);
+    for (const auto& c : cases) {
+        for (const auto& [index, server] : c.registered) {
+            RegisterClass(sys, filters::Row(c.box).clsids[index], server);
+        }
+    }
+    sys.Start();
+    const auto read = filters::ReadRegistrations(sys.app);
+    for (const auto& c : cases) {
+        const auto& row = filters::Row(c.box);
+        const auto found =
+            std::find_if(read.begin(), read.end(), [&](const auto& r) { return r.box == c.box; });
+        ASSERT_NE(found, read.end()) << c.box;
+        EXPECT_EQ(found->state, c.state) << c.box;
+        EXPECT_EQ(sys.form->Value(c.box), c.ticked) << c.box;
+        const std::string version = row.captionPrefix.empty() ? "" : "\r\nen 023 1.2.3.4";
+        EXPECT_EQ(sys.form->Get(c.box).tooltip,
+                  InstallPath(row.library) + version + "\r\n" + c.text)
+            << c.box;
+    }
+    EXPECT_EQ(read.size(), filters::DetectionOrder().size());
+    EXPECT_EQ(read[0].registeredTo, "C:\\Other\\ffdshow.ax");
+    // The master has no class of its own; Check14 no library.
+    EXPECT_EQ(sys.form->Get("Check13").tooltip,
+              InstallPath("filtres\\splitter.ax") + "\r\nen 023 1.2.3.4");
+    EXPECT_EQ(sys.form->Get("Check14").tooltip, "");
+}
+
+TEST(RegistrationInfoTest, FrenchTextsWhenTheLanguageFileLacksThem) {
+    fakes::FakeSystem sys;
+    sys.InstallStandardPack();
+    sys.registry.Set("HKCU\\SOFTWARE\\Tessaly Zivozod Pack\\cpllang", "fr");
+    RegisterClass(sys, "41FAF0F4-DCEC-4F6A-82D2-56E100F2A8E5", "C:\\Autre\\RLAPEDec.ax");
+    RegisterClass(sys, "39F498AF-1A09-4275-B193-673B0BA3D478",
+                  InstallPath("filtres\\Mpeg2DecFilter.ax"));
+    sys.Start();
+    // Without the library, the version is the language's word for a missing one.
+    EXPECT_EQ(sys.form->Get("Check18").tooltip,
+              InstallPath("filtres\\RLAPEDec.ax") +
+                  "\r\nfr 022\r\nEnregistr\xC3\xA9 avec une autre copie : C:\\Autre\\RLAPEDec.ax");
+    EXPECT_TRUE(sys.form->Get("Check16").tooltip.ends_with(
+        "Enregistr\xC3\xA9 en partie avec cette copie : 1 de ses 2 classes."));
 }
 
 }  // namespace

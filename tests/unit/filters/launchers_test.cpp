@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "filter_pack.h"
+#include "filters/filters.h"
 #include "filters/launchers.h"
 
 namespace tzp {
@@ -123,6 +124,27 @@ TEST_F(LaunchersTest, TheStartFailureHasBuiltInTextsWhenTheLanguageFileLacksThem
     ASSERT_EQ(sys.ui.messages.size(), 2u);
     EXPECT_EQ(sys.ui.messages[0].rfind("This program could not be started:\r\n", 0), 0u);
     EXPECT_EQ(sys.ui.messages[1].rfind("Ce programme n'a pas pu", 0), 0u);
+}
+
+TEST_F(LaunchersTest, IconsAreNamedAfterWhatTheyOpenInTheLanguageOfTheFile) {
+    const std::tuple<const char*, const char*, const char*> expected[] = {
+        {"Picture7", "FFDshow Video settings", "Opens the settings of FFDshow Video."},
+        {"Picture26", "FFDshow MakeAvis settings", "Opens the settings of FFDshow MakeAvis."},
+        {"Picture5", "Ac3filter.ax settings", "Opens the settings of Ac3filter.ax."},
+        {"Picture17", "FFDshow", "en 035"},
+    };
+    for (const auto& [icon, name, tip] : expected) {
+        EXPECT_EQ(sys.form->Caption(icon), name) << icon;
+        EXPECT_EQ(sys.form->Get(icon).tooltip, tip) << icon;
+    }
+    EXPECT_EQ(sys.form->Caption("Picture18"), sys.form->Caption("Label1"));
+
+    // A translation's own words, with the mark for the filter or without it.
+    const std::string file = std::string(fakes::kPackDir) + "\\Langs\\en.ini";
+    sys.files.AddFile(file, fakes::MakeLanguageFile("en ") + "082=Regler %1\r\n083=Ouvre\r\n");
+    filters::NameIcons(sys.app);
+    EXPECT_EQ(sys.form->Caption("Picture4"), "Regler VSFilter");
+    EXPECT_EQ(sys.form->Get("Picture4").tooltip, "Ouvre VSFilter");
 }
 
 }  // namespace

@@ -6,6 +6,9 @@
 //   TZP_NO_ENTRY_POINTS    exports no entry point at all
 //   TZP_ENTRY_POINTS_FAIL  the entry points report failure and change nothing
 //   TZP_ENTRY_POINTS_HANG  the entry points never return
+//   TZP_ENTRY_POINTS_GATED the entry points signal the event "TzpGateEntered", then wait
+//                          (30 s at most) for "TzpGateOpen" before doing their work, so a
+//                          test can act on the window while a pass is running
 #include <windows.h>
 
 #include <string>
@@ -111,6 +114,16 @@ LSTATUS SetString(HKEY key, const wchar_t* name, const std::wstring& value) {
     for (;;) {
         Sleep(INFINITE);
     }
+#elif defined(TZP_ENTRY_POINTS_GATED)
+    if (HANDLE entered = OpenEventW(EVENT_MODIFY_STATE, FALSE, L"TzpGateEntered")) {
+        SetEvent(entered);
+        CloseHandle(entered);
+    }
+    if (HANDLE gate = OpenEventW(SYNCHRONIZE, FALSE, L"TzpGateOpen")) {
+        WaitForSingleObject(gate, 30000);
+        CloseHandle(gate);
+    }
+    return registering ? ForEachClass(RegisterClassKey) : ForEachClass(UnregisterClassKey);
 #elif defined(TZP_ENTRY_POINTS_FAIL)
     (void)registering;
     return E_FAIL;

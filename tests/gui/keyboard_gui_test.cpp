@@ -163,7 +163,7 @@ TEST_P(KeyboardWalk, TabReachesEveryShownControlOfEachPageAndNothingElse) {
 
 INSTANTIATE_TEST_SUITE_P(Densities, KeyboardWalk, ::testing::Values(96u, 144u));
 
-TEST_F(KeyboardGui, SpaceTicksAFocusedFilterBoxAndStartsAFocusedIcon) {
+TEST_F(KeyboardGui, SpaceTicksAFocusedFilterBoxAndSpaceOrEnterStartAFocusedIcon) {
     GuiApp app(pack.ProgramPath());
     ASSERT_TRUE(app.Started());
     ASSERT_EQ(app.Check(kIsChange), 0);
@@ -178,6 +178,10 @@ TEST_F(KeyboardGui, SpaceTicksAFocusedFilterBoxAndStartsAFocusedIcon) {
     const auto message = app.AnswerMessageBox(IDOK);
     ASSERT_TRUE(message);
     EXPECT_NE(message->find("mplayerc.exe"), std::string::npos) << *message;
+    // Enter presses the focused icon as well.
+    ASSERT_TRUE(TabTo(app, kPicture18));
+    app.PressKey(VK_RETURN);
+    EXPECT_EQ(app.AnswerMessageBox(IDOK), message);
 }
 
 TEST_F(KeyboardGui, ACloseAndAClickSentWhileALibraryRegistersChangeNothing) {

@@ -40,7 +40,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageW(window.Handle(), &message)) {
+        if (!window.TranslateKeyboard(message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }

@@ -17,26 +17,12 @@ bool IsListed(const ui::Form& form, const std::string& name) {
                        [&](const ui::ListEntry& entry) { return entry.text == name; });
 }
 
-// Set while a save runs. The save lets window events run while it waits for the
-// registry editor, and the wait panel hides the buttons from the mouse but not from
-// the keyboard: a second save started then would share the temporary export file
-// with the first and lose its exports.
-bool saving = false;
-
-struct SavingGuard {
-    SavingGuard() { saving = true; }
-    ~SavingGuard() { saving = false; }
-    SavingGuard(const SavingGuard&) = delete;
-    SavingGuard& operator=(const SavingGuard&) = delete;
-};
-
 }  // namespace
 
+// A second save asked for while one runs (the save lets window events run while it waits
+// for the registry editor) would share the temporary export file with the first and lose
+// its exports; the window model refuses it, as every command, while the wait panel shows.
 void SaveProfile(App& app) {
-    if (saving) {
-        return;
-    }
-    const SavingGuard guard;
     auto& form = app.form;
     auto& user = app.sys.ui;
     const std::string name = form.Text("Combo1");

@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace tzp::ui {
@@ -155,34 +156,114 @@ void Form::SetEntryText(std::string_view name, size_t index, std::string_view te
     }
 }
 
-void Form::Click(std::string_view name) {
+void Form::SetView(int width, int height, std::string_view waitPanel) {
+    viewWidth_ = width;
+    viewHeight_ = height;
+    waitPanel_ = std::string(waitPanel);
+}
+
+namespace {
+
+struct Box {
+    int left, top, right, bottom;
+    bool Empty() const { return left >= right || top >= bottom; }
+};
+
+Box Clip(const Box& box, const Box& by) {
+    return {std::max(box.left, by.left), std::max(box.top, by.top), std::min(box.right, by.right),
+            std::min(box.bottom, by.bottom)};
+}
+
+}  // namespace
+
+bool Form::Seen(std::string_view name) const {
+    const Control* c = &Get(name);
+    Box box{c->left, c->top, c->left + c->width, c->top + c->height};
+    // Up through the containers, each showing only what lies inside it.
+    while (!c->parent.empty()) {
+        c = &Get(c->parent);
+        box = Clip(box, {0, 0, c->width, c->height});
+        box = {box.left + c->left, box.top + c->top, box.right + c->left, box.bottom + c->top};
+    }
+    if (Clip(box, {0, 0, viewWidth_, viewHeight_}).Empty()) {
+        return false;
+    }
+    return !Busy() || c->name == waitPanel_;
+}
+
+bool Form::Busy() const {
+    if (waitPanel_.empty()) {
+        return false;
+    }
+    const Control& panel = Get(waitPanel_);
+    return panel.left < viewWidth_ && panel.top < viewHeight_ && panel.left + panel.width > 0 &&
+           panel.top + panel.height > 0;
+}
+
+// Every action of the user passes here first. Long actions let window events run while
+// they wait, and events can come from anywhere (a key, a message sent by another program,
+// an automation tool): refusing them in the model is the one place that covers them all.
+bool Form::Click(std::string_view name) {
+    if (Busy()) {
+        return false;
+    }
     RunClick(Get(name).name);
+    return true;
 }
 
-void Form::UserToggle(std::string_view name) {
+bool Form::UserToggle(std::string_view name) {
+    if (Busy()) {
+        return false;
+    }
     SetValue(name, Get(name).value == 1 ? 0 : 1);
+    return true;
 }
 
-void Form::PickEntry(std::string_view name, size_t index) {
+bool Form::PickEntry(std::string_view name, size_t index) {
     Control& c = Get(name);
-    if (index >= c.entries.size()) {
-        return;
+    if (Busy()) {
+        return false;
     }
-    SetText(name, c.entries[index].text);
-    RunClick(c.name);
+    if (index < c.entries.size()) {
+        SetText(name, c.entries[index].text);
+        RunClick(c.name);
+    }
+    return true;
 }
 
-void Form::SelectTab(std::string_view name, int tab) {
+bool Form::SelectTab(std::string_view name, int tab) {
     Control& c = Get(name);
-    if (c.value == tab) {
-        return;
+    if (Busy()) {
+        return false;
     }
-    c.value = tab;
-    Notify(c, Property::Value);
-    RunClick(c.name);
+    if (c.value != tab) {
+        c.value = tab;
+        Notify(c, Property::Value);
+        RunClick(c.name);
+    }
+    return true;
+}
+
+bool Form::UserEdit(std::string_view name, std::string_view text) {
+    if (Busy()) {
+        return false;
+    }
+    SetText(name, text);
+    return true;
+}
+
+bool Form::UserTick(std::string_view name, size_t index, bool ticked) {
+    if (Busy()) {
+        return false;
+    }
+    SetTicked(name, index, ticked);
+    return true;
 }
 
 bool Form::RequestClose() {
+    if (Busy()) {
+        return false;
+    }
     bool cancel = false;
     if (closeHandler_) {
         closeHandler_(cancel);

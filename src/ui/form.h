@@ -31,6 +31,15 @@ class Form {
 
     void SetObserver(FormObserver* observer) { observer_ = observer; }
 
+    // The window's area in twips, and the panel that long actions bring over it while they
+    // run (and move out of it after). A control is seen when its rectangle, clipped by
+    // those of its containers, lies partly in the area and no wait panel covers it.
+    void SetView(int width, int height, std::string_view waitPanel);
+    bool Seen(std::string_view name) const;
+    // A long action runs: its wait panel is in view. The user's commands below are then
+    // refused, whatever their source, and a close request is refused without asking.
+    bool Busy() const;
+
     // Behaviours, run when the control is clicked (check boxes: when their value
     // changes; combo box: when an entry is picked; tab strip: when the tab changes).
     void OnClick(std::string_view name, std::function<void()> handler);
@@ -64,15 +73,22 @@ class Form {
     void SetTicked(std::string_view name, size_t index, bool ticked);
     void SetEntryText(std::string_view name, size_t index, std::string_view text);
 
-    // --- actions of the user (the native window reports them here; tests call them)
-    void Click(std::string_view name);
+    // --- actions of the user (the native window reports them here; tests call them).
+    // Each returns false when it was refused because the window is busy; the native
+    // window then shows the model's state again.
+    bool Click(std::string_view name);
     // A click on a check box: ticked becomes unticked, anything else ticked.
-    void UserToggle(std::string_view name);
+    bool UserToggle(std::string_view name);
     // Picks an entry of the combo box list: its text becomes the combo's text and
     // the combo's click behaviour runs.
-    void PickEntry(std::string_view name, size_t index);
-    // Selects a tab (1-based) and runs the tab strip's behaviour.
-    void SelectTab(std::string_view name, int tab);
+    bool PickEntry(std::string_view name, size_t index);
+    // Selects a tab (1-based) and runs the tab strip's behaviour. Also used by code at
+    // start-up, when nothing is busy.
+    bool SelectTab(std::string_view name, int tab);
+    // Text typed into a text box or the combo box.
+    bool UserEdit(std::string_view name, std::string_view text);
+    // An entry of a list box ticked or unticked.
+    bool UserTick(std::string_view name, size_t index, bool ticked);
     // Returns true when the window may close.
     bool RequestClose();
 
@@ -85,6 +101,9 @@ class Form {
     std::map<std::string, std::function<void()>, std::less<>> clickHandlers_;
     std::function<void(bool&)> closeHandler_;
     FormObserver* observer_ = nullptr;
+    int viewWidth_ = 0;
+    int viewHeight_ = 0;
+    std::string waitPanel_;
 };
 
 }  // namespace tzp::ui

@@ -322,6 +322,43 @@ std::optional<std::string> GuiApp::AnswerMessageBox(int buttonId, int millisecon
     return dialog->text;
 }
 
+int GuiApp::FocusedId() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(process_.dwThreadId, &info) || info.hwndFocus == nullptr) {
+        return 0;
+    }
+    HWND focus = info.hwndFocus;
+    if (_wcsicmp(ClassOf(GetParent(focus)).c_str(), L"ComboBox") == 0) {
+        focus = GetParent(focus);  // the combo box's own edit
+    }
+    return focus == main_ || !IsChild(main_, focus) ? 0 : GetDlgCtrlID(focus);
+}
+
+void GuiApp::PressKey(WORD key) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(process_.dwThreadId, &info);
+    HWND target = info.hwndFocus != nullptr ? info.hwndFocus : main_;
+    const UINT scan = MapVirtualKeyW(key, MAPVK_VK_TO_VSC);
+    PostMessageW(target, WM_KEYDOWN, key, static_cast<LPARAM>(1 | (scan << 16)));
+    PostMessageW(target, WM_KEYUP, key, static_cast<LPARAM>(1 | (scan << 16) | (3u << 30)));
+}
+
+bool GuiApp::Visible(int id) const {
+    return IsWindowVisible(Control(id)) != FALSE;
+}
+
+bool GuiApp::SendClick(int id) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(Control(id), BM_CLICK, 0, 0, SMTO_BLOCK, 5000, &result) != 0;
+}
+
+bool GuiApp::SendClose() {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(main_, WM_CLOSE, 0, 0, SMTO_BLOCK, 5000, &result) != 0;
+}
+
 void GuiApp::RequestClose() {
     PostMessageW(main_, WM_CLOSE, 0, 0);
 }

@@ -59,6 +59,16 @@ class GuiApp {
     // Waits for a message box, checks nothing, presses the button; returns its text.
     std::optional<std::string> AnswerMessageBox(int buttonId, int milliseconds = 10000);
 
+    // The keyboard, as the program's thread receives it: the control ID holding the focus
+    // (0 for none of ours), and a key pressed and released where the focus is.
+    int FocusedId() const;
+    void PressKey(WORD key);
+    bool Visible(int id) const;
+    // Messages sent (not posted) as another program or an automation tool does; they are
+    // handled even while the program waits. False when the program did not answer in time.
+    bool SendClick(int id);
+    bool SendClose();
+
     void RequestClose();
     bool WaitForExit(int milliseconds = 10000);
     bool Running() const;

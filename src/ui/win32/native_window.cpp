@@ -18,6 +18,7 @@ namespace {
 constexpr wchar_t kMainClass[] = L"TessalyControlPanel";
 constexpr wchar_t kContainerClass[] = L"TessalyContainer";
 constexpr int kTwipsPerInch = 1440;
+constexpr UINT kUpdateReachMessage = WM_APP + 1;
 
 using platform::Narrow;
 using platform::Widen;
@@ -45,6 +46,110 @@ int DpiOf(HWND hwnd) {
     return dpi > 0 ? dpi : 96;
 }
 
+bool IsIcon(const Control& c) {
+    return c.kind == ControlKind::Picture && (c.look == Look::Icon || c.look == Look::PlayerIcon);
+}
+
+bool IsLink(const Control& c) {
+    return c.kind == ControlKind::Label && c.look == Look::Link;
+}
+
+bool IsContainer(const Control& c) {
+    return (c.kind == ControlKind::Frame || c.kind == ControlKind::Picture) && !IsIcon(c);
+}
+
+// What the keyboard can act on. Icons and links are buttons of their own.
+bool IsFocusable(const Control& c) {
+    switch (c.kind) {
+        case ControlKind::Button:
+        case ControlKind::CheckBox:
+        case ControlKind::TextBox:
+        case ControlKind::ComboBox:
+        case ControlKind::ListBox:
+        case ControlKind::TabStrip:
+            return true;
+        case ControlKind::Picture:
+            return IsIcon(c);
+        case ControlKind::Label:
+            return IsLink(c);
+        default:
+            return false;
+    }
+}
+
+// What Enter presses when it has the focus.
+bool IsPressable(const Control& c) {
+    return c.kind == ControlKind::Button || IsIcon(c) || IsLink(c);
+}
+
+bool EnabledWithContainers(const Form& form, const Control& control) {
+    for (const Control* c = &control;; c = &form.Get(c->parent)) {
+        if (!c->enabled) {
+            return false;
+        }
+        if (c->parent.empty()) {
+            return true;
+        }
+    }
+}
+
+// A small drawn icon: a cog for configuration, a play sign for the player.
+void DrawIconGlyph(HDC dc, const RECT& box, Look look, HBRUSH face) {
+    const int width = box.right - box.left;
+    const int height = box.bottom - box.top;
+    const int size = std::min(width, height) * 3 / 5;
+    const int x = box.left + (width - size) / 2;
+    const int y = box.top + (height - size) / 2;
+    HBRUSH fill = CreateSolidBrush(look == Look::Icon ? RGB(90, 100, 120) : RGB(40, 140, 60));
+    HGDIOBJ oldBrush = SelectObject(dc, fill);
+    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
+    if (look == Look::Icon) {
+        const int cx = x + size / 2;
+        const int cy = y + size / 2;
+        const int tooth = std::max(2, size / 6);
+        // Four teeth across and four on the diagonals, then the wheel and its hole.
+        Rectangle(dc, cx - tooth / 2, y - 1, cx + tooth / 2 + 1, y + size + 1);
+        Rectangle(dc, x - 1, cy - tooth / 2, x + size + 1, cy + tooth / 2 + 1);
+        const int d = size * 3 / 10;
+        for (const POINT at : {POINT{cx - d, cy - d}, POINT{cx + d, cy - d}, POINT{cx - d, cy + d},
+                               POINT{cx + d, cy + d}}) {
+            Ellipse(dc, at.x - tooth / 2 - 1, at.y - tooth / 2 - 1, at.x + tooth / 2 + 2,
+                    at.y + tooth / 2 + 2);
+        }
+        const int ring = size / 8;
+        Ellipse(dc, x + ring, y + ring, x + size - ring, y + size - ring);
+        SelectObject(dc, face);
+        const int hole = size * 3 / 8;
+        Ellipse(dc, x + hole, y + hole, x + size - hole + 1, y + size - hole + 1);
+    } else {
+        const POINT play[3] = {
+            {x + size / 5, y}, {x + size, y + size / 2}, {x + size / 5, y + size}};
+        Polygon(dc, play, 3);
+    }
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    DeleteObject(fill);
+}
+
+RECT RectIn(HWND window, HWND hwnd) {
+    RECT rect{};
+    GetWindowRect(hwnd, &rect);
+    MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+bool Contains(const RECT& outer, const RECT& inner) {
+    return outer.left <= inner.left && outer.top <= inner.top && outer.right >= inner.right &&
+           outer.bottom >= inner.bottom;
+}
+
+long long Area(const RECT& rect) {
+    return static_cast<long long>(rect.right - rect.left) * (rect.bottom - rect.top);
+}
+
+// The window whose focus the hook guards: one main window a thread.
+thread_local NativeWindow* focusGuarded = nullptr;
+
 }  // namespace
 
 NativeWindow::NativeWindow(Form& form) : form_(form) {
@@ -53,6 +158,10 @@ NativeWindow::NativeWindow(Form& form) : form_(form) {
 
 NativeWindow::~NativeWindow() {
     form_.SetObserver(nullptr);
+    if (focusHook_ != nullptr) {
+        UnhookWindowsHookEx(focusHook_);
+        focusGuarded = nullptr;
+    }
     if (accProps_ != nullptr) {
         accProps_->Release();
     }
@@ -130,6 +239,13 @@ bool NativeWindow::Create(HINSTANCE instance) {
         }
     }
     SyncAll();
+    UpdateReach();
+    // Whatever moves the focus (a click sent to a hidden button, a program calling
+    // SetFocus), it never lands on a control the user cannot see.
+    focusGuarded = this;
+    focusHook_ = SetWindowsHookExW(WH_CBT, &NativeWindow::FocusHook, nullptr, GetCurrentThreadId());
+    // The focus rectangle always shows, not only once the keyboard has been used.
+    SendMessageW(main_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     return true;
 }
 
@@ -189,10 +305,24 @@ void NativeWindow::CreateControl(Control& control) {
     switch (control.kind) {
         case ControlKind::Frame:
         case ControlKind::Picture:
+            if (IsIcon(control)) {
+                // A real button: a complete click, Space, Enter and BM_CLICK all press it,
+                // and its caption is its name for screen readers.
+                windowClass = L"BUTTON";
+                style |= BS_OWNERDRAW;
+                break;
+            }
             windowClass = kContainerClass;
             style |= WS_CLIPCHILDREN;
+            // The dialog manager looks into containers for the controls they hold.
+            exStyle |= WS_EX_CONTROLPARENT;
             break;
         case ControlKind::Label:
+            if (IsLink(control)) {
+                windowClass = L"BUTTON";
+                style |= BS_OWNERDRAW;
+                break;
+            }
             style |= SS_NOTIFY | SS_NOPREFIX |
                      (control.look == Look::Centred || control.look == Look::WaitText ? SS_CENTER
                                                                                       : SS_LEFT);
@@ -246,6 +376,7 @@ void NativeWindow::CreateControl(Control& control) {
     }
     byId_[id] = Native{&control, hwnd, {}};
     idByHwnd_[hwnd] = id;
+    children_[control.parent].push_back(&byId_[id]);
 }
 
 NativeWindow::Native* NativeWindow::FindById(int id) {
@@ -456,12 +587,14 @@ void NativeWindow::OnControlChanged(const Control& control, Property property) {
             break;
         case Property::Enabled:
             EnableWindow(native->hwnd, control.enabled ? TRUE : FALSE);
+            UpdateReachSoon();
             break;
         case Property::Position:
             if (control.name == "wf") {
                 ShowOrParkWaitPanel(*native);
             } else {
                 Place(*native, false);
+                UpdateReachSoon();
             }
             break;
         case Property::Entries:
@@ -476,18 +609,243 @@ void NativeWindow::OnControlChanged(const Control& control, Property property) {
 
 void NativeWindow::ShowOrParkWaitPanel(Native& panel) {
     // The panel comes over everything while a long action runs, and takes the keyboard
-    // focus with it: a key press must not reach a button under the panel meanwhile.
-    const bool inView = panel.control->left < kFormWidth && panel.control->top < kFormHeight;
-    Place(panel, inView);
-    if (inView) {
-        focusBeforeWait_ = GetFocus();
+    // focus with it; what it covers is hidden until it goes.
+    if (form_.Busy()) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && focus != panel.hwnd && IsChild(main_, focus)) {
+            focusBeforeWait_ = focus;
+        }
+        Place(panel, true);
+        UpdateReach();
         SetFocus(panel.hwnd);
-    } else if (focusBeforeWait_ != nullptr) {
-        if (IsWindow(focusBeforeWait_)) {
+        return;
+    }
+    // The focus is back on a control of the window before the panel leaves it.
+    UpdateReach();
+    if (focusBeforeWait_ != nullptr) {
+        Native* before = IsWindow(focusBeforeWait_) ? FindOwner(focusBeforeWait_) : nullptr;
+        if (before != nullptr && before->stop) {
             SetFocus(focusBeforeWait_);
         }
         focusBeforeWait_ = nullptr;
     }
+    Place(panel, false);
+}
+
+void NativeWindow::UpdateReachSoon() {
+    // A tab switch moves a score of controls one by one: what is seen is worked out once,
+    // after the last. Posted messages come before the user's input, so no key can reach
+    // a control in between.
+    if (!reachPending_) {
+        reachPending_ = PostMessageW(main_, kUpdateReachMessage, 0, 0) != FALSE;
+        if (!reachPending_) {
+            UpdateReach();
+        }
+    }
+}
+
+void NativeWindow::UpdateReach() {
+    reachPending_ = false;
+    // Only what the user sees is a native window that is shown, and only that can be a
+    // keyboard stop; the model's positions stay as they are.
+    for (auto& [id, native] : byId_) {
+        const Control& c = *native.control;
+        const bool seen = form_.Seen(c.name);
+        if (seen != native.shown) {
+            ShowWindow(native.hwnd, seen ? SW_SHOWNA : SW_HIDE);
+            native.shown = seen;
+        }
+        native.stop = seen && IsFocusable(c) && EnabledWithContainers(form_, c);
+        const LONG_PTR style = GetWindowLongPtrW(native.hwnd, GWL_STYLE);
+        const LONG_PTR wanted =
+            native.stop ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+        if (wanted != style) {
+            SetWindowLongPtrW(native.hwnd, GWL_STYLE, wanted);
+        }
+    }
+    KeepFocusReachable();
+}
+
+LRESULT CALLBACK NativeWindow::FocusHook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_SETFOCUS && focusGuarded != nullptr &&
+        !focusGuarded->MayTakeFocus(reinterpret_cast<HWND>(wParam))) {
+        return 1;  // refused
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+bool NativeWindow::MayTakeFocus(HWND hwnd) {
+    Native* owner = hwnd == nullptr || hwnd == main_ ? nullptr : FindOwner(hwnd);
+    if (owner == nullptr) {
+        return true;  // the window itself, or another window of the program (a dialog)
+    }
+    if (form_.Busy()) {
+        const Native* panel = FindById(*ControlId("wf"));
+        return panel != nullptr && (hwnd == panel->hwnd || IsChild(panel->hwnd, hwnd));
+    }
+    return owner->stop;
+}
+
+void NativeWindow::KeepFocusReachable() {
+    if (form_.Busy()) {
+        return;  // the wait panel holds it
+    }
+    HWND focus = GetFocus();
+    if (focus == nullptr || (focus != main_ && !IsChild(main_, focus))) {
+        return;
+    }
+    Native* owner = FindOwner(focus);
+    if (owner == nullptr || !owner->stop) {
+        FocusDefault();
+    }
+}
+
+void NativeWindow::FocusDefault() {
+    if (form_.Busy()) {
+        if (Native* panel = FindById(*ControlId("wf")); panel != nullptr) {
+            SetFocus(panel->hwnd);
+        }
+        return;
+    }
+    if (savedFocus_ != nullptr && IsWindow(savedFocus_)) {
+        if (Native* saved = FindOwner(savedFocus_); saved != nullptr && saved->stop) {
+            SetFocus(savedFocus_);
+            return;
+        }
+    }
+    if (const auto stops = Stops(); !stops.empty()) {
+        FocusStop(*stops.front());
+    }
+}
+
+NativeWindow::Native* NativeWindow::FindOwner(HWND hwnd) {
+    // A combo box's own edit holds the focus for it.
+    for (HWND h = hwnd; h != nullptr && h != main_; h = GetParent(h)) {
+        if (Native* native = FindByHwnd(h); native != nullptr) {
+            return native;
+        }
+    }
+    return nullptr;
+}
+
+// The reading order. The stops, and the boxes around them on the screen (frames, pictures,
+// the tab strip's page), make a tree by what lies inside what; each box is read top to
+// bottom, then left to right, a box's content before what follows the box. What lies
+// inside a frame counts as the frame's even where the table puts it beside the frame.
+std::vector<NativeWindow::Native*> NativeWindow::Stops() {
+    struct Node {
+        Native* native;
+        RECT rect;
+        bool box;
+        int parent = -1;
+    };
+    std::vector<Node> nodes;
+    for (auto& [id, native] : byId_) {
+        const Control& c = *native.control;
+        const bool box = IsContainer(c) || c.kind == ControlKind::TabStrip;
+        if (native.shown && (native.stop || box)) {
+            nodes.push_back({&native, RectIn(main_, native.hwnd), box});
+        }
+    }
+    for (size_t i = 0; i < nodes.size(); ++i) {
+        for (size_t j = 0; j < nodes.size(); ++j) {
+            const Node& outer = nodes[j];
+            if (!outer.box || Area(outer.rect) <= Area(nodes[i].rect) ||
+                !Contains(outer.rect, nodes[i].rect)) {
+                continue;
+            }
+            const int best = nodes[i].parent;
+            if (best < 0 || Area(outer.rect) < Area(nodes[static_cast<size_t>(best)].rect)) {
+                nodes[i].parent = static_cast<int>(j);
+            }
+        }
+    }
+    std::vector<size_t> order(nodes.size());
+    for (size_t i = 0; i < order.size(); ++i) {
+        order[i] = i;
+    }
+    std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        const RECT& ra = nodes[a].rect;
+        const RECT& rb = nodes[b].rect;
+        return ra.top != rb.top ? ra.top < rb.top : ra.left < rb.left;
+    });
+    std::vector<Native*> stops;
+    const auto visit = [&](const auto& self, int parent) -> void {
+        for (const size_t i : order) {
+            if (nodes[i].parent == parent) {
+                if (nodes[i].native->stop) {
+                    stops.push_back(nodes[i].native);
+                }
+                if (nodes[i].box) {
+                    self(self, static_cast<int>(i));
+                }
+            }
+        }
+    };
+    visit(visit, -1);
+    return stops;
+}
+
+void NativeWindow::FocusStop(Native& stop) {
+    SetFocus(stop.hwnd);
+    // As the dialog manager does: a text reached by the keyboard is selected whole.
+    if (stop.control->kind == ControlKind::TextBox) {
+        SendMessageW(stop.hwnd, EM_SETSEL, 0, -1);
+    } else if (stop.control->kind == ControlKind::ComboBox) {
+        SendMessageW(stop.hwnd, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+    }
+}
+
+void NativeWindow::MoveFocus(bool forward) {
+    const auto stops = Stops();
+    if (stops.empty()) {
+        return;
+    }
+    const size_t count = stops.size();
+    const auto at = std::find(stops.begin(), stops.end(), FindOwner(GetFocus()));
+    size_t next = forward ? 0 : count - 1;
+    if (at != stops.end()) {
+        const auto index = static_cast<size_t>(at - stops.begin());
+        next = forward ? (index + 1) % count : (index + count - 1) % count;
+    }
+    FocusStop(*stops[next]);
+}
+
+void NativeWindow::NextPage(bool forward) {
+    for (auto& [id, native] : byId_) {
+        const Control& strip = *native.control;
+        if (strip.kind != ControlKind::TabStrip || strip.entries.empty()) {
+            continue;
+        }
+        const int count = static_cast<int>(strip.entries.size());
+        const int tab = forward ? strip.value % count + 1 : (strip.value + count - 2) % count + 1;
+        Safely([&] { form_.SelectTab(strip.name, tab); });
+        SyncValue(native);
+        return;
+    }
+}
+
+bool NativeWindow::TranslateKeyboard(MSG& message) {
+    if (main_ == nullptr || (message.hwnd != main_ && !IsChild(main_, message.hwnd))) {
+        return false;
+    }
+    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB) {
+        const bool shift = GetKeyState(VK_SHIFT) < 0;
+        if (GetKeyState(VK_CONTROL) < 0) {
+            NextPage(!shift);
+        } else {
+            MoveFocus(!shift);
+        }
+        return true;
+    }
+    if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN) {
+        if (Native* owner = FindOwner(GetFocus());
+            owner != nullptr && owner->stop && IsPressable(*owner->control)) {
+            SendMessageW(owner->hwnd, BM_CLICK, 0, 0);
+            return true;
+        }
+    }
+    return IsDialogMessageW(main_, &message) != FALSE;
 }
 
 void NativeWindow::SetBusy(bool busy) {
@@ -512,27 +870,39 @@ void NativeWindow::OnCommand(int id, int code, HWND from) {
                 Safely([&] { form_.UserToggle(c.name); });
             }
             break;
-        case ControlKind::Label:
-            if (code == STN_CLICKED) {
+        case ControlKind::Label:    // link labels are buttons; others notify a click
+        case ControlKind::Picture:  // icons
+            if (code == BN_CLICKED) {
                 Safely([&] { form_.Click(c.name); });
             }
             break;
         case ControlKind::TextBox:
             if (code == EN_CHANGE) {
                 syncing_ = true;
-                form_.SetText(c.name, Narrow(WindowText(from)));
+                if (!form_.UserEdit(c.name, Narrow(WindowText(from)))) {
+                    SyncText(*native);  // refused while busy: the model's text comes back
+                }
                 syncing_ = false;
             }
             break;
         case ControlKind::ComboBox:
             if (code == CBN_EDITCHANGE) {
                 syncing_ = true;
-                form_.SetText(c.name, Narrow(WindowText(from)));
+                if (!form_.UserEdit(c.name, Narrow(WindowText(from)))) {
+                    SyncText(*native);
+                }
                 syncing_ = false;
             } else if (code == CBN_SELCHANGE) {
                 const LRESULT index = SendMessageW(from, CB_GETCURSEL, 0, 0);
+                bool done = true;
                 if (index >= 0) {
-                    Safely([&] { form_.PickEntry(c.name, static_cast<size_t>(index)); });
+                    Safely([&] { done = form_.PickEntry(c.name, static_cast<size_t>(index)); });
+                }
+                if (!done) {
+                    syncing_ = true;
+                    SendMessageW(from, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+                    SyncText(*native);
+                    syncing_ = false;
                 }
             }
             break;
@@ -541,8 +911,11 @@ void NativeWindow::OnCommand(int id, int code, HWND from) {
                 syncing_ = true;
                 for (size_t i = 0; i < c.entries.size(); ++i) {
                     const bool ticked = SendMessageW(from, LB_GETSEL, i, 0) > 0;
-                    form_.SetTicked(c.name, i, ticked);
-                    native->shownEntries[i].ticked = ticked;
+                    if (ticked != c.entries[i].ticked && !form_.UserTick(c.name, i, ticked)) {
+                        SendMessageW(from, LB_SETSEL, c.entries[i].ticked ? TRUE : FALSE,
+                                     static_cast<LPARAM>(i));
+                    }
+                    native->shownEntries[i].ticked = c.entries[i].ticked;
                 }
                 syncing_ = false;
             }
@@ -560,6 +933,41 @@ void NativeWindow::OnNotify(const NMHDR& header) {
     }
     const int tab = TabCtrl_GetCurSel(native->hwnd) + 1;
     Safely([&] { form_.SelectTab(native->control->name, tab); });
+    SyncValue(*native);  // a refused change shows the model's tab again
+}
+
+bool NativeWindow::DrawButtonItem(const DRAWITEMSTRUCT& item) {
+    Native* native = FindByHwnd(item.hwndItem);
+    if (native == nullptr) {
+        return false;
+    }
+    const Control& c = *native->control;
+    HDC dc = item.hDC;
+    RECT box = item.rcItem;
+    FillRect(dc, &box, faceBrush_);
+    RECT focus = box;
+    if (IsLink(c)) {
+        const std::wstring text = Widen(c.caption);
+        HGDIOBJ oldFont = SelectObject(dc, linkFont_);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, (item.itemState & ODS_DISABLED) != 0 ? GetSysColor(COLOR_GRAYTEXT)
+                                                              : RGB(0, 0, 238));
+        constexpr UINT kFormat = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX;
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, kFormat);
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &focus, kFormat | DT_CALCRECT);
+        focus.right = std::min(focus.right + 1, box.right);
+        focus.bottom = std::min(focus.bottom, box.bottom);
+        SelectObject(dc, oldFont);
+    } else {
+        if ((item.itemState & ODS_SELECTED) != 0) {
+            OffsetRect(&box, 1, 1);  // pressed
+        }
+        DrawIconGlyph(dc, box, c.look, faceBrush_);
+    }
+    if ((item.itemState & ODS_FOCUS) != 0) {
+        DrawFocusRect(dc, &focus);
+    }
+    return true;
 }
 
 bool NativeWindow::DrawListItem(const DRAWITEMSTRUCT& item) {
@@ -613,41 +1021,6 @@ void NativeWindow::PaintContainer(HWND hwnd, const Control& control) {
             SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
             TextOutW(dc, Px(120), 0, caption.c_str(), static_cast<int>(caption.size()));
         }
-    } else if (control.look == Look::Icon || control.look == Look::PlayerIcon) {
-        // A small drawn icon: a cog for configuration, a play sign for the player.
-        const int size = std::min(client.right, client.bottom) * 3 / 5;
-        const int x = (client.right - size) / 2;
-        const int y = (client.bottom - size) / 2;
-        HBRUSH fill =
-            CreateSolidBrush(control.look == Look::Icon ? RGB(90, 100, 120) : RGB(40, 140, 60));
-        HGDIOBJ oldBrush = SelectObject(dc, fill);
-        HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
-        if (control.look == Look::Icon) {
-            const int cx = x + size / 2;
-            const int cy = y + size / 2;
-            const int tooth = std::max(2, size / 6);
-            // Four teeth across and four on the diagonals, then the wheel and its hole.
-            Rectangle(dc, cx - tooth / 2, y - 1, cx + tooth / 2 + 1, y + size + 1);
-            Rectangle(dc, x - 1, cy - tooth / 2, x + size + 1, cy + tooth / 2 + 1);
-            const int d = size * 3 / 10;
-            for (const POINT at : {POINT{cx - d, cy - d}, POINT{cx + d, cy - d},
-                                   POINT{cx - d, cy + d}, POINT{cx + d, cy + d}}) {
-                Ellipse(dc, at.x - tooth / 2 - 1, at.y - tooth / 2 - 1, at.x + tooth / 2 + 2,
-                        at.y + tooth / 2 + 2);
-            }
-            const int ring = size / 8;
-            Ellipse(dc, x + ring, y + ring, x + size - ring, y + size - ring);
-            SelectObject(dc, faceBrush_);
-            const int hole = size * 3 / 8;
-            Ellipse(dc, x + hole, y + hole, x + size - hole + 1, y + size - hole + 1);
-        } else {
-            const POINT play[3] = {
-                {x + size / 5, y}, {x + size, y + size / 2}, {x + size / 5, y + size}};
-            Polygon(dc, play, 3);
-        }
-        SelectObject(dc, oldPen);
-        SelectObject(dc, oldBrush);
-        DeleteObject(fill);
     } else if (control.look == Look::Logo) {
         TRIVERTEX corners[2] = {
             {client.left, client.top, 0x2000, 0x4000, 0x8000, 0},
@@ -708,14 +1081,39 @@ LRESULT NativeWindow::HandleContainer(HWND hwnd, UINT message, WPARAM wParam, LP
             }
             break;
         }
-        case WM_LBUTTONUP: {
+        // A picture acts on a complete click: pressed and released on it.
+        case WM_LBUTTONDOWN: {
             Native* native = FindByHwnd(hwnd);
             if (native != nullptr && native->control->kind == ControlKind::Picture) {
-                Safely([&] { form_.Click(native->control->name); });
+                native->pressed = true;
+                SetCapture(hwnd);
                 return 0;
             }
             break;
         }
+        case WM_LBUTTONUP: {
+            Native* native = FindByHwnd(hwnd);
+            if (native != nullptr && native->control->kind == ControlKind::Picture) {
+                const bool pressed = native->pressed;
+                native->pressed = false;
+                if (GetCapture() == hwnd) {
+                    ReleaseCapture();
+                }
+                RECT client;
+                GetClientRect(hwnd, &client);
+                const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+                if (pressed && PtInRect(&client, at)) {
+                    Safely([&] { form_.Click(native->control->name); });
+                }
+                return 0;
+            }
+            break;
+        }
+        case WM_CAPTURECHANGED:
+            if (Native* native = FindByHwnd(hwnd); native != nullptr) {
+                native->pressed = false;
+            }
+            break;
         case WM_SETCURSOR:
             if (busy_) {
                 SetCursor(LoadCursorW(nullptr, IDC_WAIT));
@@ -736,8 +1134,29 @@ LRESULT NativeWindow::HandleMain(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_NOTIFY:
             OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
             return 0;
-        case WM_DRAWITEM:
-            return DrawListItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            const bool drawn =
+                item.CtlType == ODT_BUTTON ? DrawButtonItem(item) : DrawListItem(item);
+            return drawn ? TRUE : FALSE;
+        }
+        case kUpdateReachMessage:
+            if (reachPending_) {
+                UpdateReach();
+            }
+            return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                if (HWND focus = GetFocus(); focus != nullptr && IsChild(main_, focus)) {
+                    savedFocus_ = focus;
+                }
+            }
+            break;
+        case WM_SETFOCUS:
+            // The window itself takes no keys: the focus goes back where it was, or to the
+            // first stop.
+            FocusDefault();
+            return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN: {
             HDC dc = reinterpret_cast<HDC>(wParam);

@@ -32,6 +32,11 @@ class NativeWindow : public FormObserver {
     void SetBusy(bool busy);
     bool Busy() const { return busy_; }
 
+    // The window's keyboard interface, for the message loop: Tab and Shift+Tab walk the
+    // stops in reading order, Ctrl+Tab and Ctrl+Shift+Tab switch pages, Enter presses the
+    // focused button; the rest goes to the dialog manager. True when the message was used.
+    bool TranslateKeyboard(MSG& message);
+
   private:
     struct Native {
         Control* control = nullptr;
@@ -39,9 +44,14 @@ class NativeWindow : public FormObserver {
         std::vector<ListEntry> shownEntries;  // list boxes: what the native list holds
         bool hasTip = false;                  // the tooltip control knows this control
         bool described = false;               // screen readers get its tooltip as its description
+        bool shown = true;                    // the native window is visible
+        bool stop = false;                    // a keyboard stop: seen, enabled and focusable
+        bool pressed = false;                 // pictures: a mouse press began on it
     };
 
     static LRESULT CALLBACK MainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK FocusHook(int code, WPARAM wParam, LPARAM lParam);
+    bool MayTakeFocus(HWND hwnd);
     static LRESULT CALLBACK ContainerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMain(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleContainer(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -51,6 +61,16 @@ class NativeWindow : public FormObserver {
     int Px(int twips) const;
     void Place(Native& native, bool raise);
     void ShowOrParkWaitPanel(Native& panel);
+    void UpdateReach();
+    void UpdateReachSoon();
+    void KeepFocusReachable();
+    void FocusDefault();
+    std::vector<Native*> Stops();
+    Native* FindOwner(HWND hwnd);
+    void MoveFocus(bool forward);
+    void FocusStop(Native& stop);
+    void NextPage(bool forward);
+    bool DrawButtonItem(const DRAWITEMSTRUCT& item);
     void SyncAll();
     void SyncCaption(Native& native);
     void SyncText(Native& native);
@@ -72,20 +92,24 @@ class NativeWindow : public FormObserver {
     Form& form_;
     HWND main_ = nullptr;
     HWND focusBeforeWait_ = nullptr;
+    HWND savedFocus_ = nullptr;  // the focus when the window was last deactivated
     HINSTANCE instance_ = nullptr;
     int dpi_ = 96;
     bool syncing_ = false;
     bool busy_ = false;
+    bool reachPending_ = false;
     HFONT font_ = nullptr;
     HFONT boldFont_ = nullptr;
     HFONT linkFont_ = nullptr;
     HFONT waitFont_ = nullptr;
     HBRUSH faceBrush_ = nullptr;
     HWND tooltip_ = nullptr;
+    HHOOK focusHook_ = nullptr;
     IAccPropServices* accProps_ = nullptr;
     bool comStarted_ = false;
     std::map<int, Native> byId_;
     std::map<HWND, int> idByHwnd_;
+    std::map<std::string, std::vector<Native*>, std::less<>> children_;
 };
 
 }  // namespace tzp::ui

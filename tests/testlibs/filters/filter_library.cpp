@@ -7,6 +7,9 @@
 //   TZP_ENTRY_POINTS_FAIL  the entry points report "access denied" and change nothing
 //   TZP_ENTRY_POINTS_HANG  the entry points never return
 //   TZP_ENTRY_POINTS_SLOW  the entry points take kSlowMs before they do their work
+//   TZP_ENTRY_POINTS_GATED the entry points signal the event "TzpGateEntered", then wait
+//                          (30 s at most) for "TzpGateOpen" before doing their work, so a
+//                          test can act on the window while a pass is running
 #include <windows.h>
 
 #include <string>
@@ -119,6 +122,16 @@ LSTATUS SetString(HKEY key, const wchar_t* name, const std::wstring& value) {
     for (;;) {
         Sleep(INFINITE);
     }
+#elif defined(TZP_ENTRY_POINTS_GATED)
+    if (HANDLE entered = OpenEventW(EVENT_MODIFY_STATE, FALSE, L"TzpGateEntered")) {
+        SetEvent(entered);
+        CloseHandle(entered);
+    }
+    if (HANDLE gate = OpenEventW(SYNCHRONIZE, FALSE, L"TzpGateOpen")) {
+        WaitForSingleObject(gate, 30000);
+        CloseHandle(gate);
+    }
+    return registering ? ForEachClass(RegisterClassKey) : ForEachClass(UnregisterClassKey);
 #elif defined(TZP_ENTRY_POINTS_FAIL)
     (void)registering;
     return E_ACCESSDENIED;

@@ -92,6 +92,60 @@ TEST(Form1, HiddenStateControlsLieOutsideTheWindow) {
     EXPECT_EQ(form->Get("wf").height, 8055);
 }
 
+TEST(Form1, OnlyControlsInsideTheWindowAndNotUnderTheWaitPanelAreSeen) {
+    auto form = CreateForm1();
+    for (const char* name : {"TabStrip1", "Check6", "Picture7", "Combo1", "Command3", "Label16"}) {
+        EXPECT_TRUE(form->Seen(name)) << name;
+    }
+    // Hidden state, a parked page and what they hold, the parked wait panel.
+    for (const char* name : {"ischange", "langg", "Check14", "Check70", "Picture22", "List1",
+                             "Text1", "Command10", "Label4", "wf", "Label2"}) {
+        EXPECT_FALSE(form->Seen(name)) << name;
+    }
+    form->Move("Frame6", 7900, 720);  // mostly out: the part still in the window is seen
+    EXPECT_TRUE(form->Seen("Frame6"));
+    EXPECT_FALSE(form->Seen("Check6"));
+    EXPECT_FALSE(form->Busy());
+    form->Move("wf", 120, 0);
+    EXPECT_TRUE(form->Busy());
+    EXPECT_TRUE(form->Seen("Label2"));
+    EXPECT_FALSE(form->Seen("Command3"));
+}
+
+TEST(Form1, WhileTheWaitPanelShowsEveryUserCommandIsRefusedAndNoneAfter) {
+    auto form = CreateForm1();
+    form->AddEntry("Combo1", "alpha");
+    form->AddEntry("List1", ".avi");
+    int runs = 0;
+    for (const char* name : {"Command2", "Check6", "Combo1", "TabStrip1"}) {
+        form->OnClick(name, [&] { ++runs; });
+    }
+    int asked = 0;
+    form->OnClose([&](bool&) { ++asked; });
+    const auto everyCommand = [&] {
+        return form->Click("Command2") + form->UserToggle("Check6") + form->PickEntry("Combo1", 0) +
+               form->SelectTab("TabStrip1", 2) + form->UserEdit("Text1", ".mkv") +
+               form->UserTick("List1", 0, true) + form->RequestClose();
+    };
+    for (const int top : {0, 7000}) {  // over the whole window, or only its lower part
+        form->Move("wf", 0, top);
+        EXPECT_EQ(everyCommand(), 0);
+        EXPECT_EQ(runs, 0);
+        EXPECT_EQ(asked, 0);
+        EXPECT_EQ(form->Value("Check6"), 0);
+        EXPECT_EQ(form->Text("Text1"), "");
+        EXPECT_FALSE(form->Entries("List1")[0].ticked);
+    }
+    // Code keeps working meanwhile: a long action sets values and runs their behaviours.
+    form->SetValue("Check6", 1);
+    EXPECT_EQ(runs, 1);
+    form->Move("wf", kPark, kPark);
+    EXPECT_EQ(everyCommand(), 7);
+    EXPECT_EQ(runs, 5);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(form->Value("TabStrip1"), 2);
+}
+
 TEST(ControlIds, FollowTheNames) {
     EXPECT_EQ(ControlId("Check1"), 1001);
     EXPECT_EQ(ControlId("Check70"), 1070);

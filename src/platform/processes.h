@@ -15,11 +15,11 @@ enum class WindowStyle { Hidden = 0, Normal = 1, Minimized = 2 };
 class RunningProcess {
   public:
     virtual ~RunningProcess() = default;
-    // True when the process has ended within the time (0 polls).
-    virtual bool WaitForExit(uint32_t milliseconds) = 0;
     // Ends this process (and no other), and returns once it has ended or could not be
     // ended; false when it is still running.
     virtual bool Terminate() = 0;
+    // True when the process has ended within the time (0 polls).
+    virtual bool WaitForExit(uint32_t milliseconds) = 0;
     // The exit code of a process that has ended; nullopt when it cannot be had.
     virtual std::optional<uint32_t> ExitCode() { return std::nullopt; }
 };

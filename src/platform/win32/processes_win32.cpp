@@ -20,13 +20,13 @@ constexpr DWORD kTerminateWaitMs = 5000;
 class Win32RunningProcess : public RunningProcess {
   public:
     explicit Win32RunningProcess(HANDLE process) : process_(process) {}
-    bool WaitForExit(uint32_t milliseconds) override {
-        return WaitForSingleObject(process_.get(), milliseconds) == WAIT_OBJECT_0;
-    }
     bool Terminate() override {
         // The process lets go of its files only once it has really ended.
         TerminateProcess(process_.get(), ERROR_TIMEOUT);
         return WaitForExit(kTerminateWaitMs);
+    }
+    bool WaitForExit(uint32_t milliseconds) override {
+        return WaitForSingleObject(process_.get(), milliseconds) == WAIT_OBJECT_0;
     }
     std::optional<uint32_t> ExitCode() override {
         DWORD code = 0;

@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+
 #include "core/app.h"
 
 namespace tzp::filters {
@@ -6,6 +8,9 @@ namespace tzp::filters {
 // Start-up step 8: version captions of the player and the filters; boxes of libraries
 // without version information are disabled.
 void SetVersionCaptions(App& app);
+// A version text ("version 1.2.3.4", or "Erreur" for a missing library) in the
+// language's words, as the captions show it.
+std::string LocalisedVersionText(const App& app, const std::string& versionText);
 // Start-up step 9: ticks every filter whose COM class is registered to the pack's copy.
 void DetectRegistrations(App& app);
 // The filter boxes' behaviours and the configuration icons (the apply button is

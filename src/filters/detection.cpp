@@ -16,22 +16,27 @@ std::string InprocServerKey(std::string_view clsid) {
 
 }  // namespace
 
+bool IsRegisteredToPack(App& app, std::string_view box) {
+    const FilterRow& row = Row(box);
+    const std::string expected = app.form.Text("filterpath") + std::string(row.detectionLibrary);
+    for (const auto clsid : row.clsids) {
+        const std::string server = platform::ReadRegValue(
+            app.sys.registry, platform::kRootClasses, InprocServerKey(clsid), platform::kErreur);
+        // Only the pack's own copy counts; Windows treats paths without regard to
+        // case, so the comparison does too. Another spelling of the same folder (a
+        // short name, a doubled backslash) is another copy as far as we can tell.
+        if (platform::EqualsNoCase(server, expected)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void DetectRegistrations(App& app) {
     for (const auto box : DetectionOrder()) {
-        const FilterRow& row = Row(box);
-        const std::string expected =
-            app.form.Text("filterpath") + std::string(row.detectionLibrary);
-        for (const auto clsid : row.clsids) {
-            const std::string server =
-                platform::ReadRegValue(app.sys.registry, platform::kRootClasses,
-                                       InprocServerKey(clsid), platform::kErreur);
-            // Only the pack's own copy counts; Windows treats paths without regard to
-            // case, so the comparison does too. Another spelling of the same folder (a
-            // short name, a doubled backslash) is another copy as far as we can tell.
-            if (platform::EqualsNoCase(server, expected)) {
-                // Ticking runs the box's behaviour, which keeps the splitter group whole.
-                app.form.SetValue(row.box, 1);
-            }
+        if (IsRegisteredToPack(app, box)) {
+            // Ticking runs the box's behaviour, which keeps the splitter group whole.
+            app.form.SetValue(box, 1);
         }
     }
 }

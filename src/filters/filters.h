@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "core/app.h"
 
@@ -13,6 +14,9 @@ void SetVersionCaptions(App& app);
 std::string LocalisedVersionText(const App& app, const std::string& versionText);
 // Start-up step 9: ticks every filter whose COM class is registered to the pack's copy.
 void DetectRegistrations(App& app);
+// Whether any COM class of the box's filter is registered to the pack's own copy of its
+// library: the rule by which start-up ticks a box.
+bool IsRegisteredToPack(App& app, std::string_view box);
 // The filter boxes' behaviours and the configuration icons (the apply button is
 // wired with the profiles, whose registry file it imports).
 void WireFilters(App& app);

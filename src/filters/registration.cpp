@@ -1,8 +1,12 @@
 #include "filters/registration.h"
 
+#include <cstdio>
 #include <optional>
 
 #include "filters/catalogue.h"
+#include "filters/filters.h"
+#include "lang/lang.h"
+#include "platform/status.h"
 
 namespace tzp::filters {
 
@@ -25,73 +29,277 @@ bool IsAbsolute(std::string_view path) {
     return drive || path.substr(0, 2) == "\\\\";
 }
 
-std::string_view ModeOf(const App& app, std::string_view box) {
-    return app.form.Value(box) == 1 ? "" : "u";
+bool Unregisters(std::string_view mode) {
+    return mode == "u" || mode == "U";
 }
 
-void RunRow(App& app, std::string_view box, std::string_view mode) {
-    RunSelfRegistration(app, app.form.Text("filterpath") + std::string(Row(box).library), mode);
+// The bitness of this program: a library of the other one can never load into it.
+constexpr int kOwnBits = sizeof(void*) == 8 ? 64 : 32;
+
+std::string_view FileName(std::string_view path) {
+    const size_t slash = path.rfind('\\');
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
-void ApplySplitterGroup(App& app) {
-    if (app.form.Value(kSplitterMaster) == 1) {
-        RunRow(app, kSplitterMaster, "");
-        for (const auto member : SplitterRegisterOrder()) {
-            RunRow(app, member, ModeOf(app, member));
-        }
-    } else {
-        RunRow(app, kSplitterMaster, "u");
-        for (const auto member : SplitterUnregisterOrder()) {
-            RunRow(app, member, "u");
+// Texts name what they report with "%1" to "%3", so translators may move them. One
+// pass, so that a value holding "%1" is shown as it is.
+std::string Fill(std::string_view text, std::initializer_list<std::string_view> values) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const size_t index = i + 1 < text.size() ? static_cast<size_t>(text[i + 1] - '1') : 99;
+        if (text[i] == '%' && index < values.size()) {
+            out += values.begin()[index];
+            ++i;
+        } else {
+            out += text[i];
         }
     }
+    return out;
 }
+
+std::string Hex(uint32_t code) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(code));
+    return text;
+}
+
+// An HRESULT that wraps a system error code (facility 7) reads as that code; the system
+// has words for far more of those.
+std::string DescribeResult(App& app, uint32_t result) {
+    const bool wrapsSystemError = (result & 0xFFFF0000u) == 0x80070000u;
+    return app.sys.files.DescribeError(wrapsSystemError ? (result & 0xFFFFu) : result);
+}
+
+LibraryOutcome NotLoaded(App& app, LibraryOutcome outcome, uint32_t error) {
+    auto& loader = app.sys.selfRegistration;
+    if (!app.sys.files.FileExists(outcome.path)) {
+        outcome.kind = OutcomeKind::FileMissing;
+        outcome.code = platform::kErrorFileNotFound;
+        outcome.reason = app.sys.files.DescribeError(outcome.code);
+        return outcome;
+    }
+    outcome.code = error;
+    // A library of the other bitness and a file that is no library at all give the same
+    // error; only the file's header tells them apart.
+    const int bits = error == platform::kErrorBadExeFormat ? loader.LibraryBits(outcome.path) : 0;
+    if (bits != 0 && bits != kOwnBits) {
+        outcome.kind = OutcomeKind::OtherBitness;
+        return outcome;
+    }
+    outcome.kind = OutcomeKind::NotLoadable;
+    outcome.reason = app.sys.files.DescribeError(error);
+    return outcome;
+}
+
+// Runs one row of the pass and keeps its outcome, after telling the progress.
+struct Pass {
+    App& app;
+    const PassProgress& progress;
+    std::vector<LibraryOutcome> outcomes;
+
+    void Run(std::string_view box, std::string_view mode) {
+        const std::string path = app.form.Text("filterpath") + std::string(Row(box).library);
+        if (progress) {
+            progress(outcomes.size() + 1, PassLength(), path);
+        }
+        outcomes.push_back(RunSelfRegistration(app, path, mode));
+        outcomes.back().box = box;
+    }
+    void RunOwnMode(std::string_view box) { Run(box, app.form.Value(box) == 1 ? "" : "u"); }
+
+    void SplitterGroup() {
+        if (app.form.Value(kSplitterMaster) == 1) {
+            Run(kSplitterMaster, "");
+            for (const auto member : SplitterRegisterOrder()) {
+                RunOwnMode(member);
+            }
+        } else {
+            Run(kSplitterMaster, "u");
+            for (const auto member : SplitterUnregisterOrder()) {
+                Run(member, "u");
+            }
+        }
+    }
+};
 
 }  // namespace
 
-void RunSelfRegistration(App& app, const std::string& path, std::string_view mode) {
+LibraryOutcome RunSelfRegistration(App& app, const std::string& path, std::string_view mode,
+                                   uint32_t waitMs) {
     auto& loader = app.sys.selfRegistration;
     auto& ui = app.sys.ui;
+    LibraryOutcome outcome{path, std::string(mode), {}, OutcomeKind::NothingRun, 0, {}};
     // The mode is looked at before loading, so that a mode that runs nothing does not
     // leave the library loaded.
     const auto entryName = EntryPointFor(mode);
-    if (!entryName || !IsAbsolute(path)) {
-        return;
+    if (!entryName) {
+        return outcome;
     }
-    const auto module = loader.Load(path);
-    if (!module) {
-        return;
+    if (!IsAbsolute(path)) {
+        // Never loaded from wherever Windows would look: as far as we go, there is none.
+        outcome.kind = OutcomeKind::FileMissing;
+        outcome.code = platform::kErrorPathNotFound;
+        outcome.reason = app.sys.files.DescribeError(outcome.code);
+        return outcome;
     }
-    const auto entry = loader.FindEntryPoint(*module, *entryName);
+    const auto loaded = loader.Load(path);
+    if (!loaded.module) {
+        return NotLoaded(app, std::move(outcome), loaded.error);
+    }
+    const auto module = *loaded.module;
+    const auto entry = loader.FindEntryPoint(module, *entryName);
     if (!entry) {
         ui.SetBusyCursor(false);
-        loader.Free(*module);
-        return;
+        loader.Free(module);
+        outcome.kind = OutcomeKind::NoEntryPoint;
+        return outcome;
     }
     ui.SetBusyCursor(true);
-    const auto thread = loader.StartThread(*entry);
+    uint32_t startError = 0;
+    const auto thread = loader.StartThread(*entry, startError);
     if (!thread) {
         ui.SetBusyCursor(false);
-        loader.Free(*module);
-        return;
+        loader.Free(module);
+        outcome.kind = OutcomeKind::NotStarted;
+        outcome.code = startError;
+        outcome.reason = app.sys.files.DescribeError(startError);
+        return outcome;
     }
-    if (loader.WaitForThread(*thread, kEntryPointWaitMs)) {
+    if (loader.WaitForThread(*thread, waitMs)) {
+        // The thread's exit code is the entry point's HRESULT; negative is a failure.
+        const uint32_t result = loader.ThreadExitCode(*thread);
         loader.CloseThread(*thread);
-        loader.Free(*module);
+        loader.Free(module);
+        if ((result & 0x80000000u) != 0) {
+            outcome.kind = OutcomeKind::EntryPointFailed;
+            outcome.code = result;
+            outcome.reason = DescribeResult(app, result);
+        } else {
+            outcome.kind = OutcomeKind::Done;
+        }
     } else {
         // Unloading the library under a running entry point would crash the program;
         // the loader keeps it until the thread ends, and the pass goes on.
-        loader.Abandon(*module, *thread);
+        loader.Abandon(module, *thread);
+        outcome.kind = OutcomeKind::TimedOut;
+        outcome.code = platform::kErrorTimeout;
     }
     ui.SetBusyCursor(false);
+    return outcome;
 }
 
-void ApplyFilterStates(App& app) {
+size_t PassLength() {
+    // Every row of the fixed order is one library, except the splitter master, which
+    // stands for its own library and those of its five members.
+    return RegistrationOrder().size() + SplitterMembers().size();
+}
+
+std::vector<LibraryOutcome> ApplyFilterStates(App& app, const PassProgress& progress) {
+    Pass pass{app, progress, {}};
+    pass.outcomes.reserve(PassLength());
     for (const auto box : RegistrationOrder()) {
         if (box == kSplitterMaster) {
-            ApplySplitterGroup(app);
+            pass.SplitterGroup();
         } else {
-            RunRow(app, box, ModeOf(app, box));
+            pass.RunOwnMode(box);
+        }
+    }
+    return std::move(pass.outcomes);
+}
+
+bool IsFailure(const LibraryOutcome& outcome) {
+    switch (outcome.kind) {
+        case OutcomeKind::Done:
+        case OutcomeKind::NothingRun:
+            return false;
+        case OutcomeKind::FileMissing:
+            return !Unregisters(outcome.mode);
+        default:
+            return true;
+    }
+}
+
+std::string OutcomeText(const App& app, const LibraryOutcome& outcome) {
+    using lang::LookupLangStringOr;
+    switch (outcome.kind) {
+        case OutcomeKind::Done:
+            return LookupLangStringOr(app, "092", "done", "fait");
+        case OutcomeKind::FileMissing:
+        case OutcomeKind::NotLoadable:
+            return Fill(LookupLangStringOr(app, "094", "the library cannot be loaded: %1",
+                                           "la biblioth\xC3\xA8que ne peut pas \xC3\xAAtre "
+                                           "charg\xC3\xA9"
+                                           "e : %1"),
+                        {outcome.reason});
+        case OutcomeKind::OtherBitness: {
+            const std::string bits = kOwnBits == 64 ? "32" : "64";
+            return Fill(
+                LookupLangStringOr(app, "095", "a %1-bit library; use the %1-bit control panel",
+                                   "une biblioth\xC3\xA8que %1 bits ; utilisez le "
+                                   "panneau de configuration %1 bits"),
+                {bits});
+        }
+        case OutcomeKind::NoEntryPoint:
+            return LookupLangStringOr(app, "096",
+                                      "the library has no entry point to register itself",
+                                      "la biblioth\xC3\xA8que n'a pas de point d'entr\xC3\xA9"
+                                      "e pour s'enregistrer");
+        case OutcomeKind::EntryPointFailed:
+            return Fill(LookupLangStringOr(app, "097", "the library reported the failure %1: %2",
+                                           "la biblioth\xC3\xA8que a signal\xC3\xA9 "
+                                           "l'\xC3\xA9"
+                                           "chec %1 : %2"),
+                        {Hex(outcome.code), outcome.reason});
+        case OutcomeKind::TimedOut:
+            return Fill(LookupLangStringOr(app, "098",
+                                           "the library was still working after %1 seconds; it "
+                                           "was left to finish on its own",
+                                           "la biblioth\xC3\xA8que travaillait encore apr\xC3\xA8s "
+                                           "%1 secondes ; elle a \xC3\xA9t\xC3\xA9 laiss\xC3\xA9"
+                                           "e finir seule"),
+                        {std::to_string(kEntryPointWaitMs / 1000)});
+        case OutcomeKind::NotStarted:
+        case OutcomeKind::NothingRun: {
+            std::string text =
+                LookupLangStringOr(app, "099", "the library was not run",
+                                   "la biblioth\xC3\xA8que n'a pas \xC3\xA9t\xC3\xA9 "
+                                   "lanc\xC3\xA9"
+                                   "e");
+            return outcome.reason.empty() ? text : text + ": " + outcome.reason;
+        }
+    }
+    return {};
+}
+
+std::string ProgressText(const App& app, size_t position, size_t total, const std::string& path) {
+    return Fill(lang::LookupLangStringOr(app, "090", "%1 of %2: %3", "%1 sur %2 : %3"),
+                {std::to_string(position), std::to_string(total), FileName(path)});
+}
+
+std::string FailureReport(const App& app, const std::vector<LibraryOutcome>& outcomes) {
+    std::string lines;
+    for (const auto& outcome : outcomes) {
+        if (IsFailure(outcome)) {
+            lines +=
+                "\r\n" + std::string(FileName(outcome.path)) + ": " + OutcomeText(app, outcome);
+        }
+    }
+    if (lines.empty()) {
+        return {};
+    }
+    return lang::LookupLangStringOr(app, "091",
+                                    "These filter libraries did not do what their boxes asked; "
+                                    "their boxes now show what the system has:",
+                                    "Ces biblioth\xC3\xA8ques de filtres n'ont pas fait ce que "
+                                    "leurs cases demandaient ; leurs cases montrent "
+                                    "maintenant l'\xC3\xA9tat du syst\xC3\xA8me :") +
+           "\r\n" + lines;
+}
+
+void ShowDetectedStatesOfFailures(App& app, const std::vector<LibraryOutcome>& outcomes) {
+    for (const auto& outcome : outcomes) {
+        if (IsFailure(outcome) && !outcome.box.empty()) {
+            app.form.SetValueQuietly(outcome.box, IsRegisteredToPack(app, outcome.box) ? 1 : 0);
         }
     }
 }

@@ -1,7 +1,10 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/app.h"
 
@@ -10,15 +13,65 @@ namespace tzp::filters {
 // How long one entry point may run before the pass goes on without it.
 inline constexpr uint32_t kEntryPointWaitMs = 10000;
 
+// What became of one library the runner was asked to run.
+enum class OutcomeKind {
+    Done,              // the entry point ran and returned success
+    NothingRun,        // the mode selects no entry point: nothing was loaded
+    FileMissing,       // no library file at the path (or the path is not a full one)
+    NotLoadable,       // the system would not load it: `code` is the system error
+    OtherBitness,      // built for the other bitness than this program (32 or 64 bits)
+    NoEntryPoint,      // the library lacks the entry point of the mode
+    NotStarted,        // no worker thread could be started: `code` is the system error
+    EntryPointFailed,  // the entry point returned a failure: `code` is its HRESULT
+    TimedOut,          // still running after the time limit; released once it ends
+};
+
+struct LibraryOutcome {
+    std::string path;      // the library's full path
+    std::string mode;      // "" registers, "u" or "U" unregisters
+    std::string_view box;  // the check box whose library it is; empty outside the pass
+    OutcomeKind kind = OutcomeKind::NothingRun;
+    uint32_t code = 0;   // a system error code, or the entry point's HRESULT
+    std::string reason;  // the system's wording of `code`, when there is one
+};
+
 // Loads the library at `path` and runs its self-registration entry point on a worker
 // thread: mode "" registers (DllRegisterServer), "u" or "U" unregisters
-// (DllUnregisterServer); any other mode runs nothing. Nothing is reported: a library
-// that is missing, lacks the entry point or fails is simply passed over.
-void RunSelfRegistration(App& app, const std::string& path, std::string_view mode);
+// (DllUnregisterServer); any other mode runs nothing. Returns what happened; the pass
+// goes on whatever it was. The program always waits `kEntryPointWaitMs`.
+LibraryOutcome RunSelfRegistration(App& app, const std::string& path, std::string_view mode,
+                                   uint32_t waitMs = kEntryPointWaitMs);
+
+// Told before each library of the pass: its position from 1, how many there are, and the
+// library's full path.
+using PassProgress = std::function<void(size_t position, size_t total, const std::string& path)>;
 
 // Registers every library whose box is ticked (value 1) and unregisters the others, in
 // the pass's fixed order; with the splitter master off, all six splitter libraries are
-// unregistered whatever their boxes show.
-void ApplyFilterStates(App& app);
+// unregistered whatever their boxes show. Returns the outcome of each library, in order.
+std::vector<LibraryOutcome> ApplyFilterStates(App& app, const PassProgress& progress = {});
+
+// How many libraries one pass runs.
+size_t PassLength();
+
+// Whether an outcome means the library did not do what its box asked. A library that is
+// missing when it was to be unregistered is not a failure: it is as unregistered as it
+// can be.
+bool IsFailure(const LibraryOutcome& outcome);
+
+// The plain-words outcome from the language file (built-in English or French when the
+// file lacks it), without the library's name: for the report and the command line.
+std::string OutcomeText(const App& app, const LibraryOutcome& outcome);
+
+// The wait panel's progress line, "5 of 18: ffdshow.ax".
+std::string ProgressText(const App& app, size_t position, size_t total, const std::string& path);
+
+// The report of a pass, one line per failed library ("ffdshow.ax: <outcome>") under a
+// heading; empty when nothing failed.
+std::string FailureReport(const App& app, const std::vector<LibraryOutcome>& outcomes);
+
+// Sets the box of every failed library, quietly (no click behaviour, no pending change),
+// to what the registry says now, by the detection rules of the start-up.
+void ShowDetectedStatesOfFailures(App& app, const std::vector<LibraryOutcome>& outcomes);
 
 }  // namespace tzp::filters

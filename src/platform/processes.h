@@ -2,6 +2,7 @@
 // Starting other programs from a command line.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/status.h"
@@ -16,6 +17,8 @@ class RunningProcess {
     virtual ~RunningProcess() = default;
     // True when the process has ended within the time (0 polls).
     virtual bool WaitForExit(uint32_t milliseconds) = 0;
+    // The exit code of a process that has ended; nullopt when it cannot be had.
+    virtual std::optional<uint32_t> ExitCode() { return std::nullopt; }
 };
 
 struct StartResult {

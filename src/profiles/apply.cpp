@@ -1,9 +1,12 @@
 #include "profiles/apply.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "filters/registration.h"
 #include "lang/lang.h"
+#include "platform/run_and_wait.h"
+#include "platform/text.h"
 #include "profiles/profile_files.h"
 #include "profiles/profiles.h"
 #include "ui/form1_controls.h"
@@ -33,41 +36,112 @@ std::string ImportCommandLine(const App& app, const std::string& profileName) {
     return "regedit.exe /s \"" + RegistryFilePath(app, profileName) + "\"";
 }
 
-// The import runs on its own; we only learn whether it could start. A profile whose
-// settings cannot be imported is said so, instead of letting the closing message
-// pass it off as applied.
-void ImportProfileSettings(App& app, const std::string& profileName) {
-    const std::string file = RegistryFilePath(app, profileName);
-    if (!app.sys.files.FileExists(file)) {
-        app.sys.ui.ShowMessage(
-            lang::LookupLangStringOr(app, "062",
-                                     "The settings of this profile could not be imported: its "
-                                     "registry file is missing.",
-                                     "Les r\xC3\xA9glages de ce profil n'ont pas pu \xC3\xAAtre "
-                                     "import\xC3\xA9s : son fichier de registre est absent.") +
-            "\r\n" + file);
-        return;
+// The window does not wait: the editor imports while the closing message shows. The
+// command line waits, and lets pending events run meanwhile, so the exit code counts.
+ImportResult ImportProfileSettings(App& app, const std::string& profileName, bool wait) {
+    ImportResult import;
+    import.file = RegistryFilePath(app, profileName);
+    if (!app.sys.files.FileExists(import.file)) {
+        import.kind = ImportKind::FileMissing;
+        return import;
     }
-    // Minimised and not awaited: the editor imports while the closing message shows.
-    const auto result = app.sys.processes.Start(ImportCommandLine(app, profileName),
-                                                platform::WindowStyle::Minimized);
-    if (!result.status.ok()) {
-        std::string text = lang::LookupLangStringOr(
-            app, "061",
-            "The settings of this profile could not be imported: the registry editor could not "
-            "be started.",
-            "Les r\xC3\xA9glages de ce profil n'ont pas pu \xC3\xAAtre import\xC3\xA9s : "
-            "l'\xC3\xA9"
-            "diteur du registre n'a pas pu \xC3\xAAtre d\xC3\xA9marr\xC3\xA9.");
-        if (!result.errorText.empty()) {
-            text += "\r\n" + result.errorText;
-        }
-        app.sys.ui.ShowMessage(text);
+    auto started = app.sys.processes.Start(ImportCommandLine(app, profileName),
+                                           platform::WindowStyle::Minimized);
+    if (!started.status.ok() || !started.process) {
+        import.kind = ImportKind::EditorNotStarted;
+        import.reason = started.errorText;
+        return import;
     }
-    app.sys.ui.DoEvents();
+    if (!wait) {
+        import.kind = ImportKind::Started;
+        app.sys.ui.DoEvents();
+        return import;
+    }
+    while (!started.process->WaitForExit(platform::kRunAndWaitSliceMs)) {
+        app.sys.ui.DoEvents();
+    }
+    const auto exitCode = started.process->ExitCode();
+    import.kind = exitCode.value_or(0) == 0 ? ImportKind::Done : ImportKind::Failed;
+    import.exitCode = exitCode.value_or(0);
+    return import;
 }
 
+// The wait panel's label tells which library the pass is on, under its usual words.
+class PanelProgress {
+  public:
+    explicit PanelProgress(App& app) : app_(app), waitText_(app.form.Caption("Label2")) {}
+    ~PanelProgress() { app_.form.SetCaption("Label2", waitText_); }
+    PanelProgress(const PanelProgress&) = delete;
+    PanelProgress& operator=(const PanelProgress&) = delete;
+
+    void operator()(size_t position, size_t total, const std::string& path) {
+        app_.form.SetCaption(
+            "Label2", waitText_ + "\r\n" + filters::ProgressText(app_, position, total, path));
+        // Painted before the library runs, whatever it then does.
+        app_.sys.ui.DoEvents();
+    }
+
+  private:
+    App& app_;
+    std::string waitText_;
+};
+
 }  // namespace
+
+bool ApplyResult::AnyFailure() const {
+    return import.failed() || std::any_of(libraries.begin(), libraries.end(), filters::IsFailure);
+}
+
+ApplyResult RunApply(App& app, const std::string& profileName, bool waitForImport,
+                     const filters::PassProgress& progress) {
+    ApplyResult result;
+    app.form.SetValue("ischange", 0);
+    result.libraries = filters::ApplyFilterStates(app, progress);
+    app.sys.ui.DoEvents();
+    // The profile's own filter settings go in after every library is (un)registered,
+    // since registering a filter may write its default settings.
+    if (!profileName.empty()) {
+        result.import = ImportProfileSettings(app, profileName, waitForImport);
+    }
+    return result;
+}
+
+std::string ImportFailureMessage(const App& app, const ImportResult& import) {
+    std::string text;
+    switch (import.kind) {
+        case ImportKind::FileMissing:
+            return lang::LookupLangStringOr(
+                       app, "062",
+                       "The settings of this profile could not be imported: its registry file "
+                       "is missing.",
+                       "Les r\xC3\xA9glages de ce profil n'ont pas pu \xC3\xAAtre "
+                       "import\xC3\xA9s : son fichier de registre est absent.") +
+                   "\r\n" + import.file;
+        case ImportKind::EditorNotStarted:
+            text = lang::LookupLangStringOr(
+                app, "061",
+                "The settings of this profile could not be imported: the registry editor could "
+                "not be started.",
+                "Les r\xC3\xA9glages de ce profil n'ont pas pu \xC3\xAAtre import\xC3\xA9s : "
+                "l'\xC3\xA9"
+                "diteur du registre n'a pas pu \xC3\xAAtre d\xC3\xA9marr\xC3\xA9.");
+            return import.reason.empty() ? text : text + "\r\n" + import.reason;
+        case ImportKind::Refused:
+            return import.reason;
+        case ImportKind::Failed:
+            return platform::ReplaceAll(
+                lang::LookupLangStringOr(
+                    app, "093",
+                    "The settings of this profile could not all be imported: the registry "
+                    "editor ended with the code %1.",
+                    "Les r\xC3\xA9glages de ce profil n'ont pas tous pu \xC3\xAAtre "
+                    "import\xC3\xA9s : l'\xC3\xA9"
+                    "diteur du registre s'est termin\xC3\xA9 avec le code %1."),
+                "%1", std::to_string(import.exitCode));
+        default:
+            return {};
+    }
+}
 
 void ApplyCurrentState(App& app) {
     auto& form = app.form;
@@ -81,15 +155,21 @@ void ApplyCurrentState(App& app) {
         return;
     }
     ShowWaitPanel(app);
-    form.SetValue("ischange", 0);
-    filters::ApplyFilterStates(app);
-    ui.DoEvents();
-    // The profile's own filter settings go in after every library is (un)registered,
-    // since registering a filter may write its default settings.
-    if (!profile.empty()) {
-        ImportProfileSettings(app, profile);
+    ApplyResult result;
+    {
+        PanelProgress progress(app);
+        result = RunApply(app, profile, false, std::ref(progress));
     }
     ParkWaitPanel(app);
+    const std::string report = filters::FailureReport(app, result.libraries);
+    if (!report.empty()) {
+        filters::ShowDetectedStatesOfFailures(app, result.libraries);
+        ui.ShowMessage(report);
+    }
+    const std::string importMessage = ImportFailureMessage(app, result.import);
+    if (!importMessage.empty()) {
+        ui.ShowMessage(importMessage);
+    }
     ui.ShowMessage(lang::LookupLangString(app, "034"));
 }
 

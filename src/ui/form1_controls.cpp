@@ -153,7 +153,8 @@ constexpr auto kControls = std::to_array<ControlSpec>({
     // ---- the wait panel, parked until a long action brings it over the window
     {K::Frame, "wf", "", 12000, 12000, 7695, 8055, ""},
     {K::Picture, "Picture19", "wf", 2040, 1440, 3615, 3615, "", Look::Logo},
-    {K::Label, "Label2", "wf", 120, 5400, 7455, 600, "Merci de patienter", Look::WaitText},
+    // Two lines: the words, and the progress of a registration pass under them.
+    {K::Label, "Label2", "wf", 120, 5400, 7455, 1200, "Merci de patienter", Look::WaitText},
 });
 
 }  // namespace

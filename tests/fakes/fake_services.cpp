@@ -29,7 +29,8 @@ class FakeVersionBlock : public platform::VersionBlock {
 
 class FakeRunningProcess : public platform::RunningProcess {
   public:
-    FakeRunningProcess(int polls, bool never) : polls_(polls), never_(never) {}
+    FakeRunningProcess(int polls, bool never, uint32_t exitCode)
+        : polls_(polls), never_(never), exitCode_(exitCode) {}
     bool WaitForExit(uint32_t) override {
         if (never_) {
             return false;
@@ -40,10 +41,12 @@ class FakeRunningProcess : public platform::RunningProcess {
         }
         return true;
     }
+    std::optional<uint32_t> ExitCode() override { return exitCode_; }
 
   private:
     int polls_;
     bool never_;
+    uint32_t exitCode_;
 };
 
 }  // namespace
@@ -64,14 +67,23 @@ void FakeSelfRegistration::Add(const std::string& path, Library library) {
     libraries_[platform::UnicodeLower(path)] = std::move(library);
 }
 
-std::optional<platform::ModuleHandle> FakeSelfRegistration::Load(const std::string& path) {
+platform::LoadResult FakeSelfRegistration::Load(const std::string& path) {
     log.push_back("load:" + path);
-    if (libraries_.count(platform::UnicodeLower(path)) == 0) {
-        return std::nullopt;
+    const auto it = libraries_.find(platform::UnicodeLower(path));
+    if (it == libraries_.end()) {
+        return {std::nullopt, platform::kErrorFileNotFound};
+    }
+    if (it->second.loadError != 0) {
+        return {std::nullopt, it->second.loadError};
     }
     loaded_.push_back(path);
     ++loadedNow;
-    return platform::ModuleHandle{loaded_.size()};
+    return {platform::ModuleHandle{loaded_.size()}, 0};
+}
+
+int FakeSelfRegistration::LibraryBits(const std::string& path) {
+    const auto it = libraries_.find(platform::UnicodeLower(path));
+    return it == libraries_.end() ? 0 : it->second.bits;
 }
 
 std::optional<platform::EntryPoint> FakeSelfRegistration::FindEntryPoint(
@@ -85,9 +97,10 @@ std::optional<platform::EntryPoint> FakeSelfRegistration::FindEntryPoint(
     return platform::EntryPoint{entries_.size()};
 }
 
-std::optional<platform::ThreadHandle> FakeSelfRegistration::StartThread(
-    platform::EntryPoint entry) {
+std::optional<platform::ThreadHandle> FakeSelfRegistration::StartThread(platform::EntryPoint entry,
+                                                                        uint32_t& error) {
     if (failThreadStart) {
+        error = platform::kErrorNotEnoughMemory;
         return std::nullopt;
     }
     const std::string& call = entries_.at(entry.value - 1);
@@ -101,6 +114,11 @@ bool FakeSelfRegistration::WaitForThread(platform::ThreadHandle thread, uint32_t
     const std::string& call = entries_.at(thread.value - 1);
     const std::string path = call.substr(0, call.find('|'));
     return !libraries_.at(platform::UnicodeLower(path)).hangs;
+}
+
+uint32_t FakeSelfRegistration::ThreadExitCode(platform::ThreadHandle thread) {
+    const std::string& call = entries_.at(thread.value - 1);
+    return libraries_.at(platform::UnicodeLower(call.substr(0, call.find('|')))).result;
 }
 
 void FakeSelfRegistration::CloseThread(platform::ThreadHandle) {
@@ -126,7 +144,7 @@ platform::StartResult FakeProcesses::Start(const std::string& commandLine,
         result.errorText = "The system cannot find the file specified.";
         return result;
     }
-    result.process = std::make_unique<FakeRunningProcess>(pollsUntilExit, neverExits);
+    result.process = std::make_unique<FakeRunningProcess>(pollsUntilExit, neverExits, exitCode);
     return result;
 }
 

@@ -29,7 +29,10 @@ class FakeVersions : public platform::VersionService {
 
 struct FakeLibrary {
     std::vector<std::string> exports{"DllRegisterServer", "DllUnregisterServer"};
-    bool hangs = false;  // the entry point never returns within the wait
+    bool hangs = false;      // the entry point never returns within the wait
+    uint32_t result = 0;     // what the entry point returns (an HRESULT)
+    uint32_t loadError = 0;  // not 0: the library cannot be loaded, with this error
+    int bits = 0;            // the bitness its header gives, for a library not loaded
 };
 
 // Libraries by path; each exports the entry points listed, whose calls are recorded.
@@ -37,11 +40,14 @@ class FakeSelfRegistration : public platform::SelfRegistrationService {
   public:
     using Library = FakeLibrary;
 
-    std::optional<platform::ModuleHandle> Load(const std::string& path) override;
+    platform::LoadResult Load(const std::string& path) override;
+    int LibraryBits(const std::string& path) override;
     std::optional<platform::EntryPoint> FindEntryPoint(platform::ModuleHandle module,
                                                        const std::string& name) override;
-    std::optional<platform::ThreadHandle> StartThread(platform::EntryPoint entry) override;
+    std::optional<platform::ThreadHandle> StartThread(platform::EntryPoint entry,
+                                                      uint32_t& error) override;
     bool WaitForThread(platform::ThreadHandle thread, uint32_t milliseconds) override;
+    uint32_t ThreadExitCode(platform::ThreadHandle thread) override;
     void CloseThread(platform::ThreadHandle thread) override;
     void Free(platform::ModuleHandle module) override;
     void Abandon(platform::ModuleHandle module, platform::ThreadHandle thread) override;
@@ -77,6 +83,7 @@ class FakeProcesses : public platform::ProcessService {
     // How many WaitForExit polls a started process takes to end (0: ended at once).
     int pollsUntilExit = 0;
     bool neverExits = false;
+    uint32_t exitCode = 0;  // of every started process
 };
 
 class FakeShell : public platform::ShellService {

@@ -17,6 +17,13 @@ class Win32RunningProcess : public RunningProcess {
     bool WaitForExit(uint32_t milliseconds) override {
         return WaitForSingleObject(process_.get(), milliseconds) == WAIT_OBJECT_0;
     }
+    std::optional<uint32_t> ExitCode() override {
+        DWORD code = 0;
+        if (!GetExitCodeProcess(process_.get(), &code)) {
+            return std::nullopt;
+        }
+        return code;
+    }
 
   private:
     UniqueHandleT process_;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/handles.h"
 #include "platform/win32/wide.h"
 
 namespace tzp::platform {
@@ -68,18 +69,36 @@ bool DispatchAllButInput(int& quitCode) {
 
 }  // namespace
 
-std::optional<ModuleHandle> Win32SelfRegistration::Load(const std::string& path) {
+LoadResult Win32SelfRegistration::Load(const std::string& path) {
     // The library's own folder is searched for the libraries it needs, as the system's
     // registration tool does; and a missing drive gives a failure, not a system dialog.
     DWORD previousMode = 0;
     SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previousMode);
     const HMODULE module =
         LoadLibraryExW(Widen(path).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    const DWORD error = module == nullptr ? GetLastError() : 0;
     SetThreadErrorMode(previousMode, nullptr);
     if (module == nullptr) {
-        return std::nullopt;
+        return {std::nullopt, error == 0 ? ERROR_MOD_NOT_FOUND : error};
     }
-    return ModuleHandle{reinterpret_cast<uintptr_t>(module)};
+    return {ModuleHandle{reinterpret_cast<uintptr_t>(module)}, 0};
+}
+
+int Win32SelfRegistration::LibraryBits(const std::string& path) {
+    UniqueHandleT file(CreateFileW(Widen(path).c_str(), GENERIC_READ,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        return 0;
+    }
+    // The PE header of any library lies well within its first pages.
+    std::string head(4096, '\0');
+    DWORD read = 0;
+    if (!ReadFile(file.get(), head.data(), static_cast<DWORD>(head.size()), &read, nullptr)) {
+        return 0;
+    }
+    head.resize(read);
+    return LibraryBitsFromHeader(head);
 }
 
 std::optional<EntryPoint> Win32SelfRegistration::FindEntryPoint(ModuleHandle module,
@@ -91,16 +110,18 @@ std::optional<EntryPoint> Win32SelfRegistration::FindEntryPoint(ModuleHandle mod
     return EntryPoint{reinterpret_cast<uintptr_t>(address)};
 }
 
-std::optional<ThreadHandle> Win32SelfRegistration::StartThread(EntryPoint entry) {
+std::optional<ThreadHandle> Win32SelfRegistration::StartThread(EntryPoint entry, uint32_t& error) {
     HMODULE pin = nullptr;
     if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
                             reinterpret_cast<LPCWSTR>(entry.value), &pin)) {
+        error = GetLastError();
         return std::nullopt;
     }
     auto* job = new Job{reinterpret_cast<EntryPointFunction>(entry.value), pin};
     DWORD threadId = 0;
     const HANDLE thread = CreateThread(nullptr, 0, &RunEntryPoint, job, 0, &threadId);
     if (thread == nullptr) {
+        error = GetLastError();
         delete job;
         FreeLibrary(pin);
         return std::nullopt;
@@ -139,6 +160,14 @@ bool Win32SelfRegistration::WaitForThread(ThreadHandle thread, uint32_t millisec
         PostQuitMessage(quitCode);
     }
     return ended;
+}
+
+uint32_t Win32SelfRegistration::ThreadExitCode(ThreadHandle thread) {
+    DWORD code = 0;
+    if (!GetExitCodeThread(ToHandle(thread), &code)) {
+        return static_cast<uint32_t>(HRESULT_FROM_WIN32(GetLastError()));
+    }
+    return code;
 }
 
 void Win32SelfRegistration::CloseThread(ThreadHandle thread) {

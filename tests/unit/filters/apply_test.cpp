@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "filter_pack.h"
+#include "filters/registration.h"
+#include "profiles/apply.h"
 #include "ui/form1_controls.h"
 
 namespace tzp {
@@ -117,6 +119,87 @@ TEST_F(ApplyTest, AfterAnApplyClosingAsksNothing) {
     form().Click("Command3");
     EXPECT_TRUE(form().RequestClose());
     EXPECT_EQ(sys.ui.questions.size(), 1u);
+}
+
+TEST_F(ApplyTest, FailedLibrariesAreReportedBeforeTheEndAndTheirBoxesShowTheTruth) {
+    // RealMediaSplitter may not be unregistered, and is still registered to the pack;
+    // ffdshow's registration is refused; VSFilter is gone, and was to be unregistered.
+    sys.selfRegistration.Add(testing::InstallPath("filtres\\RealMediaSplitter.ax"),
+                             {{"DllUnregisterServer"}, false, 0x80070005u});
+    sys.selfRegistration.Add(testing::InstallPath("filtres\\ffdshow.ax"),
+                             {{"DllRegisterServer"}, false, 0x80004005u});
+    sys.files.Remove(testing::InstallPath("filtres\\VSFilter.dll")).ok();
+    sys.selfRegistration.Add(testing::InstallPath("filtres\\VSFilter.dll"), {{}, false, 0, 2});
+    testing::RegisterClass(sys, filters::Row("Check9").clsids[0],
+                           testing::InstallPath("filtres\\RealMediaSplitter.ax"));
+    form().SetText("Combo1", "Cinema");
+    form().SetValueQuietly("Check9", 0);
+    form().SetValueQuietly("Check6", 1);
+    form().SetValueQuietly("Check11", 1);
+    sys.ui.answers = {Answer::Yes};
+    form().Click("Command3");
+
+    ASSERT_EQ(sys.ui.messages.size(), 2u);
+    const std::string& report = sys.ui.messages[0];
+    EXPECT_EQ(report.rfind("These filter libraries did not do what their boxes asked", 0), 0u);
+    EXPECT_NE(report.find("\r\nRealMediaSplitter.ax: the library reported the failure "
+                          "0x80070005: error 5"),
+              std::string::npos)
+        << report;
+    EXPECT_NE(report.find("\r\nffdshow.ax: the library reported the failure 0x80004005"),
+              std::string::npos);
+    EXPECT_EQ(report.find("VSFilter"), std::string::npos);
+    EXPECT_EQ(sys.ui.messages[1], "en 034");
+    // The failed boxes show the registry, quietly: no pending change, the profile stays.
+    EXPECT_EQ(form().Value("Check9"), 1);
+    EXPECT_EQ(form().Value("Check6"), 0);
+    EXPECT_EQ(form().Value("Check11"), 1);
+    EXPECT_EQ(form().Value("ischange"), 0);
+    EXPECT_EQ(form().Text("Combo1"), "Cinema");
+}
+
+TEST_F(ApplyTest, TheWaitPanelTellsWhichLibraryThePassIsOn) {
+    sys.ui.answers = {Answer::Yes};
+    const std::string waitText = form().Caption("Label2");
+    std::vector<std::string> shown;
+    std::vector<size_t> runsWhenShown;
+    sys.ui.onDoEvents = [&] {
+        const std::string caption = form().Caption("Label2");
+        if (caption != waitText && (shown.empty() || shown.back() != caption)) {
+            shown.push_back(caption);
+            runsWhenShown.push_back(sys.selfRegistration.calls.size());
+        }
+    };
+    form().Click("Command3");
+    ASSERT_EQ(shown.size(), 18u);
+    EXPECT_EQ(shown.front(), waitText + "\r\n1 of 18: ac3filter.ax");
+    EXPECT_EQ(shown[4], waitText + "\r\n5 of 18: splitter.ax");
+    EXPECT_EQ(shown.back(), waitText + "\r\n18 of 18: ffdshow.ax");
+    for (size_t i = 0; i < runsWhenShown.size(); ++i) {
+        EXPECT_EQ(runsWhenShown[i], i);  // shown before its library runs
+    }
+    EXPECT_EQ(form().Caption("Label2"), waitText);
+}
+
+TEST_F(ApplyTest, TheCommandLineCoreWaitsForTheImportAndKeepsItsExitCode) {
+    sys.processes.pollsUntilExit = 2;
+    sys.processes.exitCode = 1;
+    const auto result = profiles::RunApply(sys.app, "Cinema", true);
+    EXPECT_EQ(result.libraries.size(), 18u);
+    EXPECT_EQ(result.import.kind, profiles::ImportKind::Failed);
+    EXPECT_EQ(result.import.exitCode, 1u);
+    EXPECT_TRUE(result.AnyFailure());
+    EXPECT_EQ(profiles::ImportFailureMessage(sys.app, result.import),
+              "The settings of this profile could not all be imported: the registry editor "
+              "ended with the code 1.");
+    EXPECT_TRUE(sys.ui.messages.empty());
+    EXPECT_TRUE(sys.ui.questions.empty());
+
+    sys.processes.exitCode = 0;
+    const auto clean = profiles::RunApply(sys.app, "Cinema", true);
+    EXPECT_EQ(clean.import.kind, profiles::ImportKind::Done);
+    EXPECT_FALSE(clean.AnyFailure());
+    EXPECT_EQ(profiles::RunApply(sys.app, "", false).import.kind, profiles::ImportKind::NotStarted);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "filter_pack.h"
 #include "filters/registration.h"
+#include "platform/self_registration.h"
 
 namespace tzp {
 namespace {
@@ -172,6 +173,102 @@ TEST_F(SelfRegistrationTest, ARelativePathIsNeverLoaded) {
     filters::RunSelfRegistration(sys.app, "Erreur\\filtres\\vp7dec.ax", "");
     filters::RunSelfRegistration(sys.app, "filtres\\vp7dec.ax", "u");
     EXPECT_TRUE(sys.selfRegistration.log.empty());
+}
+
+// Every way a library can fail, on one library: the outcome, whether it counts as a
+// failure, and the words the report gives it.
+TEST_F(SelfRegistrationTest, EachOutcomeIsReportedWithItsLibraryAndWords) {
+    using K = filters::OutcomeKind;
+    constexpr int kOtherBits = sizeof(void*) == 8 ? 32 : 64;
+    constexpr int kOwnBits = sizeof(void*) == 8 ? 64 : 32;
+    struct Case {
+        const char* what;
+        std::optional<fakes::FakeLibrary> library;  // nullopt: no file at all
+        const char* mode;
+        K kind;
+        bool failure;
+        std::string words;
+    };
+    const auto other = std::to_string(kOtherBits);
+    const std::vector<Case> cases = {
+        {"done", fakes::FakeLibrary{}, "", K::Done, false, "done"},
+        {"S_FALSE is a success", fakes::FakeLibrary{{kRegister}, false, 1}, "", K::Done, false,
+         "done"},
+        {"missing, registering", std::nullopt, "", K::FileMissing, true,
+         "the library cannot be loaded: error 2"},
+        {"missing, unregistering", std::nullopt, "u", K::FileMissing, false,
+         "the library cannot be loaded: error 2"},
+        {"a dependency missing", fakes::FakeLibrary{{}, false, 0, 126}, "", K::NotLoadable, true,
+         "the library cannot be loaded: error 126"},
+        {"no library at all", fakes::FakeLibrary{{}, false, 0, 193, 0}, "", K::NotLoadable, true,
+         "the library cannot be loaded: error 193"},
+        {"the other bitness", fakes::FakeLibrary{{}, false, 0, 193, kOtherBits}, "u",
+         K::OtherBitness, true,
+         "a " + other + "-bit library; use the " + other + "-bit control panel"},
+        {"our bitness, yet refused", fakes::FakeLibrary{{}, false, 0, 193, kOwnBits}, "",
+         K::NotLoadable, true, "the library cannot be loaded: error 193"},
+        {"no entry point", fakes::FakeLibrary{{kRegister}, false}, "U", K::NoEntryPoint, true,
+         "the library has no entry point to register itself"},
+        {"access denied", fakes::FakeLibrary{{kRegister}, false, 0x80070005u}, "",
+         K::EntryPointFailed, true, "the library reported the failure 0x80070005: error 5"},
+        {"E_FAIL", fakes::FakeLibrary{{kUnregister}, false, 0x80004005u}, "u", K::EntryPointFailed,
+         true, "the library reported the failure 0x80004005: error 2147500037"},
+        {"still running", fakes::FakeLibrary{{kRegister}, true}, "", K::TimedOut, true,
+         "the library was still working after 10 seconds; it was left to finish on its own"},
+        {"unknown mode", fakes::FakeLibrary{}, "x", K::NothingRun, false,
+         "the library was not run"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fakes::FakeSystem one;
+        one.InstallStandardPack();
+        one.Start();
+        if (c.library) {
+            one.files.AddFile(path, "MZ");
+            one.selfRegistration.Add(path, *c.library);
+        }
+        const auto outcome = filters::RunSelfRegistration(one.app, path, c.mode);
+        EXPECT_EQ(outcome.path, path);
+        EXPECT_EQ(outcome.mode, c.mode);
+        EXPECT_EQ(outcome.kind, c.kind);
+        EXPECT_EQ(filters::IsFailure(outcome), c.failure);
+        EXPECT_EQ(filters::OutcomeText(one.app, outcome), c.words);
+        EXPECT_EQ(filters::FailureReport(one.app, {outcome}).find("\r\nvp7dec.ax: " + c.words) !=
+                      std::string::npos,
+                  c.failure);
+        EXPECT_EQ(one.selfRegistration.loadedNow, 0);
+        EXPECT_FALSE(one.ui.busy);
+    }
+
+    sys.selfRegistration.failThreadStart = true;
+    const auto notStarted = filters::RunSelfRegistration(sys.app, path, "");
+    EXPECT_EQ(notStarted.kind, K::NotStarted);
+    EXPECT_EQ(filters::OutcomeText(sys.app, notStarted), "the library was not run: error 8");
+}
+
+TEST(LibraryHeaderTest, TheMachineFieldGivesTheBitness) {
+    auto header = [](uint16_t machine, uint32_t peAt = 0x80) {
+        std::string bytes(0x200, '\0');
+        bytes[0] = 'M';
+        bytes[1] = 'Z';
+        for (int i = 0; i < 4; ++i) {
+            bytes[0x3C + i] = static_cast<char>((peAt >> (8 * i)) & 0xFF);
+        }
+        if (peAt + 6 <= bytes.size()) {
+            bytes.replace(peAt, 4, std::string("PE\0\0", 4));
+            bytes[peAt + 4] = static_cast<char>(machine & 0xFF);
+            bytes[peAt + 5] = static_cast<char>(machine >> 8);
+        }
+        return bytes;
+    };
+    EXPECT_EQ(platform::LibraryBitsFromHeader(header(0x014C)), 32);
+    EXPECT_EQ(platform::LibraryBitsFromHeader(header(0x8664)), 64);
+    EXPECT_EQ(platform::LibraryBitsFromHeader(header(0xAA64)), 64);
+    EXPECT_EQ(platform::LibraryBitsFromHeader(header(0x1234)), 0);
+    EXPECT_EQ(platform::LibraryBitsFromHeader(header(0x8664, 0x1FC)), 0);  // cut short
+    EXPECT_EQ(platform::LibraryBitsFromHeader(header(0x8664, 0xFFFFFFF0u)), 0);
+    EXPECT_EQ(platform::LibraryBitsFromHeader("REGEDIT4\r\n"), 0);
+    EXPECT_EQ(platform::LibraryBitsFromHeader(""), 0);
 }
 
 }  // namespace

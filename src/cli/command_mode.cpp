@@ -6,6 +6,9 @@
 #include "cli/texts.h"
 #include "lang/lang.h"
 #include "platform/reg.h"
+#include "filters/catalogue.h"
+#include "filters/registration.h"
+#include "profiles/apply.h"
 #include "profiles/messages.h"
 #include "profiles/profile_name.h"
 #include "profiles/profiles.h"
@@ -77,6 +80,18 @@ ExitCode Save(App& app, const std::string& name, platform::StandardOutput& outpu
     return ExitCode::Done;
 }
 
+// "  FFDshow         filtres\ffdshow.ax            register    done"
+std::string OutcomeLine(const App& app, const filters::LibraryOutcome& outcome) {
+    const std::string name = outcome.box.empty()
+                                 ? outcome.path.substr(outcome.path.rfind('\\') + 1)
+                                 : std::string(filters::Row(outcome.box).displayName);
+    const std::string library =
+        outcome.box.empty() ? outcome.path : std::string(filters::Row(outcome.box).library);
+    const Text verb = outcome.mode.empty() ? Text::Register : Text::Unregister;
+    return "  " + Padded(name, 16) + Padded(library, 30) + Padded(Say(app, verb), 12) +
+           filters::OutcomeText(app, outcome) + "\r\n";
+}
+
 ExitCode Apply(App& app, const std::string& name, platform::StandardOutput& output) {
     if (!profiles::IsUsableProfileName(name)) {
         output.Err(AsLines(profiles::NameRefusedText(app)));
@@ -87,8 +102,25 @@ ExitCode Apply(App& app, const std::string& name, platform::StandardOutput& outp
         output.Err(AsLines(lang::LookupLangString(app, "043") + "\n" + name));
         return ExitCode::NoSuchProfile;
     }
-    output.Err("/apply: not available yet\r\n");
-    return ExitCode::SomeFailed;
+    // The window's preview puts the profile's states into the boxes; when it cannot read
+    // them it says so (on the error output here) and takes the name away.
+    app.form.SetText("Combo1", name);
+    profiles::PreviewProfile(app);
+    if (app.form.Text("Combo1") != name) {
+        return ExitCode::NoSuchProfile;
+    }
+    const auto result = profiles::RunApply(app, name, /*waitForImport=*/true);
+    std::string lines;
+    for (const auto& outcome : result.libraries) {
+        lines += OutcomeLine(app, outcome);
+    }
+    const std::string importFailure = profiles::ImportFailureMessage(app, result.import);
+    lines += AsLines(importFailure.empty() ? Say(app, Text::ProfileImported) : importFailure);
+    if (!result.AnyFailure()) {
+        lines += AsLines(lang::LookupLangString(app, "034"));
+    }
+    output.Out(lines);
+    return result.AnyFailure() ? ExitCode::SomeFailed : ExitCode::Done;
 }
 
 }  // namespace

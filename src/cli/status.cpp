@@ -6,7 +6,6 @@
 #include "filters/filters.h"
 #include "platform/file_version.h"
 #include "platform/reg.h"
-#include "platform/utf8.h"
 
 namespace tzp::cli {
 
@@ -34,12 +33,6 @@ std::vector<std::string> ProfileNames(const App& app) {
         names.push_back(entry.text);
     }
     return names;
-}
-
-// Pads to a width in characters, so that the columns line up in a console.
-std::string Padded(const std::string& text, size_t width) {
-    const size_t length = platform::Utf8ToCodePoints(text).size();
-    return text + std::string(length < width ? width - length : 1, ' ');
 }
 
 std::string Labelled(const App& app, Text label, const std::string& value) {

@@ -4,6 +4,7 @@
 
 #include "lang/lang.h"
 #include "platform/text.h"
+#include "platform/utf8.h"
 
 namespace tzp::cli {
 
@@ -53,14 +54,15 @@ constexpr auto kTexts = std::to_array<BuiltIn>({
     {"110", "Language", "Langue"},
     {"111", "Installation directory", "Dossier d'installation"},
     {"112", "Player", "Lecteur"},
-    {"113", "Settings of the profile", "R\xC3\xA9glages du profil"},
+    {"113", "The settings of the profile have been imported.",
+     "Les r\xC3\xA9glages du profil ont \xC3\xA9t\xC3\xA9 import\xC3\xA9s."},
     {"114", "Profiles", "Profils"},
     {"115", "registered", "enregistr\xC3\xA9"},
     {"116", "not registered", "non enregistr\xC3\xA9"},
     {"117", "The installation directory of the pack cannot be found: %1",
      "Le dossier d'installation du pack est introuvable : %1"},
-    {"118", "done", "fait"},
-    {"119", "not done", "non fait"},
+    {"118", "register", "enregistrer"},
+    {"119", "unregister", "d\xC3\xA9senregistrer"},
 });
 
 }  // namespace
@@ -69,6 +71,11 @@ std::string Say(const App& app, Text text, std::string_view value) {
     const BuiltIn& builtIn = kTexts[static_cast<size_t>(text)];
     return platform::ReplaceAll(
         lang::LookupLangStringOr(app, builtIn.id, builtIn.english, builtIn.french), "%1", value);
+}
+
+std::string Padded(const std::string& text, size_t width) {
+    const size_t length = platform::Utf8ToCodePoints(text).size();
+    return text + std::string(length < width ? width - length : 1, ' ');
 }
 
 std::string AsLines(std::string_view text) {

@@ -23,17 +23,21 @@ enum class Text {
     Language,        // the /status labels
     InstallationDir,
     Player,
-    ProfileSettings,  // the import of a profile's registry file, on an /apply line
+    ProfileImported,  // the settings of the applied profile are in the registry
     Profiles,
     Registered,
     NotRegistered,
     PackNotFound,  // %1: the installation directory as read
-    Done,
-    NotDone,
+    Register,      // what /apply asked of a library
+    Unregister,
 };
 
 // The text, with "%1" replaced by `value`.
 std::string Say(const App& app, Text text, std::string_view value = {});
+
+// The text padded with spaces to a width in characters (one space at least), so that
+// columns line up in a console.
+std::string Padded(const std::string& text, size_t width);
 
 // Text to the lines we write: every line, the last included, ends with CR LF.
 std::string AsLines(std::string_view text);

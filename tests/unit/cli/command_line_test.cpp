@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "../filters/filter_pack.h"
@@ -203,6 +204,54 @@ TEST_F(CommandModeTest, SaveGives1WhenTheFilesCannotBeWrittenAnd4WithoutAProfile
         RunCommand(noFolder.app, ParseArguments(std::vector<std::string>{"/save", "New"}), output),
         ExitCode::PackNotFound);
     EXPECT_TRUE(Contains(output.err, "C:\\Pack\\Sav")) << output.err;
+}
+
+TEST_F(CommandModeTest, ApplyPreviewsTheProfileRunsThePassAndAwaitsTheImport) {
+    sys.files.AddFile("C:\\Pack\\Sav\\Films.sav", "006 1\r\n013 1\r\n002 1\r\n");
+    sys.files.AddFile("C:\\Pack\\Sav\\Films.reg", "REGEDIT4\r\n");
+    sys.selfRegistration.Add(testing::InstallPath("filtres\\RealMediaSplitter.ax"),
+                             {.result = 0x80004005});
+
+    EXPECT_EQ(Run({"/apply", "films"}), ExitCode::NoSuchProfile) << "letter case counts";
+    EXPECT_EQ(output.err, "en 043\r\nfilms\r\n");
+    EXPECT_TRUE(sys.selfRegistration.calls.empty());
+
+    output = {};
+    EXPECT_EQ(Run({"/apply", "Films"}), ExitCode::SomeFailed) << output.out;
+    const auto ran = [&](const std::string& file, const char* entry) {
+        const std::string call = testing::InstallPath("filtres\\" + file) + "|" + entry;
+        const auto& calls = sys.selfRegistration.calls;
+        return std::find(calls.begin(), calls.end(), call) != calls.end();
+    };
+    EXPECT_TRUE(ran("ffdshow.ax", "DllRegisterServer"));
+    EXPECT_TRUE(ran("mkx.dll", "DllRegisterServer"));
+    EXPECT_TRUE(ran("ogm.dll", "DllUnregisterServer"));
+    EXPECT_TRUE(ran("RealMediaSplitter.ax", "DllUnregisterServer"));
+    ASSERT_EQ(sys.processes.started.size(), 1u);
+    EXPECT_EQ(sys.processes.started[0].commandLine, "regedit.exe /s \"C:\\Pack\\Sav\\Films.reg\"");
+    EXPECT_TRUE(Contains(output.out,
+                         "  FFDshow         filtres\\ffdshow.ax            "
+                         "register    done\r\n"))
+        << output.out;
+    EXPECT_TRUE(Contains(output.out,
+                         "  RealSplitter    filtres\\RealMediaSplitter.ax  "
+                         "unregister  the library reported the failure 0x80004005"));
+    EXPECT_TRUE(Contains(output.out, "The settings of the profile have been imported.\r\n"));
+    EXPECT_FALSE(Contains(output.out, "en 034"));
+
+    // Every library doing its part, the import failing: still 1.
+    sys.selfRegistration.Add(testing::InstallPath("filtres\\RealMediaSplitter.ax"));
+    sys.processes.exitCode = 1;
+    output = {};
+    EXPECT_EQ(Run({"/apply", "Films"}), ExitCode::SomeFailed);
+    EXPECT_TRUE(Contains(output.out, "the registry editor ended with the code 1.\r\n"))
+        << output.out;
+
+    sys.processes.exitCode = 0;
+    output = {};
+    EXPECT_EQ(Run({"/apply", "Films"}), ExitCode::Done);
+    EXPECT_EQ(output.out.substr(output.out.size() - 8), "en 034\r\n");
+    EXPECT_EQ(output.err, "");
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ std::string Drain(HANDLE pipe) {
 
 // Runs a command line with its standard output and error on pipes, as a deployment
 // agent does, and watches for any window of the process while it runs.
-Ran Run(const std::string& commandLine) {
+Ran RunProcess(const std::string& commandLine) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     platform::UniqueHandleT outRead, outWrite, errRead, errWrite;
     EXPECT_TRUE(CreatePipe(outRead.out(), outWrite.out(), &inherit, 0));
@@ -289,7 +289,7 @@ struct CommandMode : ::testing::Test {
     }
 
     Ran Command(const std::string& arguments) {
-        Ran ran = Run("\"" + pack.ProgramPath() + "\" " + arguments);
+        Ran ran = RunProcess("\"" + pack.ProgramPath() + "\" " + arguments);
         EXPECT_EQ(ran.windows, std::vector<std::string>{}) << "no window in command mode";
         return ran;
     }
@@ -302,7 +302,7 @@ TEST_F(CommandMode, StatusJsonIsWellFormedAndAgreesWithTheRegistry) {
     SetInprocServer(filters::Row("Check6").clsids[5], pack.InstallDir() + "filtres\\FFDSHOW.ax");
     SetInprocServer(filters::Row("Check4").clsids[0], pack.InstallDir() + "filtres\\avi.dll");
     SetInprocServer(filters::Row("Check10").clsids[0], "C:\\Elsewhere\\VSFilter.dll");
-    ASSERT_TRUE(WriteBytes(Sav("Caf\xE9 \"1\".sav"), "001 1\r\n"));
+    ASSERT_TRUE(WriteBytes(Sav("Caf\xC3\xA9 1.sav"), "001 1\r\n"));
 
     const Ran ran = Command("/STATUS -json");
     EXPECT_EQ(ran.exitCode, 0u) << ran.err;
@@ -312,7 +312,7 @@ TEST_F(CommandMode, StatusJsonIsWellFormedAndAgreesWithTheRegistry) {
     EXPECT_EQ((*json)["language"].Text(), "en");
     EXPECT_EQ((*json)["installationDirectory"].Text(), pack.InstallDir());
     EXPECT_EQ((*json)["profiles"].Items().size(), 1u);
-    EXPECT_EQ((*json)["profiles"].Items()[0].Text(), "Caf\xC3\xA9 \"1\"");
+    EXPECT_EQ((*json)["profiles"].Items()[0].Text(), "Caf\xC3\xA9 1");
     const auto& rows = (*json)["filters"].Items();
     ASSERT_EQ(rows.size(), 18u);
     int registered = 0;
@@ -370,6 +370,57 @@ TEST_F(CommandMode, SaveWritesTheSameTwoFilesAsTheWindowsSave) {
     const auto registry = ReadBytes(Sav("Both.reg"));
     EXPECT_EQ(registry, ReadBytes(Sav("Window.reg")));
     EXPECT_NE(registry.value_or("").find("\"Name\"=\"Vid\xE9o\""), std::string::npos);
+}
+
+std::string StateFile(const std::map<std::string, int>& ticked) {
+    std::string content;
+    for (const char* id : {"001", "002", "003", "004", "005", "006", "009", "010", "011", "012",
+                           "013", "014", "015", "016", "017", "018", "019", "020", "070"}) {
+        content += std::string(id) + " " + std::to_string(ticked.count(id) ? 1 : 0) + "\r\n";
+    }
+    return content;
+}
+
+TEST_F(CommandMode, ApplyRegistersTheProfilesLibrariesAndImportsItsSettingsAwaited) {
+    ASSERT_TRUE(WriteBytes(Sav("Office.sav"), StateFile({{"006", 1}, {"013", 1}, {"002", 1}})));
+    ASSERT_TRUE(WriteBytes(Sav("Office.reg"),
+                           "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Quorel]\r\n"
+                           "\"Mode\"=\"office\"\r\n"));
+
+    const Ran ran = Command("-Apply Office");
+    EXPECT_EQ(ran.exitCode, 0u) << ran.out << ran.err;
+    EXPECT_EQ(ran.err, "");
+    EXPECT_TRUE(RegisteredToPack(pack, filters::Row("Check6")));
+    EXPECT_TRUE(RegisteredToPack(pack, filters::Row("Check2")));
+    EXPECT_FALSE(RegisteredToPack(pack, filters::Row("Check3")));
+    EXPECT_NE(ran.out.find("  FFDshow         filtres\\ffdshow.ax            register    done\r\n"),
+              std::string::npos)
+        << ran.out;
+    EXPECT_NE(ran.out.find("The filter settings have been applied.\r\n"), std::string::npos);
+    wchar_t mode[64] = {};
+    DWORD size = sizeof mode;
+    EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, L"Software\\Quorel", L"Mode", RRF_RT_REG_SZ, nullptr,
+                           mode, &size),
+              ERROR_SUCCESS)
+        << "the import was awaited";
+    EXPECT_EQ(Narrow(mode), "office");
+
+    // One library that fails, and the output redirected to a file from a command prompt.
+    ASSERT_TRUE(CopyOneFile(BuildPath("testlibs/variants/failing/RealMediaSplitter.ax"),
+                            pack.InstallDir() + "filtres\\RealMediaSplitter.ax"));
+    ASSERT_TRUE(WriteBytes(Sav("Office.sav"), StateFile({{"006", 1}, {"009", 1}})));
+    const std::string log = pack.PackDir() + "\\log.txt";
+    const Ran failed =
+        RunProcess("cmd.exe /c \"\"" + pack.ProgramPath() + "\" /apply Office > \"" + log + "\"\"");
+    EXPECT_EQ(failed.exitCode, 1u) << failed.out << failed.err;
+    const std::string written = ReadBytes(log).value_or("");
+    EXPECT_NE(written.find("  RealSplitter    filtres\\RealMediaSplitter.ax  register    "
+                           "the library reported the failure 0x"),
+              std::string::npos)
+        << written;
+    EXPECT_NE(written.find("  FFDshow         filtres\\ffdshow.ax            register    done"),
+              std::string::npos);
+    EXPECT_EQ(written.find("The filter settings have been applied."), std::string::npos);
 }
 
 TEST_F(CommandMode, WrongUsageAndAMissingProfileSayWhyWithTheirExitCodes) {

@@ -50,21 +50,20 @@ void Write(HANDLE handle, std::string_view text) {
 
 Win32StandardOutput::Win32StandardOutput()
     : out_(Usable(STD_OUTPUT_HANDLE)), err_(Usable(STD_ERROR_HANDLE)) {
-    if ((out_ != nullptr && err_ != nullptr) || !AttachConsole(ATTACH_PARENT_PROCESS)) {
-        return;
+    if ((out_ == nullptr || err_ == nullptr) && AttachConsole(ATTACH_PARENT_PROCESS)) {
+        consoleOut_.reset(CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                                      nullptr));
+        if (consoleOut_) {
+            out_ = out_ != nullptr ? out_ : consoleOut_.get();
+            err_ = err_ != nullptr ? err_ : consoleOut_.get();
+        }
     }
-    consoleOut_.reset(CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                                  nullptr));
-    if (!consoleOut_) {
-        return;
-    }
-    if (out_ == nullptr) {
-        out_ = consoleOut_.get();
-    }
-    if (err_ == nullptr) {
-        err_ = consoleOut_.get();
-    }
+    // The programs we start (the registry editor) would otherwise be handed the same
+    // standard handles and write their own words into our output, a JSON document
+    // included. What the caller reads is ours alone.
+    SetStdHandle(STD_OUTPUT_HANDLE, nullptr);
+    SetStdHandle(STD_ERROR_HANDLE, nullptr);
 }
 
 void Win32StandardOutput::Out(std::string_view text) {

@@ -4,10 +4,10 @@
 
 #include "cli/status.h"
 #include "cli/texts.h"
-#include "lang/lang.h"
-#include "platform/reg.h"
 #include "filters/catalogue.h"
 #include "filters/registration.h"
+#include "lang/lang.h"
+#include "platform/reg.h"
 #include "profiles/apply.h"
 #include "profiles/messages.h"
 #include "profiles/profile_name.h"

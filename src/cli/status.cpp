@@ -5,7 +5,6 @@
 #include "cli/texts.h"
 #include "filters/filters.h"
 #include "platform/file_version.h"
-#include "platform/reg.h"
 
 namespace tzp::cli {
 

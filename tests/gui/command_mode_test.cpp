@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <map>
 #include <thread>
 #include <variant>
@@ -26,7 +27,7 @@ struct Ran {
     DWORD exitCode = 0;
     std::string out;
     std::string err;
-    std::vector<std::string> windows;  // top-level windows the program showed
+    std::vector<std::string> windows;  // classes of the top-level windows it had
 };
 
 std::string Drain(HANDLE pipe) {
@@ -78,8 +79,10 @@ Ran RunProcess(const std::string& commandLine) {
         GetWindowThreadProcessId(window, &owner);
         wchar_t className[256] = {};
         GetClassNameW(window, className, 256);
-        if (owner == s.processId && IsWindowVisible(window)) {
-            s.seen->push_back(Narrow(className));
+        const std::string name = Narrow(className);
+        if (owner == s.processId &&
+            std::find(s.seen->begin(), s.seen->end(), name) == s.seen->end()) {
+            s.seen->push_back(name);
         }
         return TRUE;
     };

@@ -88,7 +88,7 @@ std::string OutcomeLine(const App& app, const filters::LibraryOutcome& outcome) 
     const std::string library =
         outcome.box.empty() ? outcome.path : std::string(filters::Row(outcome.box).library);
     const Text verb = outcome.mode.empty() ? Text::Register : Text::Unregister;
-    return "  " + Padded(name, 16) + Padded(library, 30) + Padded(Say(app, verb), 12) +
+    return "  " + Padded(name, 15) + Padded(library, 29) + Padded(Say(app, verb), 12) +
            filters::OutcomeText(app, outcome) + "\r\n";
 }
 

@@ -67,8 +67,8 @@ std::string StatusText(App& app) {
                                 filters::LocalisedVersionText(
                                     app, VersionTextOf(app, filters::kPlayerVersionFile)));
     for (const auto& row : StatusRows(app)) {
-        text += "  " + Padded(row.name, 16) + Padded(row.library, 30) +
-                Padded(Say(app, row.registered ? Text::Registered : Text::NotRegistered), 18) +
+        text += "  " + Padded(row.name, 15) + Padded(row.library, 29) +
+                Padded(Say(app, row.registered ? Text::Registered : Text::NotRegistered), 15) +
                 filters::LocalisedVersionText(app, row.versionText) + "\r\n";
     }
     text += Say(app, Text::Profiles) + ":\r\n";

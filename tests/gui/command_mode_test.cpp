@@ -335,8 +335,8 @@ TEST_F(CommandMode, StatusJsonIsWellFormedAndAgreesWithTheRegistry) {
 
     const Ran plain = Command("/status");
     EXPECT_EQ(plain.exitCode, 0u);
-    EXPECT_NE(plain.out.find("\r\n  FFDshow         filtres\\ffdshow.ax            registered"
-                             "        version 1.3.4531.0\r\n"),
+    EXPECT_NE(plain.out.find("\r\n  FFDshow        filtres\\ffdshow.ax           registered"
+                             "     version 1.3.4531.0\r\n"),
               std::string::npos)
         << plain.out;
 }
@@ -396,7 +396,7 @@ TEST_F(CommandMode, ApplyRegistersTheProfilesLibrariesAndImportsItsSettingsAwait
     EXPECT_TRUE(RegisteredToPack(pack, filters::Row("Check6")));
     EXPECT_TRUE(RegisteredToPack(pack, filters::Row("Check2")));
     EXPECT_FALSE(RegisteredToPack(pack, filters::Row("Check3")));
-    EXPECT_NE(ran.out.find("  FFDshow         filtres\\ffdshow.ax            register    done\r\n"),
+    EXPECT_NE(ran.out.find("  FFDshow        filtres\\ffdshow.ax           register    done\r\n"),
               std::string::npos)
         << ran.out;
     EXPECT_NE(ran.out.find("The filter settings have been applied.\r\n"), std::string::npos);
@@ -417,11 +417,11 @@ TEST_F(CommandMode, ApplyRegistersTheProfilesLibrariesAndImportsItsSettingsAwait
         RunProcess("cmd.exe /c \"\"" + pack.ProgramPath() + "\" /apply Office > \"" + log + "\"\"");
     EXPECT_EQ(failed.exitCode, 1u) << failed.out << failed.err;
     const std::string written = ReadBytes(log).value_or("");
-    EXPECT_NE(written.find("  RealSplitter    filtres\\RealMediaSplitter.ax  register    "
+    EXPECT_NE(written.find("  RealSplitter   filtres\\RealMediaSplitter.ax register    "
                            "the library reported the failure 0x"),
               std::string::npos)
         << written;
-    EXPECT_NE(written.find("  FFDshow         filtres\\ffdshow.ax            register    done"),
+    EXPECT_NE(written.find("  FFDshow        filtres\\ffdshow.ax           register    done"),
               std::string::npos);
     EXPECT_EQ(written.find("The filter settings have been applied."), std::string::npos);
 }

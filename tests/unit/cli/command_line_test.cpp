@@ -160,8 +160,8 @@ TEST_F(CommandModeTest, StatusReportsTheDetectedStatesAndTheProfiles) {
     EXPECT_TRUE(Contains(output.out, "Language: en\r\nInstallation directory: C:\\Install\\\r\n"))
         << output.out;
     EXPECT_TRUE(Contains(output.out,
-                         "  MKV Splitter    filtres\\mkx.dll               "
-                         "registered        en 023 1.2.3.4\r\n"))
+                         "  MKV Splitter   filtres\\mkx.dll              "
+                         "registered     en 023 1.2.3.4\r\n"))
         << output.out;
     EXPECT_TRUE(Contains(output.out, "Profiles:\r\n  Say \"hi\"\r\n"));
 }
@@ -230,11 +230,11 @@ TEST_F(CommandModeTest, ApplyPreviewsTheProfileRunsThePassAndAwaitsTheImport) {
     ASSERT_EQ(sys.processes.started.size(), 1u);
     EXPECT_EQ(sys.processes.started[0].commandLine, "regedit.exe /s \"C:\\Pack\\Sav\\Films.reg\"");
     EXPECT_TRUE(Contains(output.out,
-                         "  FFDshow         filtres\\ffdshow.ax            "
+                         "  FFDshow        filtres\\ffdshow.ax           "
                          "register    done\r\n"))
         << output.out;
     EXPECT_TRUE(Contains(output.out,
-                         "  RealSplitter    filtres\\RealMediaSplitter.ax  "
+                         "  RealSplitter   filtres\\RealMediaSplitter.ax "
                          "unregister  the library reported the failure 0x80004005"));
     EXPECT_TRUE(Contains(output.out, "The settings of the profile have been imported.\r\n"));
     EXPECT_FALSE(Contains(output.out, "en 034"));

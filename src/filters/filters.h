@@ -22,6 +22,9 @@ std::vector<RowRegistration> DetectRegistrations(App& app);
 // Start-up, once the captions are set: the configuration icons and the player's icon get
 // a name for screen readers (their caption) and a tooltip saying what they open.
 void NameIcons(App& app);
+// A version text ("version 1.2.3.4", or "Erreur" for a missing library) in the
+// language's words, as the captions show it.
+std::string LocalisedVersionText(const App& app, const std::string& versionText);
 // The filter boxes' behaviours and the configuration icons (the apply button is
 // wired with the profiles, whose registry file it imports).
 void WireFilters(App& app);

@@ -111,6 +111,10 @@ std::vector<RowRegistration> ReadRegistrations(const App& app) {
     return registrations;
 }
 
+std::string RegistrationText(const App& app, const RowRegistration& registration) {
+    return StateText(LookUpStateTexts(app), registration);
+}
+
 std::string_view RegistrationStateName(RegistrationState state) {
     switch (state) {
         case RegistrationState::ThisCopy:

@@ -42,6 +42,9 @@ std::vector<RowRegistration> ReadRegistrations(const App& app);
 // "none".
 std::string_view RegistrationStateName(RegistrationState state);
 
+// The registration in the language's words, as the tooltip's last line says it.
+std::string RegistrationText(const App& app, const RowRegistration& registration);
+
 // The lines of a filter box's tooltip: the library's full path, its version as the
 // caption shows it, and the registration in the language's words.
 void SetRegistrationTooltips(App& app, const std::vector<RowRegistration>& registrations);

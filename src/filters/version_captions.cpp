@@ -10,12 +10,10 @@
 
 namespace tzp::filters {
 
-namespace {
-
 // "Erreur" and "version" become the language's words; the second replacement also
 // reaches a "version" that the first one brought in. With no language file at all the
 // words stay as they are, like every other built-in caption.
-std::string Localised(const App& app, const std::string& versionText) {
+std::string LocalisedVersionText(const App& app, const std::string& versionText) {
     if (!lang::HasLanguageFile(app)) {
         return versionText;
     }
@@ -23,6 +21,8 @@ std::string Localised(const App& app, const std::string& versionText) {
         platform::ReplaceAll(versionText, platform::kErreur, lang::LookupLangString(app, "022"));
     return platform::ReplaceAll(missing, "version", lang::LookupLangString(app, "023"));
 }
+
+namespace {
 
 std::string VersionOf(App& app, const std::string& path) {
     platform::FileVersionTexts texts;
@@ -37,7 +37,8 @@ void CaptionFilterRow(App& app, const FilterRow& row) {
         // Missing, or not a library we can tell anything about: shown, but greyed.
         app.form.SetEnabled(row.box, false);
     }
-    app.form.SetCaption(row.box, std::string(row.captionPrefix) + Localised(app, version) + ")");
+    app.form.SetCaption(row.box,
+                        std::string(row.captionPrefix) + LocalisedVersionText(app, version) + ")");
 }
 
 }  // namespace
@@ -58,8 +59,8 @@ std::optional<std::string> ShownVersion(const App& app, const FilterRow& row) {
 void SetVersionCaptions(App& app) {
     const std::string player =
         VersionOf(app, app.form.Text("filterpath") + std::string(kPlayerVersionFile));
-    app.form.SetCaption(kPlayerLabel,
-                        std::string(kPlayerCaptionPrefix) + Localised(app, player) + ")");
+    app.form.SetCaption(
+        kPlayerLabel, std::string(kPlayerCaptionPrefix) + LocalisedVersionText(app, player) + ")");
 
     for (const auto box : CaptionOrder()) {
         CaptionFilterRow(app, Row(box));

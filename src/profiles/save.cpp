@@ -4,7 +4,7 @@
 #include "profiles/messages.h"
 #include "profiles/profile_name.h"
 #include "profiles/profiles.h"
-#include "profiles/write_profile.h"
+#include "profiles/save.h"
 #include "ui/form1_controls.h"
 
 namespace tzp::profiles {
@@ -18,6 +18,33 @@ bool IsListed(const ui::Form& form, const std::string& name) {
 }
 
 }  // namespace
+
+SaveOutcome SaveProfileUnasked(App& app, const std::string& name) {
+    SaveOutcome outcome;
+    auto& form = app.form;
+    auto& user = app.sys.ui;
+    // The pack's installation owns the folder; we never create it.
+    if (!app.sys.files.DirectoryExists(ProfileFolder(app))) {
+        outcome.result = SaveResult::FolderMissing;
+        return outcome;
+    }
+
+    form.Move("wf", 0, 0);
+    user.DoEvents();
+    outcome.write = WriteProfile(app, name);
+    user.DoEvents();
+    form.Move("wf", ui::kPark, ui::kPark);
+
+    if (!outcome.write.status.ok()) {
+        outcome.result = SaveResult::NotWritten;
+        return outcome;
+    }
+    RefreshProfileList(app);
+    form.SetText("Combo1", name);
+    form.SetValue("ischange", 0);
+    outcome.result = SaveResult::Saved;
+    return outcome;
+}
 
 // A second save asked for while one runs (the save lets window events run while it waits
 // for the registry editor) would share the temporary export file with the first and lose
@@ -40,28 +67,20 @@ void SaveProfile(App& app) {
     if (user.Ask(lang::LookupLangString(app, question)) != platform::Answer::Yes) {
         return;
     }
-    // The pack's installation owns the folder; we never create it.
-    if (!app.sys.files.DirectoryExists(ProfileFolder(app))) {
-        user.ShowMessage(NotFoundText(app, ProfileFolder(app)));
-        return;
+    const SaveOutcome outcome = SaveProfileUnasked(app, name);
+    switch (outcome.result) {
+        case SaveResult::FolderMissing:
+            user.ShowMessage(NotFoundText(app, ProfileFolder(app)));
+            return;
+        case SaveResult::NotWritten:
+            user.ShowMessage(NotSavedText(app, outcome.write.failedPath,
+                                          app.sys.files.DescribeError(outcome.write.status.error)));
+            return;
+        case SaveResult::Saved:
+            break;
     }
-
-    form.Move("wf", 0, 0);
-    user.DoEvents();
-    const WriteOutcome outcome = WriteProfile(app, name);
-    user.DoEvents();
-    form.Move("wf", ui::kPark, ui::kPark);
-
-    if (!outcome.status.ok()) {
-        user.ShowMessage(NotSavedText(app, outcome.failedPath,
-                                      app.sys.files.DescribeError(outcome.status.error)));
-        return;
-    }
-    RefreshProfileList(app);
-    form.SetText("Combo1", name);
-    form.SetValue("ischange", 0);
-    if (!outcome.leftOut.empty()) {
-        user.ShowMessage(LeftOutText(app, outcome.leftOut));
+    if (!outcome.write.leftOut.empty()) {
+        user.ShowMessage(LeftOutText(app, outcome.write.leftOut));
     }
     user.ShowMessage(lang::LookupLangString(app, "040"));
 }

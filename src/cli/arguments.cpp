@@ -1,0 +1,81 @@
+#include "cli/arguments.h"
+
+#include <optional>
+
+#include "platform/text.h"
+
+namespace tzp::cli {
+
+namespace {
+
+// "/Status" and "-status" give "status"; an argument that is no switch gives nullopt.
+std::optional<std::string> SwitchName(const std::string& argument) {
+    if (argument.size() < 2 || (argument[0] != '/' && argument[0] != '-')) {
+        return std::nullopt;
+    }
+    return platform::AsciiLower(std::string_view(argument).substr(1));
+}
+
+Invocation Wrong(UsageProblem problem, std::string argument) {
+    Invocation invocation;
+    invocation.command = Command::Wrong;
+    invocation.problem = problem;
+    invocation.argument = std::move(argument);
+    return invocation;
+}
+
+Invocation ParseStatus(std::span<const std::string> rest) {
+    Invocation invocation;
+    invocation.command = Command::Status;
+    for (const auto& argument : rest) {
+        if (SwitchName(argument) != "json" || invocation.json) {
+            return Wrong(UsageProblem::ExtraArgument, argument);
+        }
+        invocation.json = true;
+    }
+    return invocation;
+}
+
+Invocation ParseNamed(Command command, const std::string& commandArgument,
+                      std::span<const std::string> rest) {
+    if (rest.empty()) {
+        return Wrong(UsageProblem::MissingName, commandArgument);
+    }
+    if (rest.size() > 1) {
+        return Wrong(UsageProblem::ExtraArgument, rest[1]);
+    }
+    Invocation invocation;
+    invocation.command = command;
+    invocation.name = rest[0];
+    return invocation;
+}
+
+}  // namespace
+
+Invocation ParseArguments(std::span<const std::string> arguments) {
+    if (arguments.empty()) {
+        return Invocation{};
+    }
+    const auto command = SwitchName(arguments[0]);
+    const auto rest = arguments.subspan(1);
+    if (command == "?") {
+        if (!rest.empty()) {
+            return Wrong(UsageProblem::ExtraArgument, rest[0]);
+        }
+        Invocation invocation;
+        invocation.command = Command::Usage;
+        return invocation;
+    }
+    if (command == "status") {
+        return ParseStatus(rest);
+    }
+    if (command == "apply") {
+        return ParseNamed(Command::Apply, arguments[0], rest);
+    }
+    if (command == "save") {
+        return ParseNamed(Command::Save, arguments[0], rest);
+    }
+    return Wrong(UsageProblem::UnknownCommand, arguments[0]);
+}
+
+}  // namespace tzp::cli

@@ -1,0 +1,35 @@
+#pragma once
+// The command line: none opens the window; a command runs without one and ends with
+// an exit code for the script that called it.
+#include <span>
+#include <string>
+
+namespace tzp::cli {
+
+// What a deployment script reads from the program's exit code.
+enum class ExitCode : int {
+    Done = 0,
+    SomeFailed = 1,     // done, but a library or the settings import failed
+    WrongUsage = 2,     // the command line is not understood
+    NoSuchProfile = 3,  // no such profile, or a name that cannot be a file
+    PackNotFound = 4,   // the installation or the pack's profile folder cannot be found
+};
+
+enum class Command { Window, Usage, Status, Apply, Save, Wrong };
+
+enum class UsageProblem { None, UnknownCommand, MissingName, ExtraArgument };
+
+struct Invocation {
+    Command command = Command::Window;
+    bool json = false;  // /status /json
+    std::string name;   // the profile of /apply and /save, as given
+    UsageProblem problem = UsageProblem::None;
+    std::string argument;  // the argument a problem is about
+};
+
+// `arguments` are the program's arguments in UTF-8, without the program's own name.
+// Commands and options start with "/" or "-" and are read without regard to letter
+// case; a profile name is taken as it is, whatever it starts with.
+Invocation ParseArguments(std::span<const std::string> arguments);
+
+}  // namespace tzp::cli

@@ -1,0 +1,168 @@
+#include "cli/command_mode.h"
+
+#include <algorithm>
+
+#include "cli/status.h"
+#include "cli/texts.h"
+#include "filters/catalogue.h"
+#include "filters/registration.h"
+#include "lang/lang.h"
+#include "platform/reg.h"
+#include "profiles/apply.h"
+#include "profiles/messages.h"
+#include "profiles/profile_name.h"
+#include "profiles/profiles.h"
+#include "profiles/save.h"
+#include "shell/startup.h"
+
+namespace tzp::cli {
+
+namespace {
+
+std::string UsageLine(std::string_view command, const std::string& help) {
+    std::string line = "  tzpcp.exe " + std::string(command);
+    line.resize(std::max<size_t>(line.size() + 1, 38), ' ');
+    return line + help + "\r\n";
+}
+
+std::string ProblemText(const App& app, const Invocation& invocation) {
+    switch (invocation.problem) {
+        case UsageProblem::UnknownCommand:
+            return Say(app, Text::UnknownCommand, invocation.argument);
+        case UsageProblem::MissingName:
+            return Say(app, Text::MissingName, invocation.argument);
+        case UsageProblem::ExtraArgument:
+            return Say(app, Text::ExtraArgument, invocation.argument);
+        case UsageProblem::None:
+            break;
+    }
+    return std::string();
+}
+
+// The installation directory as start-up read it; "Erreur\" when the registry has none.
+bool InstallationFound(App& app) {
+    const std::string directory = app.form.Text("filterpath");
+    return directory != std::string(platform::kErreur) + "\\" &&
+           app.sys.files.DirectoryExists(directory.substr(0, directory.size() - 1));
+}
+
+bool IsListedProfile(const App& app, const std::string& name) {
+    const auto& entries = app.form.Entries("Combo1");
+    return std::any_of(entries.begin(), entries.end(),
+                       [&](const ui::ListEntry& entry) { return entry.text == name; });
+}
+
+ExitCode Save(App& app, const std::string& name, platform::StandardOutput& output) {
+    if (!profiles::IsUsableProfileName(name)) {
+        output.Err(AsLines(profiles::NameRefusedText(app)));
+        return ExitCode::NoSuchProfile;
+    }
+    const auto outcome = profiles::SaveProfileUnasked(app, name);
+    switch (outcome.result) {
+        case profiles::SaveResult::Saved:
+            break;
+        case profiles::SaveResult::FolderMissing:
+            output.Err(AsLines(profiles::NotFoundText(app, profiles::ProfileFolder(app))));
+            return ExitCode::PackNotFound;
+        case profiles::SaveResult::NotWritten:
+            output.Err(AsLines(
+                profiles::NotSavedText(app, outcome.write.failedPath,
+                                       app.sys.files.DescribeError(outcome.write.status.error))));
+            return ExitCode::SomeFailed;
+    }
+    output.Out(AsLines(lang::LookupLangString(app, "040")));
+    if (!outcome.write.leftOut.empty()) {
+        // Saved, but not whole: a script must not take it for a complete profile.
+        output.Err(AsLines(profiles::LeftOutText(app, outcome.write.leftOut)));
+        return ExitCode::SomeFailed;
+    }
+    return ExitCode::Done;
+}
+
+// "  FFDshow         filtres\ffdshow.ax            register    done"
+std::string OutcomeLine(const App& app, const filters::LibraryOutcome& outcome) {
+    const std::string name = outcome.box.empty()
+                                 ? outcome.path.substr(outcome.path.rfind('\\') + 1)
+                                 : std::string(filters::Row(outcome.box).displayName);
+    const std::string library =
+        outcome.box.empty() ? outcome.path : std::string(filters::Row(outcome.box).library);
+    const Text verb = outcome.mode.empty() ? Text::Register : Text::Unregister;
+    return "  " + Padded(name, 15) + Padded(library, 29) + Padded(Say(app, verb), 12) +
+           filters::OutcomeText(app, outcome) + "\r\n";
+}
+
+ExitCode Apply(App& app, const std::string& name, platform::StandardOutput& output) {
+    if (!profiles::IsUsableProfileName(name)) {
+        output.Err(AsLines(profiles::NameRefusedText(app)));
+        return ExitCode::NoSuchProfile;
+    }
+    // Exactly the names the window lists, letter case included, as its apply requires.
+    if (!IsListedProfile(app, name)) {
+        output.Err(AsLines(lang::LookupLangString(app, "043") + "\n" + name));
+        return ExitCode::NoSuchProfile;
+    }
+    // The window's preview puts the profile's states into the boxes; when it cannot read
+    // them it says so (on the error output here) and takes the name away.
+    app.form.SetText("Combo1", name);
+    profiles::PreviewProfile(app);
+    if (app.form.Text("Combo1") != name) {
+        return ExitCode::NoSuchProfile;
+    }
+    const auto result = profiles::RunApply(app, name, /*waitForImport=*/true);
+    std::string lines;
+    for (const auto& outcome : result.libraries) {
+        lines += OutcomeLine(app, outcome);
+    }
+    const std::string importFailure = profiles::ImportFailureMessage(app, result.import);
+    lines += AsLines(importFailure.empty() ? Say(app, Text::ProfileImported) : importFailure);
+    if (!result.AnyFailure()) {
+        lines += AsLines(lang::LookupLangString(app, "034"));
+    }
+    output.Out(lines);
+    return result.AnyFailure() ? ExitCode::SomeFailed : ExitCode::Done;
+}
+
+}  // namespace
+
+std::string UsageText(const App& app) {
+    return Say(app, Text::Usage) + "\r\n" + UsageLine("", Say(app, Text::WindowHelp)) +
+           UsageLine("/status [/json]", Say(app, Text::StatusHelp)) +
+           UsageLine("/apply NAME", Say(app, Text::ApplyHelp)) +
+           UsageLine("/save NAME", Say(app, Text::SaveHelp)) +
+           UsageLine("/?", Say(app, Text::UsageHelp)) + AsLines(Say(app, Text::ExitCodes));
+}
+
+ExitCode RunCommand(App& app, const Invocation& invocation, platform::StandardOutput& output) {
+    shell::WireForm(app);
+    shell::RunLoadSequence(app);
+
+    switch (invocation.command) {
+        case Command::Window:
+        case Command::Usage:
+            output.Out(UsageText(app));
+            return ExitCode::Done;
+        case Command::Wrong:
+            output.Err(AsLines(ProblemText(app, invocation)) + UsageText(app));
+            return ExitCode::WrongUsage;
+        default:
+            break;
+    }
+    if (!InstallationFound(app)) {
+        const std::string directory = app.form.Text("filterpath");
+        output.Err(AsLines(Say(app, Text::PackNotFound, directory)));
+        return ExitCode::PackNotFound;
+    }
+    switch (invocation.command) {
+        case Command::Status:
+            output.Out(invocation.json ? StatusJson(app) : StatusText(app));
+            return ExitCode::Done;
+        case Command::Save:
+            return Save(app, invocation.name, output);
+        case Command::Apply:
+            return Apply(app, invocation.name, output);
+        default:
+            return ExitCode::WrongUsage;
+    }
+}
+
+}  // namespace tzp::cli

@@ -1,0 +1,451 @@
+// The program's command line mode under Wine: the real program run as a deployment tool
+// runs it, its output read from pipes and files, its exit code from the process.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <map>
+#include <thread>
+#include <variant>
+
+#include "filters/catalogue.h"
+#include "platform/text.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/wide.h"
+#include "profiles/profiles.h"
+#include "support/real_panel.h"
+#include "support/test_pack.h"
+
+namespace tzp::testing {
+namespace {
+
+using platform::Narrow;
+using platform::Widen;
+
+struct Ran {
+    DWORD exitCode = 0;
+    std::string out;
+    std::string err;
+    std::vector<std::string> windows;  // classes of the top-level windows it had
+};
+
+std::string Drain(HANDLE pipe) {
+    std::string text;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(pipe, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+        text.append(buffer, read);
+    }
+    return text;
+}
+
+// Runs a command line with its standard output and error on pipes, as a deployment
+// agent does, and watches for any window of the process while it runs.
+Ran RunProcess(const std::string& commandLine) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    platform::UniqueHandleT outRead, outWrite, errRead, errWrite;
+    EXPECT_TRUE(CreatePipe(outRead.out(), outWrite.out(), &inherit, 0));
+    EXPECT_TRUE(CreatePipe(errRead.out(), errWrite.out(), &inherit, 0));
+    SetHandleInformation(outRead.get(), HANDLE_FLAG_INHERIT, 0);
+    SetHandleInformation(errRead.get(), HANDLE_FLAG_INHERIT, 0);
+
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = outWrite.get();
+    startup.hStdError = errWrite.get();
+    PROCESS_INFORMATION process{};
+    std::wstring line = Widen(commandLine);
+    Ran ran;
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                        &process)) {
+        ADD_FAILURE() << "could not start " << commandLine;
+        return ran;
+    }
+    platform::UniqueHandleT processHandle(process.hProcess), thread(process.hThread);
+    outWrite.reset();
+    errWrite.reset();
+    std::thread outReader([&] { ran.out = Drain(outRead.get()); });
+    std::thread errReader([&] { ran.err = Drain(errRead.get()); });
+
+    struct Search {
+        DWORD processId;
+        std::vector<std::string>* seen;
+    } search{process.dwProcessId, &ran.windows};
+    const auto lookForWindows = [](HWND window, LPARAM parameter) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(parameter);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t className[256] = {};
+        GetClassNameW(window, className, 256);
+        const std::string name = Narrow(className);
+        if (owner == s.processId &&
+            std::find(s.seen->begin(), s.seen->end(), name) == s.seen->end()) {
+            s.seen->push_back(name);
+        }
+        return TRUE;
+    };
+    int waited = 0;
+    while (WaitForSingleObject(processHandle.get(), 20) == WAIT_TIMEOUT) {
+        EnumWindows(lookForWindows, reinterpret_cast<LPARAM>(&search));
+        if ((waited += 20) > 120000) {
+            ADD_FAILURE() << commandLine << " did not end";
+            TerminateProcess(processHandle.get(), 99);
+        }
+    }
+    GetExitCodeProcess(processHandle.get(), &ran.exitCode);
+    outReader.join();
+    errReader.join();
+    return ran;
+}
+
+// Just enough JSON to check that the output is well formed and to read it back.
+struct Json {
+    std::variant<std::nullptr_t, bool, double, std::string, std::vector<Json>,
+                 std::map<std::string, Json>>
+        value;
+    const Json& operator[](const std::string& key) const {
+        return std::get<std::map<std::string, Json>>(value).at(key);
+    }
+    const std::vector<Json>& Items() const { return std::get<std::vector<Json>>(value); }
+    const std::string& Text() const { return std::get<std::string>(value); }
+};
+
+class JsonReader {
+  public:
+    explicit JsonReader(std::string_view text) : text_(text) {}
+
+    // nullopt unless the whole text is one JSON value.
+    std::optional<Json> Document() {
+        auto value = Value();
+        Space();
+        return value && at_ == text_.size() ? value : std::nullopt;
+    }
+
+  private:
+    void Space() {
+        while (at_ < text_.size() &&
+               std::string_view(" \t\r\n").find(text_[at_]) != std::string_view::npos) {
+            ++at_;
+        }
+    }
+    bool Take(char c) {
+        Space();
+        if (at_ < text_.size() && text_[at_] == c) {
+            ++at_;
+            return true;
+        }
+        return false;
+    }
+    bool Word(std::string_view word) {
+        if (text_.substr(at_, word.size()) != word) {
+            return false;
+        }
+        at_ += word.size();
+        return true;
+    }
+    std::optional<std::string> String() {
+        if (!Take('"')) {
+            return std::nullopt;
+        }
+        std::string out;
+        while (at_ < text_.size() && text_[at_] != '"') {
+            const char c = text_[at_++];
+            if (static_cast<unsigned char>(c) < 0x20) {
+                return std::nullopt;
+            }
+            if (c != '\\') {
+                out += c;
+                continue;
+            }
+            if (at_ >= text_.size()) {
+                return std::nullopt;
+            }
+            const char e = text_[at_++];
+            const std::string_view simple = "\"\\/bfnrt";
+            if (e == 'u' && at_ + 4 <= text_.size()) {
+                const unsigned code = std::stoul(std::string(text_.substr(at_, 4)), nullptr, 16);
+                at_ += 4;
+                if (code >= 0x80) {
+                    return std::nullopt;  // not needed here
+                }
+                out += static_cast<char>(code);
+            } else if (simple.find(e) != std::string_view::npos) {
+                out += std::string_view("\"\\/\b\f\n\r\t")[simple.find(e)];
+            } else {
+                return std::nullopt;
+            }
+        }
+        return Take('"') ? std::optional(out) : std::nullopt;
+    }
+    std::optional<Json> Value() {
+        Space();
+        if (at_ >= text_.size()) {
+            return std::nullopt;
+        }
+        const char c = text_[at_];
+        if (c == '"') {
+            auto s = String();
+            return s ? std::optional(Json{*s}) : std::nullopt;
+        }
+        if (c == '{') {
+            ++at_;
+            std::map<std::string, Json> object;
+            if (Take('}')) {
+                return Json{object};
+            }
+            do {
+                auto key = String();
+                if (!key || !Take(':')) {
+                    return std::nullopt;
+                }
+                auto value = Value();
+                if (!value) {
+                    return std::nullopt;
+                }
+                object[*key] = *value;
+            } while (Take(','));
+            return Take('}') ? std::optional(Json{object}) : std::nullopt;
+        }
+        if (c == '[') {
+            ++at_;
+            std::vector<Json> array;
+            if (Take(']')) {
+                return Json{array};
+            }
+            do {
+                auto value = Value();
+                if (!value) {
+                    return std::nullopt;
+                }
+                array.push_back(*value);
+            } while (Take(','));
+            return Take(']') ? std::optional(Json{array}) : std::nullopt;
+        }
+        if (Word("true")) {
+            return Json{true};
+        }
+        if (Word("false")) {
+            return Json{false};
+        }
+        if (Word("null")) {
+            return Json{nullptr};
+        }
+        return std::nullopt;  // numbers: the status has none
+    }
+
+    std::string_view text_;
+    size_t at_ = 0;
+};
+
+std::optional<std::string> InprocServer(std::string_view clsid) {
+    const std::wstring key = L"CLSID\\{" + Widen(clsid) + L"}\\InprocServer32";
+    wchar_t data[1024] = {};
+    DWORD size = sizeof data;
+    if (RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, data,
+                     &size) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return Narrow(data);
+}
+
+void SetInprocServer(std::string_view clsid, const std::string& path) {
+    const std::wstring key = L"CLSID\\{" + Widen(clsid) + L"}\\InprocServer32";
+    const std::wstring data = Widen(path);
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, data.c_str(),
+                    static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+}
+
+void UnregisterEveryFilter() {
+    for (const auto& row : filters::Catalogue()) {
+        for (const auto clsid : row.clsids) {
+            RegDeleteTreeW(HKEY_CLASSES_ROOT, (L"CLSID\\{" + Widen(clsid) + L"}").c_str());
+        }
+    }
+}
+
+// Whether the registry says what the start-up detection looks for: a class of the row
+// registered to the pack's own copy of its library.
+bool RegisteredToPack(const TestPack& pack, const filters::FilterRow& row) {
+    for (const auto clsid : row.clsids) {
+        const auto server = InprocServer(clsid);
+        if (server && platform::EqualsNoCase(
+                          *server, pack.InstallDir() + std::string(row.detectionLibrary))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+struct CommandMode : ::testing::Test {
+    TestPack pack;
+    void SetUp() override {
+        pack.InstallProgram();
+        ASSERT_EQ(pack.InstallFilterLibraries(), 18);
+        pack.Register("en");
+        UnregisterEveryFilter();
+    }
+    void TearDown() override {
+        UnregisterEveryFilter();
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Quorel");
+    }
+
+    Ran Command(const std::string& arguments) {
+        Ran ran = RunProcess("\"" + pack.ProgramPath() + "\" " + arguments);
+        EXPECT_EQ(ran.windows, std::vector<std::string>{}) << "no window in command mode";
+        return ran;
+    }
+    std::string Sav(const std::string& file) const { return pack.PackDir() + "\\Sav\\" + file; }
+};
+
+TEST_F(CommandMode, StatusJsonIsWellFormedAndAgreesWithTheRegistry) {
+    // One class of FFDshow and one splitter member registered to the pack's copy, one
+    // class of VSFilter to another copy.
+    SetInprocServer(filters::Row("Check6").clsids[5], pack.InstallDir() + "filtres\\FFDSHOW.ax");
+    SetInprocServer(filters::Row("Check4").clsids[0], pack.InstallDir() + "filtres\\avi.dll");
+    SetInprocServer(filters::Row("Check10").clsids[0], "C:\\Elsewhere\\VSFilter.dll");
+    ASSERT_TRUE(WriteBytes(Sav("Caf\xC3\xA9 1.sav"), "001 1\r\n"));
+
+    const Ran ran = Command("/STATUS -json");
+    EXPECT_EQ(ran.exitCode, 0u) << ran.err;
+    EXPECT_EQ(ran.err, "");
+    const auto json = JsonReader(ran.out).Document();
+    ASSERT_TRUE(json) << ran.out;
+    EXPECT_EQ((*json)["language"].Text(), "en");
+    EXPECT_EQ((*json)["installationDirectory"].Text(), pack.InstallDir());
+    EXPECT_EQ((*json)["profiles"].Items().size(), 1u);
+    EXPECT_EQ((*json)["profiles"].Items()[0].Text(), "Caf\xC3\xA9 1");
+    const auto& rows = (*json)["filters"].Items();
+    ASSERT_EQ(rows.size(), 18u);
+    int registered = 0;
+    for (const auto& row : rows) {
+        const auto& filter = filters::Row(row["box"].Text());
+        EXPECT_EQ(row["library"].Text(), filter.library);
+        EXPECT_EQ(row["name"].Text(), filter.displayName);
+        const bool expected = filter.box == filters::kSplitterMaster
+                                  ? RegisteredToPack(pack, filters::Row("Check4"))
+                                  : RegisteredToPack(pack, filter);
+        EXPECT_EQ(std::get<bool>(row["registered"].value), expected) << filter.box;
+        registered += expected ? 1 : 0;
+    }
+    EXPECT_EQ(registered, 3) << "FFDshow, AVI Splitter and its master";
+    // VSFilter's class names another copy, and /status names it.
+    for (const auto& row : rows) {
+        if (row["box"].Text() == "Check10") {
+            EXPECT_EQ(row["registration"].Text(), "other");
+            EXPECT_EQ(row["registeredTo"].Text(), "C:\\Elsewhere\\VSFilter.dll");
+        } else if (row["box"].Text() == "Check6") {
+            EXPECT_EQ(row["registration"].Text(), "partly");
+            EXPECT_TRUE(std::holds_alternative<std::nullptr_t>(row["registeredTo"].value));
+        }
+    }
+    EXPECT_EQ(rows[0]["version"].Text(), "1.3.4531.0");
+    EXPECT_TRUE(std::holds_alternative<std::nullptr_t>((*json)["player"]["version"].value));
+
+    const Ran plain = Command("/status");
+    EXPECT_EQ(plain.exitCode, 0u);
+    EXPECT_NE(plain.out.find("\r\n  FFDshow        filtres\\ffdshow.ax           registered"
+                             "     version 1.3.4531.0    Partly registered to this copy: 1 of its "),
+              std::string::npos)
+        << plain.out;
+}
+
+TEST_F(CommandMode, SaveWritesTheSameTwoFilesAsTheWindowsSave) {
+    SetInprocServer(filters::Row("Check2").clsids[1], pack.InstallDir() + "filtres\\mkx.dll");
+    SetInprocServer(filters::Row("Check17").clsids[0],
+                    pack.InstallDir() + "filtres\\MpegSplitter.ax");
+    const std::wstring quorel = L"Software\\Quorel";
+    const std::wstring text = L"Vid\u00e9o";
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, quorel.c_str(), L"Name", REG_SZ, text.c_str(),
+                              static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))),
+              ERROR_SUCCESS);
+    ASSERT_TRUE(WriteBytes(Sav("Both.sav"), "001 1\r\n"));
+    ASSERT_TRUE(WriteBytes(Sav("Both.reg"), "REGEDIT4\r\n"));
+
+    const Ran ran = Command("/save Both");
+    EXPECT_EQ(ran.exitCode, 0u) << ran.err;
+    EXPECT_EQ(ran.out, "The profile has been saved.\r\n");
+    EXPECT_EQ(ran.err, "");
+
+    RealPanel panel(pack.PackDir());
+    panel.Start();
+    panel.form->SetText("Combo1", "Window");
+    panel.ui.answers = {platform::Answer::Yes};
+    profiles::SaveProfile(panel.app);
+    ASSERT_EQ(panel.ui.messages, std::vector<std::string>{"The profile has been saved."});
+
+    const auto state = ReadBytes(Sav("Both.sav"));
+    EXPECT_EQ(state, ReadBytes(Sav("Window.sav")));
+    EXPECT_NE(state.value_or("").find("002 1\r\n"), std::string::npos);
+    EXPECT_NE(state.value_or("").find("013 1\r\n"), std::string::npos);
+    EXPECT_NE(state.value_or("").find("017 1\r\n"), std::string::npos);
+    const auto registry = ReadBytes(Sav("Both.reg"));
+    EXPECT_EQ(registry, ReadBytes(Sav("Window.reg")));
+    EXPECT_NE(registry.value_or("").find("\"Name\"=\"Vid\xE9o\""), std::string::npos);
+}
+
+std::string StateFile(const std::map<std::string, int>& ticked) {
+    std::string content;
+    for (const char* id : {"001", "002", "003", "004", "005", "006", "009", "010", "011", "012",
+                           "013", "014", "015", "016", "017", "018", "019", "020", "070"}) {
+        content += std::string(id) + " " + std::to_string(ticked.count(id) ? 1 : 0) + "\r\n";
+    }
+    return content;
+}
+
+TEST_F(CommandMode, ApplyRegistersTheProfilesLibrariesAndImportsItsSettingsAwaited) {
+    ASSERT_TRUE(WriteBytes(Sav("Office.sav"), StateFile({{"006", 1}, {"013", 1}, {"002", 1}})));
+    ASSERT_TRUE(WriteBytes(Sav("Office.reg"),
+                           "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Quorel]\r\n"
+                           "\"Mode\"=\"office\"\r\n"));
+
+    const Ran ran = Command("-Apply Office");
+    EXPECT_EQ(ran.exitCode, 0u) << ran.out << ran.err;
+    EXPECT_EQ(ran.err, "");
+    EXPECT_TRUE(RegisteredToPack(pack, filters::Row("Check6")));
+    EXPECT_TRUE(RegisteredToPack(pack, filters::Row("Check2")));
+    EXPECT_FALSE(RegisteredToPack(pack, filters::Row("Check3")));
+    EXPECT_NE(ran.out.find("  FFDshow        filtres\\ffdshow.ax           register    done\r\n"),
+              std::string::npos)
+        << ran.out;
+    EXPECT_NE(ran.out.find("The filter settings have been applied.\r\n"), std::string::npos);
+    wchar_t mode[64] = {};
+    DWORD size = sizeof mode;
+    EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, L"Software\\Quorel", L"Mode", RRF_RT_REG_SZ, nullptr,
+                           mode, &size),
+              ERROR_SUCCESS)
+        << "the import was awaited";
+    EXPECT_EQ(Narrow(mode), "office");
+
+    // One library that fails, and the output redirected to a file from a command prompt.
+    ASSERT_TRUE(CopyOneFile(BuildPath("testlibs/variants/failing/RealMediaSplitter.ax"),
+                            pack.InstallDir() + "filtres\\RealMediaSplitter.ax"));
+    ASSERT_TRUE(WriteBytes(Sav("Office.sav"), StateFile({{"006", 1}, {"009", 1}})));
+    const std::string log = pack.PackDir() + "\\log.txt";
+    const Ran failed =
+        RunProcess("cmd.exe /c \"\"" + pack.ProgramPath() + "\" /apply Office > \"" + log + "\"\"");
+    EXPECT_EQ(failed.exitCode, 1u) << failed.out << failed.err;
+    const std::string written = ReadBytes(log).value_or("");
+    EXPECT_NE(written.find("  RealSplitter   filtres\\RealMediaSplitter.ax register    "
+                           "the library reported the failure 0x"),
+              std::string::npos)
+        << written;
+    EXPECT_NE(written.find("  FFDshow        filtres\\ffdshow.ax           register    done"),
+              std::string::npos);
+    EXPECT_EQ(written.find("The filter settings have been applied."), std::string::npos);
+}
+
+TEST_F(CommandMode, WrongUsageAndAMissingProfileSayWhyWithTheirExitCodes) {
+    const Ran wrong = Command("/apply");
+    EXPECT_EQ(wrong.exitCode, 2u);
+    EXPECT_NE(wrong.err.find("A profile name must follow /apply.\r\nUsage:"), std::string::npos)
+        << wrong.err;
+    const Ran missing = Command("/apply \"No such\"");
+    EXPECT_EQ(missing.exitCode, 3u);
+    EXPECT_NE(missing.err.find("There is no profile with this name."), std::string::npos)
+        << missing.err;
+}
+
+}  // namespace
+}  // namespace tzp::testing

@@ -68,6 +68,7 @@ void SetCaptionsFromLanguage(App& app) {
 void RunLoadSequence(App& app) {
     auto& form = app.form;
     auto& registry = app.sys.registry;
+    const lang::ReadOnceScope languageFileReadOnce(app);
 
     // 1-2. The language: the registry's code when its file exists, else "en".
     form.SetText("langg", platform::ReadRegValue(registry, platform::kRootCurrentUser,

@@ -348,9 +348,22 @@ void NativeWindow::SyncEntries(Native& native) {
                 SendMessageW(h, LB_RESETCONTENT, 0, 0);
                 shown.clear();
             }
+            // A list built in one go is drawn once, when it is whole, into storage
+            // reserved for all of it.
+            const size_t adding = c.entries.size() - std::min(shown.size(), c.entries.size());
+            const bool many = adding > 1;
+            if (many) {
+                SendMessageW(h, WM_SETREDRAW, FALSE, 0);
+                size_t chars = 0;
+                for (size_t i = shown.size(); i < c.entries.size(); ++i) {
+                    chars += c.entries[i].text.size() + 1;
+                }
+                SendMessageW(h, LB_INITSTORAGE, adding, chars * sizeof(wchar_t));
+            }
             for (size_t i = 0; i < c.entries.size(); ++i) {
                 const auto& entry = c.entries[i];
-                if (i >= shown.size()) {
+                const bool added = i >= shown.size();
+                if (added) {
                     SendMessageW(h, LB_ADDSTRING, 0,
                                  reinterpret_cast<LPARAM>(Widen(entry.text).c_str()));
                 } else if (shown[i].text != entry.text) {
@@ -358,11 +371,17 @@ void NativeWindow::SyncEntries(Native& native) {
                     SendMessageW(h, LB_INSERTSTRING, i,
                                  reinterpret_cast<LPARAM>(Widen(entry.text).c_str()));
                 }
-                if (c.kind == ControlKind::ListBox &&
-                    (i >= shown.size() || shown[i].ticked != entry.ticked ||
-                     shown[i].text != entry.text)) {
+                // An added entry comes unticked; only a tick needs telling.
+                const bool tickChanged =
+                    added ? entry.ticked
+                          : shown[i].ticked != entry.ticked || shown[i].text != entry.text;
+                if (c.kind == ControlKind::ListBox && tickChanged) {
                     SendMessageW(h, LB_SETSEL, entry.ticked ? TRUE : FALSE, static_cast<LPARAM>(i));
                 }
+            }
+            if (many) {
+                SendMessageW(h, WM_SETREDRAW, TRUE, 0);
+                InvalidateRect(h, nullptr, TRUE);
             }
             break;
         }

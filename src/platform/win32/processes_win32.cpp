@@ -5,6 +5,7 @@
 
 #include "platform/win32/files_win32.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/late_bound.h"
 #include "platform/win32/wide.h"
 
 namespace tzp::platform {
@@ -57,8 +58,13 @@ StartResult Win32Processes::Start(const std::string& commandLine, WindowStyle st
 }
 
 Status Win32Shell::OpenAddress(const std::string& address) {
+    static const auto shellExecute =
+        LateBound<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    if (shellExecute == nullptr) {
+        return Status::Fail(static_cast<uint32_t>(GetLastError()));
+    }
     const auto code = reinterpret_cast<INT_PTR>(
-        ShellExecuteW(nullptr, L"open", Widen(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+        shellExecute(nullptr, L"open", Widen(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     // Codes up to 32 are errors; most are Win32 error codes as well.
     return code > 32 ? Status::Ok() : Status::Fail(static_cast<uint32_t>(code));
 }

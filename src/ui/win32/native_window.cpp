@@ -607,7 +607,8 @@ void NativeWindow::PaintContainer(HWND hwnd, const Control& control) {
             {client.right, client.bottom, 0x6000, 0xA000, 0xE000, 0},
         };
         GRADIENT_RECT area{0, 1};
-        GradientFill(dc, corners, 2, &area, 1, GRADIENT_FILL_RECT_V);
+        // GDI's own entry point: msimg32's GradientFill only forwards to it.
+        GdiGradientFill(dc, corners, 2, &area, 1, GRADIENT_FILL_RECT_V);
         SelectObject(dc, waitFont_);
         SetTextColor(dc, RGB(255, 255, 255));
         RECT text = client;

@@ -2,8 +2,9 @@
 // them it runs one command without any window and ends with the command's exit code.
 #include <windows.h>
 #include <commctrl.h>
-#include <shellapi.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -18,25 +19,57 @@
 #include "platform/win32/version_win32.h"
 #include "platform/win32/wide.h"
 #include "shell/startup.h"
+#include "shell/step_times.h"
 #include "ui/form.h"
 #include "ui/form1_controls.h"
 #include "ui/win32/interaction_win32.h"
 #include "ui/win32/native_window.h"
 
+#ifdef TZP_STEP_TIMES
+#include <cstdio>
+
 namespace {
 
-// The arguments after the program's own name, split as the C runtime splits them.
+// From the creation of the process to this program's own first line: loading the
+// program and the system libraries it imports, and the runtime's start.
+double MillisecondsSinceProcessStart() {
+    FILETIME created{}, exited{}, kernel{}, user{}, now{};
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    GetSystemTimePreciseAsFileTime(&now);
+    const auto ticks = [](const FILETIME& t) {
+        return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
+    return static_cast<double>(ticks(now) - ticks(created)) / 10000.0;
+}
+
+// The benchmark that started this build names the file for the step times.
+void WriteStepTimes(double loaderMs) {
+    wchar_t path[MAX_PATH] = {};
+    if (GetEnvironmentVariableW(L"TZP_STEP_LOG", path, MAX_PATH) == 0) {
+        return;
+    }
+    if (FILE* out = _wfopen(path, L"w")) {
+        std::fprintf(out, "0 process start to wWinMain\t%.3f\n", loaderMs);
+        for (const auto& [step, ms] : tzp::shell::StartupStepTimes().steps) {
+            std::fprintf(out, "%s\t%.3f\n", step.c_str(), ms);
+        }
+        std::fclose(out);
+    }
+}
+
+}  // namespace
+#endif
+
+namespace {
+
+// The arguments after the program's own name, as the C runtime has split them. Not
+// CommandLineToArgvW: the shell library it lives in is loaded only when an action needs it,
+// since loading it costs a window's start-up much of its time.
 std::vector<std::string> Arguments() {
-    int count = 0;
-    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::string> result;
-    if (arguments == nullptr) {
-        return result;
+    for (int i = 1; i < __argc && __wargv != nullptr; ++i) {
+        result.push_back(tzp::platform::Narrow(__wargv[i]));
     }
-    for (int i = 1; i < count; ++i) {
-        result.push_back(tzp::platform::Narrow(arguments[i]));
-    }
-    LocalFree(arguments);
     return result;
 }
 
@@ -64,15 +97,21 @@ int RunCommandMode(const tzp::cli::Invocation& invocation) {
 }
 
 int RunWindow(HINSTANCE instance, int showCommand) {
+#ifdef TZP_STEP_TIMES
+    const double loaderMs = MillisecondsSinceProcessStart();
+    tzp::shell::StartupStepTimes().last = std::chrono::steady_clock::now();
+#endif
     // The tab strip and the visual styles need the common controls before any window.
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
+    tzp::shell::StepDone("common controls");
 
     auto form = tzp::ui::CreateForm1();
     tzp::ui::NativeWindow window(*form);
     if (!window.Create(instance)) {
         return 1;
     }
+    tzp::shell::StepDone("window and its controls");
 
     Win32Services services;
     tzp::ui::Win32Interaction interaction(window);
@@ -80,8 +119,13 @@ int RunWindow(HINSTANCE instance, int showCommand) {
     tzp::App app{*form, platform, tzp::platform::ProgramFolder()};
 
     tzp::shell::WireForm(app);
+    tzp::shell::StepDone("services and behaviours");
     tzp::shell::RunLoadSequence(app);
     window.Show(showCommand);
+    tzp::shell::StepDone("window shown");
+#ifdef TZP_STEP_TIMES
+    WriteStepTimes(loaderMs);
+#endif
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -1,5 +1,9 @@
 #include "assoc/association_lists.h"
 
+#include <iterator>
+#include <string>
+#include <vector>
+
 #include "assoc/catalogue.h"
 #include "assoc/entries.h"
 #include "assoc/personal_file.h"
@@ -9,11 +13,16 @@ namespace tzp::assoc {
 
 namespace {
 
+// The entries of a list are read first and then added in one go, so the window shows
+// the list once instead of once for every entry.
 template <typename Extensions>
 void AppendEntries(App& app, std::string_view list, const Extensions& extensions) {
+    std::vector<std::string> entries;
+    entries.reserve(std::size(extensions));
     for (const auto& extension : extensions) {
-        app.form.AddEntry(list, MakeEntry(extension, ReadAssociation(app, extension)));
+        entries.push_back(MakeEntry(extension, ReadAssociation(app, extension)));
     }
+    app.form.AddEntries(list, std::move(entries));
 }
 
 }  // namespace

@@ -8,33 +8,79 @@ namespace tzp::lang {
 
 namespace {
 
+bool IsContinuationByte(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+// The text of a line that starts with the id: the line after the id and one separator
+// character. The content is UTF-8 by now, so a separator outside ASCII is several bytes,
+// and all of them go.
+std::string TextAfterSeparator(std::string_view line) {
+    if (line.size() <= 4) {
+        return {};
+    }
+    size_t start = 4;
+    while (start < line.size() && IsContinuationByte(line[start])) {
+        ++start;
+    }
+    return std::string(line.substr(start));
+}
+
+// Walks the content line by line without copying it: a line ends at a carriage return,
+// optionally followed by a line feed, as platform::SplitLines has it.
 std::optional<std::string> FindLine(std::string_view content, std::string_view id) {
-    for (const auto& line : platform::SplitLines(content)) {
+    while (!content.empty()) {
+        const size_t end = content.find('\r');
+        const std::string_view line = content.substr(0, end);
         // Only the first three characters are compared; the fourth is a separator
         // whatever it is, and the text is taken as it stands.
-        if (line.size() >= 3 && std::string_view(line).substr(0, 3) == id) {
-            return line.size() > 4 ? line.substr(4) : std::string();
+        if (line.size() >= 3 && line.substr(0, 3) == id) {
+            return TextAfterSeparator(line);
+        }
+        if (end == std::string_view::npos) {
+            break;
+        }
+        content.remove_prefix(end + 1);
+        if (!content.empty() && content.front() == '\n') {
+            content.remove_prefix(1);
         }
     }
     return std::nullopt;
 }
 
-std::optional<std::string> ReadLangFile(const App& app) {
-    const auto bytes = app.sys.files.ReadAll(LangFilePath(app, app.form.Text("langg")));
-    if (!bytes) {
-        return std::nullopt;
+// Every lookup reads the file anew, except inside the load sequence: that one makes
+// a hundred and more lookups within a moment, and reads the file once for them all (and
+// again only when the language code, and with it the path, changes).
+const std::optional<std::string>& ReadLangFile(const App& app) {
+    auto& cache = app.languageFile;
+    std::string path = LangFilePath(app, app.form.Text("langg"));
+    if (!cache.readOnce || !cache.read || cache.path != path) {
+        const auto bytes = app.sys.files.ReadAll(path);
+        cache.text = bytes ? std::optional(platform::DecodeTextFile(*bytes)) : std::nullopt;
+        cache.path = std::move(path);
+        cache.read = true;
     }
-    return platform::DecodeTextFile(*bytes);
+    return cache.text;
 }
 
 }  // namespace
+
+ReadOnceScope::ReadOnceScope(const App& app) : app_(app) {
+    app_.languageFile = LanguageFileCache{};
+    app_.languageFile.readOnce = true;
+}
+
+ReadOnceScope::~ReadOnceScope() {
+    app_.languageFile = LanguageFileCache{};
+}
 
 std::string LangFilePath(const App& app, std::string_view code) {
     return app.packDir + "\\Langs\\" + std::string(code) + ".ini";
 }
 
 bool HasLanguageFile(const App& app) {
-    return app.sys.files.FileExists(LangFilePath(app, app.form.Text("langg")));
+    // A file that exists but cannot be read (locked, no access) counts as missing.
+    return ReadLangFile(app).has_value();
 }
 
 std::string FindLangLine(std::string_view content, std::string_view id) {
@@ -42,13 +88,13 @@ std::string FindLangLine(std::string_view content, std::string_view id) {
 }
 
 std::string LookupLangString(const App& app, std::string_view id) {
-    const auto content = ReadLangFile(app);
+    const auto& content = ReadLangFile(app);
     return content ? FindLangLine(*content, id) : std::string();
 }
 
 std::string LookupLangStringOr(const App& app, std::string_view id, std::string_view english,
                                std::string_view french) {
-    if (const auto content = ReadLangFile(app)) {
+    if (const auto& content = ReadLangFile(app)) {
         if (auto text = FindLine(*content, id)) {
             return *text;
         }
@@ -72,7 +118,7 @@ std::string FillPlaceholders(std::string_view text, std::string_view first,
 
 std::string LookupMessageText(const App& app, std::string_view messageId,
                               std::string_view sharedId) {
-    if (const auto content = ReadLangFile(app)) {
+    if (const auto& content = ReadLangFile(app)) {
         if (auto text = FindLine(*content, messageId)) {
             return *text;
         }

@@ -6,6 +6,19 @@
 
 namespace tzp::lang {
 
+// While one lives, lookups read the language file once for each language code instead
+// of once for each text. The load sequence holds one; every other lookup reads anew.
+class ReadOnceScope {
+  public:
+    explicit ReadOnceScope(const App& app);
+    ~ReadOnceScope();
+    ReadOnceScope(const ReadOnceScope&) = delete;
+    ReadOnceScope& operator=(const ReadOnceScope&) = delete;
+
+  private:
+    const App& app_;
+};
+
 // The language file of a language code: pack directory + "\Langs\" + code + ".ini".
 std::string LangFilePath(const App& app, std::string_view code);
 
@@ -19,7 +32,8 @@ bool HasLanguageFile(const App& app);
 std::string FindLangLine(std::string_view content, std::string_view id);
 
 // The text of a string id in the current language file (the code held in `langg`).
-// The file is read anew on every call; an absent id or file gives the empty text.
+// The file is read anew on every call (see ReadOnceScope); an absent id or a file that
+// cannot be read gives the empty text.
 std::string LookupLangString(const App& app, std::string_view id);
 
 // For messages that the pack's language files lack: the text of the id when the file

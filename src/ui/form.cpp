@@ -123,6 +123,18 @@ void Form::AddEntry(std::string_view name, std::string_view text) {
     Notify(c, Property::Entries);
 }
 
+void Form::AddEntries(std::string_view name, std::vector<std::string> texts) {
+    Control& c = Get(name);
+    if (texts.empty()) {
+        return;
+    }
+    c.entries.reserve(c.entries.size() + texts.size());
+    for (auto& text : texts) {
+        c.entries.push_back({std::move(text), false});
+    }
+    Notify(c, Property::Entries);
+}
+
 void Form::RemoveEntry(std::string_view name, size_t index) {
     Control& c = Get(name);
     if (index < c.entries.size()) {

@@ -67,6 +67,8 @@ class Form {
     void SetTop(std::string_view name, int top);
 
     void AddEntry(std::string_view name, std::string_view text);
+    // Appends several entries, unticked, in order, with one change notice for them all.
+    void AddEntries(std::string_view name, std::vector<std::string> texts);
     void RemoveEntry(std::string_view name, size_t index);
     // Emptying a combo box's list empties its text too.
     void ClearEntries(std::string_view name);

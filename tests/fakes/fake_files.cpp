@@ -23,7 +23,7 @@ std::string FakeFiles::Parent(const std::string& path) {
 
 std::optional<std::string> FakeFiles::ReadAll(const std::string& path) {
     const auto it = files_.find(Key(path));
-    if (it == files_.end()) {
+    if (it == files_.end() || unreadable_.count(Key(path)) != 0) {
         return std::nullopt;
     }
     return it->second.bytes;
@@ -122,6 +122,10 @@ void FakeFiles::AddFile(const std::string& path, std::string_view bytes) {
 
 void FakeFiles::DenyWrites(const std::string& path) {
     denied_.insert(Key(path));
+}
+
+void FakeFiles::DenyReads(const std::string& path) {
+    unreadable_.insert(Key(path));
 }
 
 std::optional<std::string> FakeFiles::Content(const std::string& path) const {

@@ -25,6 +25,8 @@ class FakeFiles : public platform::FileService {
     void AddFile(const std::string& path, std::string_view bytes);
     // Writes to this file (or into this folder) fail with access denied.
     void DenyWrites(const std::string& path);
+    // The file stays (its length can be read) but reading it fails, as for a locked one.
+    void DenyReads(const std::string& path);
     std::optional<std::string> Content(const std::string& path) const;
 
     int writes = 0;
@@ -40,6 +42,7 @@ class FakeFiles : public platform::FileService {
     std::map<std::string, File> files_;
     std::set<std::string> folders_;
     std::set<std::string> denied_;
+    std::set<std::string> unreadable_;
 };
 
 }  // namespace tzp::fakes

@@ -9,6 +9,7 @@
 #include "platform/paths.h"
 #include "platform/win32/files_win32.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/late_bound.h"
 #include "platform/win32/wide.h"
 
 namespace tzp::platform {
@@ -120,8 +121,13 @@ StartResult Win32Processes::Start(const std::string& commandLine, WindowStyle st
 }
 
 Status Win32Shell::OpenAddress(const std::string& address) {
+    static const auto shellExecute =
+        LateBound<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    if (shellExecute == nullptr) {
+        return Status::Fail(static_cast<uint32_t>(GetLastError()));
+    }
     const auto code = reinterpret_cast<INT_PTR>(
-        ShellExecuteW(nullptr, L"open", Widen(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+        shellExecute(nullptr, L"open", Widen(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     // Codes up to 32 are errors; most are Win32 error codes as well.
     return code > 32 ? Status::Ok() : Status::Fail(static_cast<uint32_t>(code));
 }
@@ -130,12 +136,17 @@ std::optional<std::string> Win32Shell::AssociatedProgram(const std::string& exte
     // The default verb (no verb given) is what a double click runs, and the verb the
     // association writes its command under. Without IGNOREUNKNOWN an extension with no
     // class would resolve to the "Open with" dialog's program.
+    static const auto assocQueryString =
+        LateBound<decltype(AssocQueryStringW)>(L"shlwapi.dll", "AssocQueryStringW");
+    if (assocQueryString == nullptr) {
+        return std::nullopt;
+    }
     const std::wstring wideExtension = Widen(extension);
     std::wstring program(MAX_PATH, L'\0');
     for (int attempt = 0; attempt < 2; ++attempt) {
         DWORD length = static_cast<DWORD>(program.size());
         const HRESULT result =
-            AssocQueryStringW(ASSOCF_INIT_IGNOREUNKNOWN, ASSOCSTR_EXECUTABLE, wideExtension.c_str(),
+            assocQueryString(ASSOCF_INIT_IGNOREUNKNOWN, ASSOCSTR_EXECUTABLE, wideExtension.c_str(),
                               nullptr, program.data(), &length);
         if (SUCCEEDED(result)) {
             program.resize(wcsnlen(program.c_str(), program.size()));

@@ -56,14 +56,17 @@ std::optional<std::string> Win32Registry::Read(const RegName& name) {
     }
     const std::wstring valueName = Widen(name.valueName);
     DWORD type = 0;
-    DWORD size = 0;
-    if (RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, nullptr, &size) !=
-        ERROR_SUCCESS) {
-        return std::nullopt;
+    // Most values fit a small buffer, so one query reads them; a longer one tells its
+    // size and is read again. Room for a terminator stays after the data either way.
+    std::vector<BYTE> data(512);
+    DWORD size = static_cast<DWORD>(data.size() - sizeof(wchar_t));
+    LSTATUS result =
+        RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, data.data(), &size);
+    if (result == ERROR_MORE_DATA) {
+        data.assign(size + sizeof(wchar_t), 0);
+        result = RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, data.data(), &size);
     }
-    std::vector<BYTE> data(size + sizeof(wchar_t));
-    if (RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, data.data(), &size) !=
-        ERROR_SUCCESS) {
+    if (result != ERROR_SUCCESS) {
         return std::nullopt;
     }
     switch (type) {

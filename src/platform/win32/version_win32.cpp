@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/win32/handles.h"
 #include "platform/win32/wide.h"
 
 namespace tzp::platform {
@@ -65,18 +66,24 @@ class Win32VersionBlock : public VersionBlock {
 }  // namespace
 
 std::unique_ptr<VersionBlock> Win32Versions::Open(const std::string& path) {
-    const std::wstring widePath = Widen(path);
-    DWORD scratch = 0;
-    const DWORD size = GetFileVersionInfoSizeW(widePath.c_str(), &scratch);
-    if (size == 0) {
+    // The file is mapped once, as an image of resources only, and its version resource
+    // copied out; GetFileVersionInfoSizeW and GetFileVersionInfoW would map it once each,
+    // for every library at every start. The copy is the block those return, without the
+    // room they add for ANSI queries, which are never made here.
+    UniqueModule module(LoadLibraryExW(Widen(path).c_str(), nullptr,
+                                       LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+    if (!module) {
         return nullptr;
     }
-    std::vector<BYTE> data(size);
-    // A file that cannot be read after all counts as one without a version resource.
-    if (!GetFileVersionInfoW(widePath.c_str(), 0, size, data.data())) {
+    HRSRC resource = FindResourceW(module.get(), MAKEINTRESOURCEW(VS_VERSION_INFO), RT_VERSION);
+    HGLOBAL loaded = resource != nullptr ? LoadResource(module.get(), resource) : nullptr;
+    const auto* bytes =
+        loaded != nullptr ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
+    const DWORD size = resource != nullptr ? SizeofResource(module.get(), resource) : 0;
+    if (bytes == nullptr || size == 0) {
         return nullptr;
     }
-    return std::make_unique<Win32VersionBlock>(std::move(data));
+    return std::make_unique<Win32VersionBlock>(std::vector<BYTE>(bytes, bytes + size));
 }
 
 }  // namespace tzp::platform

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/win32/late_bound.h"
 #include "platform/win32/wide.h"
 #include "ui/form1_controls.h"
 
@@ -52,7 +53,9 @@ std::optional<std::string> Win32Interaction::ChooseFileToOpen(
     dialog.lpstrTitle = title.c_str();
     dialog.Flags =
         OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameW(&dialog)) {
+    static const auto getOpenFileName =
+        platform::LateBound<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+    if (getOpenFileName == nullptr || !getOpenFileName(&dialog)) {
         return std::nullopt;
     }
     return Narrow(file.data());

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/late_bound.h"
 #include "platform/win32/wide.h"
 #include "ui/control_ids.h"
 #include "ui/form1_controls.h"
@@ -166,7 +167,11 @@ NativeWindow::~NativeWindow() {
         accProps_->Release();
     }
     if (comStarted_) {
-        CoUninitialize();
+        static const auto coUninitialize =
+            platform::LateBound<decltype(CoUninitialize)>(L"ole32.dll", "CoUninitialize");
+        if (coUninitialize != nullptr) {
+            coUninitialize();
+        }
     }
     for (HFONT font : {font_, boldFont_, linkFont_, waitFont_}) {
         if (font != nullptr) {
@@ -418,13 +423,40 @@ void NativeWindow::CreateTooltip() {
     if (tooltip_ != nullptr) {
         SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, Px(5000));
     }
-    // Screen readers read the same text as the control's description. Where the system
-    // has no annotation service the tooltip still shows it.
-    const HRESULT started = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    comStarted_ = SUCCEEDED(started);
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+    // A screen reader that already runs gets the descriptions from the start; any other
+    // accessibility client asks the window first (WM_GETOBJECT), and gets them then.
+    BOOL screenReader = FALSE;
+    if (SystemParametersInfoW(SPI_GETSCREENREADER, 0, &screenReader, 0) && screenReader) {
+        StartDescriptions();
+    }
+}
+
+void NativeWindow::StartDescriptions() {
+    // Screen readers read the same text as the control's description. COM and the
+    // annotation service are loaded only for a client that reads them: a start without
+    // one does not pay for them. Where the system has no such service the tooltip still
+    // shows the text.
+    if (descriptionsTried_) {
+        return;
+    }
+    descriptionsTried_ = true;
+    static const auto coInitializeEx =
+        platform::LateBound<decltype(CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+    static const auto coCreateInstance =
+        platform::LateBound<decltype(CoCreateInstance)>(L"ole32.dll", "CoCreateInstance");
+    if (coInitializeEx == nullptr || coCreateInstance == nullptr) {
+        return;
+    }
+    comStarted_ = SUCCEEDED(coInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    if (FAILED(coCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_IAccPropServices, reinterpret_cast<void**>(&accProps_)))) {
         accProps_ = nullptr;
+        return;
+    }
+    for (auto& [id, native] : byId_) {
+        if (native.hwnd != nullptr && !native.control->tooltip.empty()) {
+            SyncTooltip(native);
+        }
     }
 }
 
@@ -544,9 +576,22 @@ void NativeWindow::SyncEntries(Native& native) {
                 SendMessageW(h, LB_RESETCONTENT, 0, 0);
                 shown.clear();
             }
+            // A list built in one go is drawn once, when it is whole, into storage
+            // reserved for all of it.
+            const size_t adding = c.entries.size() - std::min(shown.size(), c.entries.size());
+            const bool many = adding > 1;
+            if (many) {
+                SendMessageW(h, WM_SETREDRAW, FALSE, 0);
+                size_t chars = 0;
+                for (size_t i = shown.size(); i < c.entries.size(); ++i) {
+                    chars += c.entries[i].text.size() + 1;
+                }
+                SendMessageW(h, LB_INITSTORAGE, adding, chars * sizeof(wchar_t));
+            }
             for (size_t i = 0; i < c.entries.size(); ++i) {
                 const auto& entry = c.entries[i];
-                if (i >= shown.size()) {
+                const bool added = i >= shown.size();
+                if (added) {
                     SendMessageW(h, LB_ADDSTRING, 0,
                                  reinterpret_cast<LPARAM>(Widen(entry.text).c_str()));
                 } else if (shown[i].text != entry.text) {
@@ -554,11 +599,17 @@ void NativeWindow::SyncEntries(Native& native) {
                     SendMessageW(h, LB_INSERTSTRING, i,
                                  reinterpret_cast<LPARAM>(Widen(entry.text).c_str()));
                 }
-                if (c.kind == ControlKind::ListBox &&
-                    (i >= shown.size() || shown[i].ticked != entry.ticked ||
-                     shown[i].text != entry.text)) {
+                // An added entry comes unticked; only a tick needs telling.
+                const bool tickChanged =
+                    added ? entry.ticked
+                          : shown[i].ticked != entry.ticked || shown[i].text != entry.text;
+                if (c.kind == ControlKind::ListBox && tickChanged) {
                     SendMessageW(h, LB_SETSEL, entry.ticked ? TRUE : FALSE, static_cast<LPARAM>(i));
                 }
+            }
+            if (many) {
+                SendMessageW(h, WM_SETREDRAW, TRUE, 0);
+                InvalidateRect(h, nullptr, TRUE);
             }
             break;
         }
@@ -1027,7 +1078,8 @@ void NativeWindow::PaintContainer(HWND hwnd, const Control& control) {
             {client.right, client.bottom, 0x6000, 0xA000, 0xE000, 0},
         };
         GRADIENT_RECT area{0, 1};
-        GradientFill(dc, corners, 2, &area, 1, GRADIENT_FILL_RECT_V);
+        // GDI's own entry point: msimg32's GradientFill only forwards to it.
+        GdiGradientFill(dc, corners, 2, &area, 1, GRADIENT_FILL_RECT_V);
         SelectObject(dc, waitFont_);
         SetTextColor(dc, RGB(255, 255, 255));
         RECT text = client;
@@ -1128,6 +1180,9 @@ LRESULT NativeWindow::HandleContainer(HWND hwnd, UINT message, WPARAM wParam, LP
 
 LRESULT NativeWindow::HandleMain(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_GETOBJECT:
+            StartDescriptions();
+            break;  // the system's own accessible object answers
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
             return 0;

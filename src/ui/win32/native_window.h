@@ -78,6 +78,7 @@ class NativeWindow : public FormObserver {
     void SyncEntries(Native& native);
     void SyncTooltip(Native& native);
     void CreateTooltip();
+    void StartDescriptions();
     void OnCommand(int id, int code, HWND from);
     void OnNotify(const NMHDR& header);
     bool DrawListItem(const DRAWITEMSTRUCT& item);
@@ -107,6 +108,7 @@ class NativeWindow : public FormObserver {
     HHOOK focusHook_ = nullptr;
     IAccPropServices* accProps_ = nullptr;
     bool comStarted_ = false;
+    bool descriptionsTried_ = false;
     std::map<int, Native> byId_;
     std::map<HWND, int> idByHwnd_;
     std::map<std::string, std::vector<Native*>, std::less<>> children_;

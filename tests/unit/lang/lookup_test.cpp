@@ -13,6 +13,16 @@ TEST(LangLine, DropsTheIdAndAnySingleSeparator) {
     EXPECT_EQ(lang::FindLangLine("029=   spaced", "029"), "   spaced");
 }
 
+TEST(LangLine, DropsOneWholeSeparatorCharacterOutsideAscii) {
+    // The content is UTF-8 by now: "\xC2\xA0" is one no-break space, "\xE2\x80\x94" a dash.
+    EXPECT_EQ(lang::FindLangLine("029\xC2\xA0"
+                                 "Aucun",
+                                 "029"),
+              "Aucun");
+    EXPECT_EQ(lang::FindLangLine("029\xE2\x80\x94\xC3\xA9t\xC3\xA9", "029"), "\xC3\xA9t\xC3\xA9");
+    EXPECT_EQ(lang::FindLangLine("029\xC3\xA9", "029"), "");
+}
+
 TEST(LangLine, ComparesOnlyTheFirstThreeCharacters) {
     EXPECT_EQ(lang::FindLangLine("0291=x", "029"), "=x");
     EXPECT_EQ(lang::FindLangLine("02", "02"), "");
@@ -48,6 +58,37 @@ TEST_F(LookupTest, ReadsTheCurrentLanguageFileAnewEachTime) {
     EXPECT_EQ(lang::LookupLangString(sys.app, "009"), "Changed");
     sys.form->SetText("langg", "de");
     EXPECT_EQ(lang::LookupLangString(sys.app, "009"), "");
+}
+
+TEST_F(LookupTest, InAReadOnceScopeTheFileIsReadOncePerLanguageCode) {
+    sys.files.AddFile("C:\\Pack\\Langs\\fr.ini", "009=Appliquer\r\n");
+    sys.files.AddFile("C:\\Pack\\Langs\\en.ini", "009=Apply\r\n");
+    {
+        const lang::ReadOnceScope scope(sys.app);
+        EXPECT_EQ(lang::LookupLangString(sys.app, "009"), "Appliquer");
+        sys.files.AddFile("C:\\Pack\\Langs\\fr.ini", "009=Changed\r\n");
+        EXPECT_EQ(lang::LookupLangString(sys.app, "009"), "Appliquer");
+        // Another code is another file: never a text of the previous one.
+        sys.form->SetText("langg", "en");
+        EXPECT_EQ(lang::LookupLangString(sys.app, "009"), "Apply");
+        EXPECT_EQ(lang::LookupLangStringOr(sys.app, "061", "en", "fr"), "en");
+        sys.form->SetText("langg", "de");
+        EXPECT_FALSE(lang::HasLanguageFile(sys.app));
+        EXPECT_EQ(lang::LookupLangString(sys.app, "009"), "");
+        sys.form->SetText("langg", "fr");
+        EXPECT_EQ(lang::LookupLangString(sys.app, "009"), "Changed");
+        sys.files.AddFile("C:\\Pack\\Langs\\fr.ini", "009=After\r\n");
+    }
+    // After the scope every lookup reads the file as it is.
+    EXPECT_EQ(lang::LookupLangString(sys.app, "009"), "After");
+}
+
+TEST_F(LookupTest, AnUnreadableFileIsTreatedAsMissing) {
+    sys.files.AddFile("C:\\Pack\\Langs\\fr.ini", "009=Appliquer\r\n060=from file\r\n");
+    sys.files.DenyReads("C:\\Pack\\Langs\\fr.ini");
+    EXPECT_FALSE(lang::HasLanguageFile(sys.app));
+    EXPECT_EQ(lang::LookupLangString(sys.app, "009"), "");
+    EXPECT_EQ(lang::LookupLangStringOr(sys.app, "060", "en", "fr"), "fr");
 }
 
 TEST_F(LookupTest, ConvertsTheAnsiFileToUtf8AndHonoursAUtf8Mark) {

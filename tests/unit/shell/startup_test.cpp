@@ -41,6 +41,18 @@ TEST_F(StartupTest, KeepsTheBuiltInCaptionsWhenNoLanguageFileExistsAtAll) {
     EXPECT_EQ(sys.form->Entries("TabStrip1")[0].text, "Filtres");
 }
 
+TEST_F(StartupTest, AnUnreadableLanguageFileCountsAsMissing) {
+    // It exists, so the code stays, but nothing in it can be used: the built-in
+    // captions stay, version words included, instead of all going blank.
+    sys.registry.Set("HKCU\\SOFTWARE\\Tessaly Zivozod Pack\\cpllang", "fr");
+    sys.files.DenyReads("C:\\Pack\\Langs\\fr.ini");
+    sys.Start();
+    EXPECT_EQ(sys.form->Text("langg"), "fr");
+    EXPECT_EQ(sys.form->Caption("Command3"), "Appliquer");
+    EXPECT_EQ(sys.form->Entries("TabStrip1")[0].text, "Filtres");
+    EXPECT_EQ(sys.form->Caption("Label1"), "MPCHC (Erreur)");
+}
+
 TEST_F(StartupTest, AnIdMissingFromTheFileGivesAnEmptyCaption) {
     sys.files.AddFile("C:\\Pack\\Langs\\en.ini", "001=Filters\r\n");
     sys.Start();

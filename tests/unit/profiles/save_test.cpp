@@ -133,6 +133,26 @@ TEST_F(SaveTest, WritesBothFilesAndShowsTheSavedProfile) {
     EXPECT_EQ(sys.form->Value("ischange"), 0);
 }
 
+// The keys as the pack's documentation lists them, typed from that list rather than from
+// the program's table: a slip in a key name would silently drop a filter's settings.
+TEST_F(SaveTest, ExportsExactlyTheTwelveDocumentedKeysInOrder) {
+    Save("Films");
+    EXPECT_EQ(editor.exportedKeys, (std::vector<std::string>{
+                                       "HKEY_CURRENT_USER\\Software\\Quorel",
+                                       "HKEY_CURRENT_USER\\Software\\GNU\\ffdshow",
+                                       "HKEY_CURRENT_USER\\Software\\GNU\\ffdshow_audio",
+                                       "HKEY_CURRENT_USER\\Software\\GNU\\ffdshow_enc",
+                                       "HKEY_CURRENT_USER\\Software\\GNU\\ffdshow_vfw",
+                                       "HKEY_CURRENT_USER\\Software\\GNU\\Norvi",
+                                       "HKEY_CURRENT_USER\\Software\\AC3Filter",
+                                       "HKEY_LOCAL_MACHINE\\Software\\GNU\\ffdshow",
+                                       "HKEY_LOCAL_MACHINE\\Software\\GNU\\ffdshow_audio",
+                                       "HKEY_LOCAL_MACHINE\\Software\\GNU\\ffdshow_vfw",
+                                       "HKEY_LOCAL_MACHINE\\Software\\NorviMkx",
+                                       "HKEY_LOCAL_MACHINE\\Software\\On2 Technologies",
+                                   }));
+}
+
 TEST_F(SaveTest, ARegistryFileStartsWithItsHeaderEvenWithoutAnyKey) {
     Save("Films");
     EXPECT_EQ(sys.ui.questions, (std::vector<std::string>{"en 041"}));

@@ -17,11 +17,8 @@ for arg in "$@"; do
     esac
 done
 
-# Listing needs no clean prefix: the programs of a build share one, kept beside them,
-# which saves a prefix's first start for every program but the first.
 if [ "$list" -eq 1 ]; then
-    TZP_WINE_PREFIX="$(dirname "$1")/wine-list-prefix" "$here/wine-run.sh" "$@" 2>/dev/null |
-        tr -d '\r'
+    "$here/wine-run.sh" "$@" 2>/dev/null | tr -d '\r'
     exit "${PIPESTATUS[0]}"
 fi
 

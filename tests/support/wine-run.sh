@@ -1,27 +1,18 @@
 #!/usr/bin/env bash
 # Runs one Windows program under Wine, in a Wine prefix made for this run alone and
 # removed afterwards. Without an X display it starts Xvfb on a free display first.
-# TZP_WINE_PREFIX names a prefix to use and keep instead, for runs that can share one.
 set -u
 
 wine=$(command -v wine || command -v wine64 || echo /usr/lib/wine/wine64)
 
-if [ -n "${TZP_WINE_PREFIX:-}" ]; then
-    mkdir -p "$TZP_WINE_PREFIX"
-    TZP_WINE_PREFIX=$(cd "$TZP_WINE_PREFIX" && pwd)
-    prefix=
-    export WINEPREFIX="$TZP_WINE_PREFIX"
-else
-    prefix=$(mktemp -d "${TMPDIR:-/tmp}/tzp-wine.XXXXXX")
-    export WINEPREFIX="$prefix/prefix"
-fi
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+prefix=$(mktemp -d "${TMPDIR:-/tmp}/tzp-wine.XXXXXX")
+export WINEPREFIX="$prefix/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 xvfb_pid=
 cleanup() {
     wineserver -k >/dev/null 2>&1
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    if [ -n "$prefix" ]; then rm -rf "$prefix"; fi
+    rm -rf "$prefix"
 }
 trap cleanup EXIT
 

@@ -18,6 +18,14 @@ class FileService {
     // Replaces the file whole: the bytes go to a temporary file in the same folder,
     // which then takes the file's place, so a failure never leaves half a file.
     virtual Status WriteAllAtomic(const std::string& path, std::string_view bytes) = 0;
+    // The two steps of WriteAllAtomic, for a caller that replaces several files together:
+    // every file's bytes are on the disk before the first replacement, which needs no
+    // room on it. WriteTemporary writes the bytes to a temporary file beside `path` and
+    // names it in `temporary`; a failed write leaves no temporary file.
+    virtual Status WriteTemporary(const std::string& path, std::string_view bytes,
+                                  std::string& temporary) = 0;
+    // Puts the temporary file in the place of `path` in one step; on failure both stay.
+    virtual Status Replace(const std::string& temporary, const std::string& path) = 0;
     // True when the length of the file can be read; a directory is not a file.
     virtual bool FileExists(const std::string& path) = 0;
     virtual bool DirectoryExists(const std::string& path) = 0;

@@ -9,6 +9,7 @@ inline constexpr uint32_t kErrorPathNotFound = 3;
 inline constexpr uint32_t kErrorAccessDenied = 5;
 inline constexpr uint32_t kErrorNotEnoughMemory = 8;
 inline constexpr uint32_t kErrorInvalidParameter = 87;
+inline constexpr uint32_t kErrorDiskFull = 112;
 inline constexpr uint32_t kErrorBadExeFormat = 193;
 inline constexpr uint32_t kErrorTimeout = 1460;
 

@@ -1,5 +1,6 @@
 #include "profiles/write_profile.h"
 
+#include <array>
 #include <optional>
 
 #include "profiles/key_export.h"
@@ -23,32 +24,39 @@ std::string BuildRegistryFile(App& app, std::vector<std::string>& leftOut) {
     return registryFile;
 }
 
-// Writes `bytes` to `path`, remembering what was there so that it can be put back.
+// One of the two files: its new bytes, what was there before (nullopt: no file), and
+// the temporary file that holds the new bytes until it takes the file's place.
 struct Replacement {
     std::string path;
-    std::optional<std::string> previous;  // nullopt: there was no file
+    std::string bytes;
+    std::optional<std::string> previous;
+    std::string temporary;
 };
 
-platform::Status Replace(App& app, const std::string& path, std::string_view bytes,
-                         Replacement& replacement) {
+platform::Status Prepare(App& app, Replacement& file) {
     auto& files = app.sys.files;
-    replacement.path = path;
-    if (files.FileExists(path)) {
-        replacement.previous = files.ReadAll(path);
-        if (!replacement.previous) {
+    if (files.FileExists(file.path)) {
+        file.previous = files.ReadAll(file.path);
+        if (!file.previous) {
             // A file that cannot be read could not be put back after a failure.
             return platform::Status::Fail(platform::kErrorAccessDenied);
         }
     }
-    return files.WriteAllAtomic(path, bytes);
+    return files.WriteTemporary(file.path, file.bytes, file.temporary);
 }
 
-void PutBack(App& app, const Replacement& replacement) {
+void Discard(App& app, const Replacement& file) {
+    if (!file.temporary.empty()) {
+        (void)app.sys.files.Remove(file.temporary);
+    }
+}
+
+void PutBack(App& app, const Replacement& file) {
     auto& files = app.sys.files;
-    if (replacement.previous) {
-        (void)files.WriteAllAtomic(replacement.path, *replacement.previous);
+    if (file.previous) {
+        (void)files.WriteAllAtomic(file.path, *file.previous);
     } else {
-        (void)files.Remove(replacement.path);
+        (void)files.Remove(file.path);
     }
 }
 
@@ -61,19 +69,35 @@ WriteOutcome WriteProfile(App& app, std::string_view name) {
     app.sys.ui.DoEvents();
     const std::string registryFile = BuildRegistryFile(app, outcome.leftOut);
 
-    // The registry file goes first: the state file is what lists the profile, so a
-    // profile never shows up without its settings.
-    Replacement registry;
-    outcome.status = Replace(app, RegistryFilePath(app, name), registryFile, registry);
-    if (!outcome.status.ok()) {
-        outcome.failedPath = registry.path;
+    // Both files are written whole as temporary files before either takes its place:
+    // a full disk or a refused write then leaves the profile as it was. Putting them in
+    // place needs no room on the disk. The registry file goes first, as the state file
+    // is what lists the profile, so a profile never shows up without its settings.
+    std::array<Replacement, 2> files{{{RegistryFilePath(app, name), registryFile, {}, {}},
+                                      {StateFilePath(app, name), stateFile, {}, {}}}};
+    auto fail = [&](const Replacement& file, platform::Status status) {
+        outcome.status = status;
+        outcome.failedPath = file.path;
+        for (const auto& each : files) {
+            Discard(app, each);
+        }
         return outcome;
+    };
+    for (auto& file : files) {
+        if (const auto status = Prepare(app, file); !status.ok()) {
+            file.temporary.clear();
+            return fail(file, status);
+        }
     }
-    Replacement state;
-    outcome.status = Replace(app, StateFilePath(app, name), stateFile, state);
-    if (!outcome.status.ok()) {
-        outcome.failedPath = state.path;
-        PutBack(app, registry);
+    for (size_t i = 0; i < files.size(); ++i) {
+        if (const auto status = app.sys.files.Replace(files[i].temporary, files[i].path);
+            !status.ok()) {
+            for (size_t done = 0; done < i; ++done) {
+                PutBack(app, files[done]);
+            }
+            return fail(files[i], status);
+        }
+        files[i].temporary.clear();
     }
     app.sys.ui.DoEvents();
     return outcome;

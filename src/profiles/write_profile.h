@@ -16,10 +16,10 @@ struct WriteOutcome {
 };
 
 // Writes the state file and the registry file of profile `name`: the state of every
-// box, then "REGEDIT4" and the export of each profile key. Both files are built whole
-// before either is written, and each replaces its predecessor in one step; when the
-// second cannot be written the first is put back, so a failure leaves the profile as
-// it was.
+// box, then "REGEDIT4" and the export of each profile key. Both files are written whole
+// to temporary files before either replaces its predecessor, each in one step; when the
+// second cannot take its place the first is put back, so a failure (a full disk, a
+// refused write) leaves the profile as it was.
 WriteOutcome WriteProfile(App& app, std::string_view name);
 
 }  // namespace tzp::profiles

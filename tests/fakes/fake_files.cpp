@@ -29,7 +29,31 @@ std::optional<std::string> FakeFiles::ReadAll(const std::string& path) {
     return it->second.bytes;
 }
 
+Status FakeFiles::Step(bool needsRoom) {
+    ++steps;
+    if (steps == refusedStep_) {
+        return Status::Fail(refusedError_);
+    }
+    if (needsRoom && fullFromStep_ != 0 && steps >= fullFromStep_) {
+        return Status::Fail(platform::kErrorDiskFull);
+    }
+    return Status::Ok();
+}
+
 Status FakeFiles::WriteAllAtomic(const std::string& path, std::string_view bytes) {
+    std::string temporary;
+    if (const Status written = WriteTemporary(path, bytes, temporary); !written.ok()) {
+        return written;
+    }
+    const Status replaced = Replace(temporary, path);
+    if (!replaced.ok()) {
+        files_.erase(Key(temporary));
+    }
+    return replaced;
+}
+
+Status FakeFiles::WriteTemporary(const std::string& path, std::string_view bytes,
+                                 std::string& temporary) {
     const std::string key = Key(path);
     if (denied_.count(key) != 0 || denied_.count(Key(Parent(path))) != 0) {
         return Status::Fail(platform::kErrorAccessDenied);
@@ -40,12 +64,34 @@ Status FakeFiles::WriteAllAtomic(const std::string& path, std::string_view bytes
     if (folders_.count(key) != 0) {
         return Status::Fail(platform::kErrorAccessDenied);
     }
+    if (const Status step = Step(true); !step.ok()) {
+        return step;
+    }
+    temporary = path + ".tmp";
+    auto& file = files_[Key(temporary)];
+    file.name = temporary.substr(temporary.rfind('\\') + 1);
+    file.bytes = std::string(bytes);
+    return Status::Ok();
+}
+
+Status FakeFiles::Replace(const std::string& temporary, const std::string& path) {
+    const auto from = files_.find(Key(temporary));
+    if (from == files_.end()) {
+        return Status::Fail(platform::kErrorFileNotFound);
+    }
+    if (denied_.count(Key(path)) != 0 || denied_.count(Key(Parent(path))) != 0) {
+        return Status::Fail(platform::kErrorAccessDenied);
+    }
+    if (const Status step = Step(false); !step.ok()) {
+        return step;
+    }
     ++writes;
-    auto& file = files_[key];
+    auto& file = files_[Key(path)];
     if (file.name.empty()) {
         file.name = path.substr(path.rfind('\\') + 1);
     }
-    file.bytes = std::string(bytes);
+    file.bytes = std::move(from->second.bytes);
+    files_.erase(Key(temporary));
     return Status::Ok();
 }
 
@@ -61,6 +107,12 @@ Status FakeFiles::Remove(const std::string& path) {
     const std::string key = Key(path);
     if (denied_.count(key) != 0 || denied_.count(Key(Parent(path))) != 0) {
         return Status::Fail(platform::kErrorAccessDenied);
+    }
+    if (files_.count(key) == 0) {
+        return Status::Fail(platform::kErrorFileNotFound);
+    }
+    if (const Status step = Step(false); !step.ok()) {
+        return step;
     }
     return files_.erase(key) != 0 ? Status::Ok() : Status::Fail(platform::kErrorFileNotFound);
 }
@@ -118,6 +170,15 @@ void FakeFiles::AddFile(const std::string& path, std::string_view bytes) {
     auto& file = files_[Key(path)];
     file.name = path.substr(path.rfind('\\') + 1);
     file.bytes = std::string(bytes);
+}
+
+void FakeFiles::RefuseStep(int step, uint32_t error) {
+    refusedStep_ = step;
+    refusedError_ = error;
+}
+
+void FakeFiles::FillDiskAtStep(int step) {
+    fullFromStep_ = step;
 }
 
 void FakeFiles::DenyWrites(const std::string& path) {

@@ -13,6 +13,9 @@ class FakeFiles : public platform::FileService {
   public:
     std::optional<std::string> ReadAll(const std::string& path) override;
     platform::Status WriteAllAtomic(const std::string& path, std::string_view bytes) override;
+    platform::Status WriteTemporary(const std::string& path, std::string_view bytes,
+                                    std::string& temporary) override;
+    platform::Status Replace(const std::string& temporary, const std::string& path) override;
     bool FileExists(const std::string& path) override;
     bool DirectoryExists(const std::string& path) override;
     platform::Status Remove(const std::string& path) override;
@@ -29,9 +32,20 @@ class FakeFiles : public platform::FileService {
     void DenyReads(const std::string& path);
     std::optional<std::string> Content(const std::string& path) const;
 
-    int writes = 0;
+    int writes = 0;  // files replaced
+
+    // Faults of the disk. Every call that changes it (a temporary file written, a file
+    // replaced or removed) is a step, counted in `steps` from 1.
+    int steps = 0;
+    // Refuses that one step with the error.
+    void RefuseStep(int step, uint32_t error = platform::kErrorAccessDenied);
+    // From that step on the disk is full: every temporary file fails to be written, and
+    // what fails is left out, as a failed write leaves nothing.
+    void FillDiskAtStep(int step);
 
   private:
+    platform::Status Step(bool needsRoom);
+
     static std::string Key(const std::string& path);
     static std::string Parent(const std::string& path);
 
@@ -43,6 +57,9 @@ class FakeFiles : public platform::FileService {
     std::set<std::string> folders_;
     std::set<std::string> denied_;
     std::set<std::string> unreadable_;
+    int refusedStep_ = 0;
+    uint32_t refusedError_ = 0;
+    int fullFromStep_ = 0;
 };
 
 }  // namespace tzp::fakes

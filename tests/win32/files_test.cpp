@@ -37,6 +37,32 @@ TEST(Win32Files, AFailedWriteKeepsTheOldFileAndReportsTheError) {
     EXPECT_EQ(files.ReadAll(path), ".avi\r\n");
 }
 
+TEST(Win32Files, ATemporaryFileTakesThePlaceOnlyWhenAskedAndStaleOnesAreCleared) {
+    ScratchDir dir;
+    Win32Files files;
+    const std::string path = dir.Path() + "\\Films.sav";
+    ASSERT_TRUE(files.WriteAllAtomic(path, "old\r\n").ok());
+    // Left by programs killed half-way, and files that only look like theirs.
+    for (const char* name : {"Films.sav.4242.tmp", "FILMS.SAV.7.TMP", "Films.sav.keep.tmp",
+                             "Films.save.1.tmp", "Other.sav.1.tmp"}) {
+        ASSERT_TRUE(testing::WriteBytes(dir.Path() + "\\" + name, "half"));
+    }
+    std::string temporary;
+    ASSERT_TRUE(files.WriteTemporary(path, "new\r\n", temporary).ok());
+    EXPECT_EQ(files.ReadAll(path), "old\r\n");
+    EXPECT_EQ(files.ReadAll(temporary), "new\r\n");
+    ASSERT_TRUE(files.Replace(temporary, path).ok());
+    EXPECT_EQ(files.ReadAll(path), "new\r\n");
+    EXPECT_EQ(
+        files.ListFiles(dir.Path(), "*.tmp"),
+        (std::vector<std::string>{"Films.sav.keep.tmp", "Films.save.1.tmp", "Other.sav.1.tmp"}));
+    // A replacement that cannot happen leaves both files as they are.
+    ASSERT_TRUE(testing::MakeDirs(dir.Path() + "\\taken"));
+    ASSERT_TRUE(files.WriteTemporary(path, "x", temporary).ok());
+    EXPECT_FALSE(files.Replace(temporary, dir.Path() + "\\taken").ok());
+    EXPECT_EQ(files.ReadAll(temporary), "x");
+}
+
 TEST(Win32Files, ADirectoryIsNotAFile) {
     ScratchDir dir;
     Win32Files files;

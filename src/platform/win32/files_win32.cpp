@@ -72,26 +72,75 @@ std::optional<std::string> Win32Files::ReadAll(const std::string& path) {
 }
 
 Status Win32Files::WriteAllAtomic(const std::string& path, std::string_view bytes) {
-    const std::wstring target = Widen(path);
-    const std::wstring temporary = target + L".tmp" + std::to_wstring(GetCurrentProcessId()) +
-                                   L"-" + std::to_wstring(GetTickCount64());
-    {
-        UniqueHandleT file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file) {
-            return LastError();
-        }
-        if (const Status written = WriteWhole(file.get(), bytes); !written.ok()) {
-            file.reset();
-            DeleteFileW(temporary.c_str());
-            return written;
-        }
+    std::string temporary;
+    if (const Status written = WriteTemporary(path, bytes, temporary); !written.ok()) {
+        return written;
     }
-    if (!MoveFileExW(temporary.c_str(), target.c_str(),
+    const Status replaced = Replace(temporary, path);
+    if (!replaced.ok()) {
+        DeleteFileW(Widen(temporary).c_str());
+    }
+    return replaced;
+}
+
+namespace {
+
+// Temporary files of `path` ("a.sav.<process id>.tmp") left by a program that was
+// killed half-way. One that another program is still writing cannot be deleted (it is
+// open for no one else); one it has written and not yet put in place is, and that
+// program then reports its save as failed. Either way no file ever holds mixed bytes.
+void RemoveStaleTemporaries(const std::wstring& path) {
+    const size_t slash = path.rfind(L'\\');
+    const std::wstring folder = slash == std::wstring::npos ? L"" : path.substr(0, slash + 1);
+    const std::wstring name = path.substr(folder.size());
+    WIN32_FIND_DATAW found{};
+    UniqueFind find(FindFirstFileW((path + L".*.tmp").c_str(), &found));
+    if (!find) {
+        return;
+    }
+    do {
+        const std::wstring candidate = found.cFileName;
+        const std::wstring number =
+            candidate.size() > name.size() + 5
+                ? candidate.substr(name.size() + 1, candidate.size() - name.size() - 5)
+                : L"";
+        const bool stale =
+            !number.empty() && candidate[name.size()] == L'.' &&
+            UnicodeLower(Narrow(candidate.substr(candidate.size() - 4))) == ".tmp" &&
+            number.find_first_not_of(L"0123456789") == std::wstring::npos &&
+            UnicodeLower(Narrow(candidate.substr(0, name.size()))) == UnicodeLower(Narrow(name)) &&
+            (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+        if (stale) {
+            DeleteFileW((folder + candidate).c_str());
+        }
+    } while (FindNextFileW(find.get(), &found));
+}
+
+}  // namespace
+
+Status Win32Files::WriteTemporary(const std::string& path, std::string_view bytes,
+                                  std::string& temporary) {
+    const std::wstring target = Widen(path);
+    RemoveStaleTemporaries(target);
+    const std::wstring wide = target + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+    temporary = Narrow(wide);
+    UniqueHandleT file(CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        return LastError();
+    }
+    if (const Status written = WriteWhole(file.get(), bytes); !written.ok()) {
+        file.reset();
+        DeleteFileW(wide.c_str());
+        return written;
+    }
+    return Status::Ok();
+}
+
+Status Win32Files::Replace(const std::string& temporary, const std::string& path) {
+    if (!MoveFileExW(Widen(temporary).c_str(), Widen(path).c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const Status failed = LastError();
-        DeleteFileW(temporary.c_str());
-        return failed;
+        return LastError();
     }
     return Status::Ok();
 }

@@ -7,6 +7,9 @@ class Win32Files : public FileService {
   public:
     std::optional<std::string> ReadAll(const std::string& path) override;
     Status WriteAllAtomic(const std::string& path, std::string_view bytes) override;
+    Status WriteTemporary(const std::string& path, std::string_view bytes,
+                          std::string& temporary) override;
+    Status Replace(const std::string& temporary, const std::string& path) override;
     bool FileExists(const std::string& path) override;
     bool DirectoryExists(const std::string& path) override;
     Status Remove(const std::string& path) override;

@@ -6,6 +6,7 @@
 
 #include "fakes/fake_system.h"
 #include "platform/text.h"
+#include "ui/form1_controls.h"
 
 namespace tzp {
 namespace {
@@ -33,6 +34,39 @@ TEST_F(WebPagesTest, EachLinkLabelAndThePackButtonOpensItsOwnPageAndNothingElse)
     EXPECT_EQ(addresses.size(), controls.size());
     EXPECT_TRUE(sys.ui.messages.empty());
     EXPECT_TRUE(sys.processes.started.empty());
+}
+
+// The link table as the pack's documentation lists it (control, built-in caption, caption
+// string id), typed from that list rather than from the program's tables: every link has
+// a fixed page, in this order, and its documented captions.
+TEST_F(WebPagesTest, TheLinksAreExactlyTheDocumentedOnes) {
+    struct Link {
+        std::string control, builtIn, id;
+    };
+    const std::vector<Link> documented{
+        {"Label4", "Filtres Quorel officiels", "049"},
+        {"Label6", "Filtres Quorel Home Cinéma (non officiels)", "050"},
+        {"Label7", "Filtres AC3 officiels", "051"},
+        {"Label8", "Filtres On2 officiels (VP7)", "052"},
+        {"Label9", "Filtres Norvi officiels", "053"},
+        {"Label10", "Filtres FFdshow officiels et non officiels", "054"},
+        {"Label11", "Filtres Radlight officiels", "055"},
+        {"Label13", "Filtres Quicktime Alternative", "056"},
+        {"Label14", "Filtres Real Alternative", "057"},
+        {"Command8", "Visiter le site officiel du Tessaly Zivozod Pack", "014"},
+    };
+    std::vector<std::string> pages;
+    for (const auto& page : about::FixedPages()) {
+        pages.emplace_back(page.control);
+    }
+    const auto builtIn = ui::CreateForm1();
+    std::vector<std::string> controls;
+    for (const auto& link : documented) {
+        controls.push_back(link.control);
+        EXPECT_EQ(builtIn->Caption(link.control), link.builtIn) << link.control;
+        EXPECT_EQ(sys.form->Caption(link.control), "en " + link.id) << link.control;
+    }
+    EXPECT_EQ(pages, controls);
 }
 
 TEST_F(WebPagesTest, TheTextLabelsOpenNothing) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "assoc/entries.h"
 #include "assoc_fixture.h"
 
 namespace tzp::assoc_test {
@@ -26,6 +27,32 @@ TEST_F(AssociationListsTest, StartUpShowsTheCatalogueInOrderWithEachProgram) {
     EXPECT_EQ(audio.back(), ".flac (en 029)");
     EXPECT_EQ(video[18], ".rmvb (en 029)");
     EXPECT_EQ(audio[9], ".midi (en 029)");
+}
+
+// The catalogue as the pack's documentation lists it, typed from that list rather than
+// from the program's table: a slip in an extension shows here.
+TEST_F(AssociationListsTest, TheListsShowExactlyTheDocumentedCatalogueInOrder) {
+    const std::vector<std::string> video{
+        ".mpg", ".mpeg", ".mpe",  ".mv1", ".mv2", ".m1v",  ".m2v",  ".mpv2", ".mp2v", ".dat",
+        ".ts",  ".tp",   ".tpr",  ".pva", ".fli", ".flic", ".flc",  ".rm",   ".rmvb", ".rpm",
+        ".rv",  ".rp",   ".smil", ".smi", ".mov", ".qt",   ".swf",  ".flv",  ".avi",  ".ogm",
+        ".mkv", ".vob",  ".ifo",  ".ivf", ".mp4", ".3gp",  ".divx", ".vp6",  ".vp7",  ".roq",
+        ".smk", ".bik",  ".wmv",  ".wmp", ".wm",  ".asf"};
+    const std::vector<std::string> audio{".m4a", ".aif", ".aifc", ".aiff", ".mpa", ".mp2", ".m1a",
+                                         ".m2a", ".mid", ".midi", ".rmi",  ".wav", ".cda", ".ac3",
+                                         ".dts", ".mka", ".mp3",  ".mp4",  ".aac", ".ogg", ".ra",
+                                         ".ram", ".wma", ".mpc",  ".ape",  ".ofr", ".ofs", ".flac"};
+    ASSERT_EQ(video.size() + audio.size(), 74u);
+    sys.Start();
+    auto extensions = [this](const char* list) {
+        std::vector<std::string> parts;
+        for (const auto& text : Texts(list)) {
+            parts.push_back(assoc::ExtensionPart(text));
+        }
+        return parts;
+    };
+    EXPECT_EQ(extensions("List1"), video);
+    EXPECT_EQ(extensions("List2"), audio);
 }
 
 TEST_F(AssociationListsTest, StartUpLooksUpVideoThenAudioThenPersonalExtensions) {

@@ -221,5 +221,47 @@ TEST_F(PersonalListTest, TheFileIsAnsiAndKeepsUtf8LinesItCannotHold) {
     EXPECT_EQ(withBom.files.Content(kExtsPath), "\xEF\xBB\xBF.\xE2\x82\xAC\xE2\x98\x83\r\n.x\r\n");
 }
 
+// Adding and removing, with each step that changes the disk refused in turn and then the
+// disk full from each step in turn: a save that meets the fault is reported, naming the
+// file and the error, and leaves the old file whole, with no temporary file behind.
+TEST(PersonalListDiskFaults, AFaultAtAnyStepIsReportedAndLeavesTheOldFileWhole) {
+    const std::string old = ".one\r\n.two\r\n";
+    for (const bool diskFull : {false, true}) {
+        for (const bool adding : {true, false}) {
+            int reported = 0;
+            for (int step = 1;; ++step) {
+                SCOPED_TRACE(std::string(adding ? "adding" : "removing") +
+                             (diskFull ? ", disk full at step " : ", refused step ") +
+                             std::to_string(step));
+                fakes::FakeSystem sys;
+                sys.InstallStandardPack();
+                sys.files.AddFile(kExtsPath, old);
+                sys.Start();
+                diskFull ? sys.files.FillDiskAtStep(step) : sys.files.RefuseStep(step);
+                sys.files.steps = 0;
+                sys.form->SetText(adding ? "Text1" : "Text2", adding ? "new" : "one");
+                sys.form->Click(adding ? "Command4" : "Command5");
+                const auto content = sys.files.Content(kExtsPath);
+                if (sys.ui.messages.empty()) {
+                    EXPECT_EQ(content, adding ? old + ".new\r\n" : ".two\r\n");
+                } else {
+                    ++reported;
+                    ASSERT_EQ(sys.ui.messages.size(), 1u);
+                    EXPECT_NE(sys.ui.messages[0].find(kExtsPath), std::string::npos);
+                    EXPECT_NE(sys.ui.messages[0].find(diskFull ? "error 112" : "error 5"),
+                              std::string::npos);
+                    EXPECT_EQ(content, old);
+                }
+                EXPECT_TRUE(sys.files.ListFiles("C:\\Pack\\Settings", "*.tmp").empty());
+                if (sys.files.steps < step) {
+                    break;
+                }
+            }
+            // The temporary file and the replacement; a full disk stops only the first.
+            EXPECT_EQ(reported, diskFull ? 1 : 2);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tzp::assoc_test

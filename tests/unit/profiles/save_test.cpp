@@ -133,6 +133,26 @@ TEST_F(SaveTest, WritesBothFilesAndShowsTheSavedProfile) {
     EXPECT_EQ(sys.form->Value("ischange"), 0);
 }
 
+// The keys as the pack's documentation lists them, typed from that list rather than from
+// the program's table: a slip in a key name would silently drop a filter's settings.
+TEST_F(SaveTest, ExportsExactlyTheTwelveDocumentedKeysInOrder) {
+    Save("Films");
+    EXPECT_EQ(editor.exportedKeys, (std::vector<std::string>{
+                                       "HKEY_CURRENT_USER\\Software\\Quorel",
+                                       "HKEY_CURRENT_USER\\Software\\GNU\\ffdshow",
+                                       "HKEY_CURRENT_USER\\Software\\GNU\\ffdshow_audio",
+                                       "HKEY_CURRENT_USER\\Software\\GNU\\ffdshow_enc",
+                                       "HKEY_CURRENT_USER\\Software\\GNU\\ffdshow_vfw",
+                                       "HKEY_CURRENT_USER\\Software\\GNU\\Norvi",
+                                       "HKEY_CURRENT_USER\\Software\\AC3Filter",
+                                       "HKEY_LOCAL_MACHINE\\Software\\GNU\\ffdshow",
+                                       "HKEY_LOCAL_MACHINE\\Software\\GNU\\ffdshow_audio",
+                                       "HKEY_LOCAL_MACHINE\\Software\\GNU\\ffdshow_vfw",
+                                       "HKEY_LOCAL_MACHINE\\Software\\NorviMkx",
+                                       "HKEY_LOCAL_MACHINE\\Software\\On2 Technologies",
+                                   }));
+}
+
 TEST_F(SaveTest, ARegistryFileStartsWithItsHeaderEvenWithoutAnyKey) {
     Save("Films");
     EXPECT_EQ(sys.ui.questions, (std::vector<std::string>{"en 041"}));
@@ -282,6 +302,67 @@ TEST_F(SaveTest, AStateFileThatCannotBeWrittenPutsTheRegistryFileBack) {
     Save("Concerts");
     EXPECT_FALSE(sys.files.FileExists("C:\\Pack\\Sav\\Concerts.reg"));
     EXPECT_FALSE(sys.files.FileExists("C:\\Pack\\Sav\\Concerts.sav"));
+}
+
+// Every step of a save that changes the disk is refused in turn, and then the disk fills
+// up at each step in turn. A save that meets the fault says which file it could not write
+// and leaves the old profile (or no profile) whole, with no temporary file behind; one
+// that does not meet it saves both files.
+TEST(SaveDiskFaults, AFaultAtAnyStepIsReportedAndLeavesTheOldFilesWhole) {
+    const std::string oldState = "001 1\r\n";
+    const std::string oldRegistry = "REGEDIT4\r\n; old\r\n";
+    for (const bool diskFull : {false, true}) {
+        for (const std::string name : {"Films", "Concerts"}) {
+            const std::string sav = "C:\\Pack\\Sav\\" + name + ".sav";
+            const std::string reg = "C:\\Pack\\Sav\\" + name + ".reg";
+            int reported = 0;
+            for (int step = 1;; ++step) {
+                SCOPED_TRACE(name + (diskFull ? ", disk full at step " : ", refused step ") +
+                             std::to_string(step));
+                fakes::FakeSystem sys;
+                testing::FakeRegistryEditor editor;
+                sys.InstallStandardPack();
+                sys.files.AddFile("C:\\Pack\\Sav\\Films.sav", oldState);
+                sys.files.AddFile("C:\\Pack\\Sav\\Films.reg", oldRegistry);
+                sys.Start();
+                editor.Install(sys);
+                editor.exports[kOn2] = ExportOf(kOn2, "\"Ok\"=dword:00000001");
+                sys.form->SetValueQuietly("Check6", 1);
+                diskFull ? sys.files.FillDiskAtStep(step) : sys.files.RefuseStep(step);
+                sys.files.steps = 0;
+                sys.form->SetText("Combo1", name);
+                sys.ui.answers = {Answer::Yes};
+                sys.form->Click("Command2");
+                if (sys.files.steps < step) {
+                    // The fault came after the last step: the save went through.
+                    EXPECT_EQ(sys.ui.messages, (std::vector<std::string>{"en 040"}));
+                    EXPECT_NE(sys.files.Content(sav).value_or("").find("\r\n006 1\r\n"),
+                              std::string::npos);
+                    EXPECT_NE(sys.files.Content(reg).value_or("").find("[" + std::string(kOn2)),
+                              std::string::npos);
+                    break;
+                }
+                const bool saved = sys.ui.messages == std::vector<std::string>{"en 040"};
+                if (!saved) {
+                    ++reported;
+                    ASSERT_EQ(sys.ui.messages.size(), 1u);
+                    EXPECT_EQ(sys.ui.messages[0].rfind("en 067\n", 0), 0u);
+                    EXPECT_NE(sys.ui.messages[0].find(diskFull ? "error 112" : "error 5"),
+                              std::string::npos);
+                    EXPECT_EQ(sys.files.Content(sav),
+                              name == "Films" ? std::optional(oldState) : std::nullopt);
+                    EXPECT_EQ(sys.files.Content(reg),
+                              name == "Films" ? std::optional(oldRegistry) : std::nullopt);
+                }
+                const auto left = sys.files.ListFiles("C:\\Pack\\Sav", "*.tmp");
+                EXPECT_TRUE(left.empty()) << left.front();
+            }
+            // The steps: the export file removed (refusing it harms nothing), two
+            // temporary files written, two replacements. A disk full from any of the first
+            // three stops a temporary file; replacing needs no room.
+            EXPECT_EQ(reported, diskFull ? 3 : 4) << name;
+        }
+    }
 }
 
 }  // namespace

@@ -68,8 +68,7 @@ std::vector<StatusRow> StatusRows(App& app) {
         const auto found =
             std::find_if(registrations.begin(), registrations.end(),
                          [&](const filters::RowRegistration& r) { return r.box == row.box; });
-        rows.push_back(
-            BuildStatusRow(app, row, found == registrations.end() ? nullptr : &*found));
+        rows.push_back(BuildStatusRow(app, row, found == registrations.end() ? nullptr : &*found));
     }
     return rows;
 }

@@ -313,8 +313,9 @@ void ShowDetectedStatesOfFailures(App& app, const std::vector<LibraryOutcome>& o
         }
         // As at start-up, one class registered to the pack's own copy ticks the box; a row
         // without classes (the splitter master) is never ticked by the detection.
-        const auto row = std::find_if(registrations.begin(), registrations.end(),
-                                      [&](const RowRegistration& r) { return r.box == outcome.box; });
+        const auto row =
+            std::find_if(registrations.begin(), registrations.end(),
+                         [&](const RowRegistration& r) { return r.box == outcome.box; });
         app.form.SetValueQuietly(outcome.box, row != registrations.end() && row->classesHere > 0);
     }
 }

@@ -29,8 +29,7 @@ class FakeVersionBlock : public platform::VersionBlock {
 
 class FakeRunningProcess : public platform::RunningProcess {
   public:
-    FakeRunningProcess(int polls, bool never, uint32_t exitCode,
-                       std::function<void()> onTerminate)
+    FakeRunningProcess(int polls, bool never, uint32_t exitCode, std::function<void()> onTerminate)
         : polls_(polls), never_(never), exitCode_(exitCode), onTerminate_(std::move(onTerminate)) {}
     bool Terminate() override {
         onTerminate_();
@@ -152,9 +151,9 @@ platform::StartResult FakeProcesses::Start(const std::string& commandLine,
         result.errorText = "The system cannot find the file specified.";
         return result;
     }
-    result.process =
-        std::make_unique<FakeRunningProcess>(pollsUntilExit, neverExits, exitCode,
-                                             [this, commandLine] { terminated.push_back(commandLine); });
+    result.process = std::make_unique<FakeRunningProcess>(
+        pollsUntilExit, neverExits, exitCode,
+        [this, commandLine] { terminated.push_back(commandLine); });
     return result;
 }
 

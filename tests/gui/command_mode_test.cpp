@@ -239,30 +239,11 @@ class JsonReader {
     size_t at_ = 0;
 };
 
-std::optional<std::string> InprocServer(std::string_view clsid) {
-    const std::wstring key = L"CLSID\\{" + Widen(clsid) + L"}\\InprocServer32";
-    wchar_t data[1024] = {};
-    DWORD size = sizeof data;
-    if (RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, data,
-                     &size) != ERROR_SUCCESS) {
-        return std::nullopt;
-    }
-    return Narrow(data);
-}
-
 void SetInprocServer(std::string_view clsid, const std::string& path) {
     const std::wstring key = L"CLSID\\{" + Widen(clsid) + L"}\\InprocServer32";
     const std::wstring data = Widen(path);
     RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, data.c_str(),
                     static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
-}
-
-void UnregisterEveryFilter() {
-    for (const auto& row : filters::Catalogue()) {
-        for (const auto clsid : row.clsids) {
-            RegDeleteTreeW(HKEY_CLASSES_ROOT, (L"CLSID\\{" + Widen(clsid) + L"}").c_str());
-        }
-    }
 }
 
 // Whether the registry says what the start-up detection looks for: a class of the row
@@ -345,9 +326,10 @@ TEST_F(CommandMode, StatusJsonIsWellFormedAndAgreesWithTheRegistry) {
 
     const Ran plain = Command("/status");
     EXPECT_EQ(plain.exitCode, 0u);
-    EXPECT_NE(plain.out.find("\r\n  FFDshow        filtres\\ffdshow.ax           registered"
-                             "     version 1.3.4531.0    Partly registered to this copy: 1 of its "),
-              std::string::npos)
+    EXPECT_NE(
+        plain.out.find("\r\n  FFDshow        filtres\\ffdshow.ax           registered"
+                       "     version 1.3.4531.0    Partly registered to this copy: 1 of its "),
+        std::string::npos)
         << plain.out;
 }
 

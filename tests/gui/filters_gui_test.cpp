@@ -25,17 +25,6 @@ constexpr int kLabel2 = 2002;  // the wait panel's words
 constexpr int kCheck5 = 1005;
 constexpr int kCheck9 = 1009;
 
-std::optional<std::string> InprocServer(std::string_view clsid) {
-    const std::wstring key = L"CLSID\\{" + platform::Widen(clsid) + L"}\\InprocServer32";
-    wchar_t data[1024] = {};
-    DWORD size = sizeof data;
-    if (RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, data,
-                     &size) != ERROR_SUCCESS) {
-        return std::nullopt;
-    }
-    return platform::Narrow(data);
-}
-
 struct FiltersGui : ::testing::Test {
     TestPack pack;
     void SetUp() override {
@@ -43,14 +32,7 @@ struct FiltersGui : ::testing::Test {
         ASSERT_EQ(pack.InstallFilterLibraries(), 18);
         pack.Register("en");
     }
-    void TearDown() override {
-        for (const auto& row : filters::Catalogue()) {
-            for (const auto clsid : row.clsids) {
-                RegDeleteTreeW(HKEY_CLASSES_ROOT,
-                               (L"CLSID\\{" + platform::Widen(clsid) + L"}").c_str());
-            }
-        }
-    }
+    void TearDown() override { UnregisterEveryFilter(); }
 };
 
 TEST_F(FiltersGui, ATickedFilterIsRegisteredToThePacksLibraryOnApply) {

@@ -62,14 +62,7 @@ struct KeyboardGui : ::testing::Test {
         ASSERT_EQ(pack.InstallFilterLibraries(), 18);
         pack.Register("en");
     }
-    void TearDown() override {
-        for (const auto& row : filters::Catalogue()) {
-            for (const auto clsid : row.clsids) {
-                RegDeleteTreeW(HKEY_CLASSES_ROOT,
-                               (L"CLSID\\{" + platform::Widen(clsid) + L"}").c_str());
-            }
-        }
-    }
+    void TearDown() override { UnregisterEveryFilter(); }
 };
 
 // Presses Tab, and waits for the focus to move before the next press.

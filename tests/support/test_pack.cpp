@@ -1,6 +1,10 @@
 #include "support/test_pack.h"
 
+#include <windows.h>
+
+#include "filters/catalogue.h"
 #include "platform/reg.h"
+#include "platform/win32/wide.h"
 #include "platform/win32/registry_win32.h"
 
 namespace tzp::testing {
@@ -41,6 +45,26 @@ void DeletePackRegistryValue(const std::string& valueName) {
     platform::Win32Registry registry;
     platform::DeleteRegEntry(registry, platform::kRootCurrentUser,
                              "SOFTWARE\\Tessaly Zivozod Pack\\" + valueName);
+}
+
+std::optional<std::string> InprocServer(std::string_view clsid) {
+    const std::wstring key = L"CLSID\\{" + platform::Widen(clsid) + L"}\\InprocServer32";
+    wchar_t data[1024] = {};
+    DWORD size = sizeof data;
+    if (RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, data,
+                     &size) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return platform::Narrow(data);
+}
+
+void UnregisterEveryFilter() {
+    for (const auto& row : filters::Catalogue()) {
+        for (const auto clsid : row.clsids) {
+            RegDeleteTreeW(HKEY_CLASSES_ROOT,
+                           (L"CLSID\\{" + platform::Widen(clsid) + L"}").c_str());
+        }
+    }
 }
 
 }  // namespace tzp::testing

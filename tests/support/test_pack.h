@@ -2,7 +2,9 @@
 // A pack laid out for a test: the pack directory (the program, Langs\en.ini and fr.ini,
 // Settings\exts.ini, Sav\) and an installation directory, with the two values the
 // program reads from HKEY_CURRENT_USER.
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "support/wine_files.h"
 
@@ -35,5 +37,10 @@ class TestPack {
 // HKCU\SOFTWARE\Tessaly Zivozod Pack values, for tests that change them.
 void SetPackRegistryValue(const std::string& valueName, const std::string& value);
 void DeletePackRegistryValue(const std::string& valueName);
+
+// The file a filter class is registered to (its InprocServer32 default), if any.
+std::optional<std::string> InprocServer(std::string_view clsid);
+// Removes every class of the catalogue, so that no test sees another's registrations.
+void UnregisterEveryFilter();
 
 }  // namespace tzp::testing

@@ -30,6 +30,8 @@ namespace {
 
 using platform::Widen;
 using testing::BuildPath;
+using testing::InprocServer;
+using testing::UnregisterEveryFilter;
 
 // A control panel on the real services that says Yes to every question.
 struct RealPanel : testing::RealPanel {
@@ -47,17 +49,6 @@ struct RealPanel : testing::RealPanel {
     }
 };
 
-std::optional<std::string> InprocServer(std::string_view clsid) {
-    const std::wstring key = L"CLSID\\{" + Widen(clsid) + L"}\\InprocServer32";
-    wchar_t data[1024] = {};
-    DWORD size = sizeof data;
-    if (RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, data,
-                     &size) != ERROR_SUCCESS) {
-        return std::nullopt;
-    }
-    return platform::Narrow(data);
-}
-
 bool IsLoaded(const std::string& path) {
     return GetModuleHandleW(Widen(path).c_str()) != nullptr;
 }
@@ -68,13 +59,7 @@ struct FilterRegistrationTest : ::testing::Test {
         ASSERT_EQ(pack.InstallFilterLibraries(), 18);
         pack.Register();
     }
-    void TearDown() override {
-        for (const auto& row : filters::Catalogue()) {
-            for (const auto clsid : row.clsids) {
-                RegDeleteTreeW(HKEY_CLASSES_ROOT, (L"CLSID\\{" + Widen(clsid) + L"}").c_str());
-            }
-        }
-    }
+    void TearDown() override { UnregisterEveryFilter(); }
     std::string Library(std::string_view box) const {
         return pack.InstallDir() + std::string(filters::Row(box).library);
     }

@@ -147,7 +147,7 @@ std::optional<std::string> Win32Shell::AssociatedProgram(const std::string& exte
         DWORD length = static_cast<DWORD>(program.size());
         const HRESULT result =
             assocQueryString(ASSOCF_INIT_IGNOREUNKNOWN, ASSOCSTR_EXECUTABLE, wideExtension.c_str(),
-                              nullptr, program.data(), &length);
+                             nullptr, program.data(), &length);
         if (SUCCEEDED(result)) {
             program.resize(wcsnlen(program.c_str(), program.size()));
             return program.empty() ? std::nullopt : std::optional(Narrow(program));

@@ -160,10 +160,11 @@ TEST_F(CommandModeTest, StatusReportsTheDetectedStatesAndTheProfiles) {
     EXPECT_EQ(Run({"/status"}), ExitCode::Done);
     EXPECT_TRUE(Contains(output.out, "Language: en\r\nInstallation directory: C:\\Install\\\r\n"))
         << output.out;
-    EXPECT_TRUE(Contains(output.out,
-                         "  MKV Splitter   filtres\\mkx.dll              "
-                         "registered     en 023 1.2.3.4        Partly registered to this copy: 1 of its 3 "
-                         "classes.\r\n"))
+    EXPECT_TRUE(
+        Contains(output.out,
+                 "  MKV Splitter   filtres\\mkx.dll              "
+                 "registered     en 023 1.2.3.4        Partly registered to this copy: 1 of its 3 "
+                 "classes.\r\n"))
         << output.out;
     EXPECT_TRUE(Contains(output.out, "Profiles:\r\n  Say \"hi\"\r\n"));
 }

@@ -3,7 +3,10 @@
 # Installing needs root; without it the script says what is missing and stops.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ googletest mingw-w64 wine wine64 xvfb imagemagick x11-utils xdotool)
+# clang with its runtime libraries (libFuzzer and the sanitizers) builds the fuzz targets;
+# libclang-rt-14-dev is only recommended by clang, so it is named.
+packages=(cmake ninja-build g++ googletest mingw-w64 wine wine64 xvfb imagemagick x11-utils xdotool
+          clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

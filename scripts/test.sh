@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the three builds and runs every test: the native unit tests (with sanitizers),
-# then the Windows tests under Wine, the GUI tests under Xvfb among them. The i686
-# build is compiled and linked only: 32-bit programs cannot run on these machines.
+# a short run of every fuzz target, then the Windows tests under Wine, the GUI tests under
+# Xvfb among them. The i686 build is compiled and linked only: 32-bit programs cannot run
+# on these machines.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh || exit 1
@@ -37,6 +38,19 @@ build() {
 }
 
 if build native; then run_ctest native --parallel 2; else echo "native build failed"; failed=$((failed + 1)); fi
+# A short run of every fuzz target (15 seconds each): a reader that breaks one of its
+# properties again fails here.
+fuzzlog=$(mktemp)
+bash scripts/fuzz.sh 2>&1 | tee "$fuzzlog"
+fuzzline=$(grep -E '^fuzz: [0-9]+ passed, [0-9]+ failed' "$fuzzlog" | tail -n 1)
+if [ -z "$fuzzline" ]; then
+    echo "fuzz build failed"
+    failed=$((failed + 1))
+else
+    passed=$((passed + $(sed -E 's/fuzz: ([0-9]+) passed.*/\1/' <<<"$fuzzline")))
+    failed=$((failed + $(sed -E 's/.* ([0-9]+) failed/\1/' <<<"$fuzzline")))
+fi
+rm -f "$fuzzlog"
 if build mingw32; then echo "i686 build: compiled and linked"; else echo "i686 build failed"; failed=$((failed + 1)); fi
 if build mingw64; then run_ctest mingw64; else echo "x86_64 build failed"; failed=$((failed + 1)); fi
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "platform/text.h"
+#include "platform/utf8.h"
 
 namespace tzp::assoc {
 
@@ -14,10 +15,11 @@ constexpr std::array<std::string_view, 8> kProgramTypes = {
     ".exe", ".com", ".bat", ".cmd", ".scr", ".pif", ".lnk", ".msi",
 };
 
+// C0 and C1 control characters and DEL: a C1 character may arrive typed or through the
+// code page (the bytes Windows-1252 leaves unused), and would end up in a registry key.
 bool HasControlCharacter(std::string_view text) {
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F) {
+    for (const char32_t cp : platform::Utf8ToCodePoints(text)) {
+        if (cp < 0x20 || (cp >= 0x7F && cp <= 0x9F)) {
             return true;
         }
     }

@@ -31,7 +31,13 @@ platform::Status WritePersonalExtensions(App& app) {
         fitsAnsi = fitsAnsi && platform::FitsAnsi(lines.back());
     }
     const std::string text = platform::JoinLinesCrLf(lines);
-    const std::string bytes = fitsAnsi ? platform::Utf8ToAnsi(text) : "\xEF\xBB\xBF" + text;
+    constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+    std::string bytes = fitsAnsi ? platform::Utf8ToAnsi(text) : std::string();
+    // A list whose code page bytes begin with those of the byte-order mark (EF BB BF) would
+    // be read back as UTF-8 without them: such a list goes in UTF-8 as well.
+    if (!fitsAnsi || bytes.starts_with(kUtf8Bom)) {
+        bytes = std::string(kUtf8Bom) + text;
+    }
     return app.sys.files.WriteAllAtomic(PersonalListPath(app), bytes);
 }
 

@@ -3,14 +3,11 @@
 #include <optional>
 
 #include "platform/text.h"
+#include "platform/utf8.h"
 
 namespace tzp::lang {
 
 namespace {
-
-bool IsContinuationByte(char byte) {
-    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
-}
 
 // The text of a line that starts with the id: the line after the id and one separator
 // character. The content is UTF-8 by now, so a separator outside ASCII is several bytes,
@@ -19,11 +16,7 @@ std::string TextAfterSeparator(std::string_view line) {
     if (line.size() <= 4) {
         return {};
     }
-    size_t start = 4;
-    while (start < line.size() && IsContinuationByte(line[start])) {
-        ++start;
-    }
-    return std::string(line.substr(start));
+    return std::string(line.substr(platform::Utf8CharacterEnd(line, 3)));
 }
 
 // Walks the content line by line without copying it: a line ends at a carriage return,

@@ -44,20 +44,26 @@ std::optional<RegName> ParseRegName(std::string_view fullName) {
         return std::nullopt;
     }
     std::string_view rest = fullName.substr(firstSlash + 1);
+    // A key name is never empty, so a backslash right after the root or two in a row (an
+    // empty ProgID spliced into a path, a hand-edited name) name no key at all: the
+    // registry would refuse such a path or, worse, reach another key.
+    if (rest.starts_with('\\') || rest.find("\\\\") != std::string_view::npos) {
+        return std::nullopt;
+    }
     if (rest.empty() || rest.back() == '\\') {
         name.namesKey = true;
         if (!rest.empty()) {
             rest.remove_suffix(1);
         }
         name.key = std::string(rest);
-        return name;
-    }
-    const size_t lastSlash = rest.rfind('\\');
-    if (lastSlash == std::string_view::npos) {
-        name.valueName = std::string(rest);
     } else {
-        name.key = std::string(rest.substr(0, lastSlash));
-        name.valueName = std::string(rest.substr(lastSlash + 1));
+        const size_t lastSlash = rest.rfind('\\');
+        if (lastSlash == std::string_view::npos) {
+            name.valueName = std::string(rest);
+        } else {
+            name.key = std::string(rest.substr(0, lastSlash));
+            name.valueName = std::string(rest.substr(lastSlash + 1));
+        }
     }
     return name;
 }

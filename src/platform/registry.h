@@ -23,7 +23,8 @@ struct RegName {
 };
 
 // Accepts the short ("HKCR\", "HKCU\", "HKLM\") and the long root spellings, in any
-// letter case. A name without a known root names nothing.
+// letter case. A name without a known root names nothing, and so does one with an empty
+// key name: a backslash right after the root, or two backslashes in a row anywhere.
 std::optional<RegName> ParseRegName(std::string_view fullName);
 
 enum class RegType { String, Dword, Binary, ExpandString };

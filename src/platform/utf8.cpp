@@ -1,5 +1,7 @@
 #include "platform/utf8.h"
 
+#include <algorithm>
+
 namespace tzp::platform {
 
 namespace {
@@ -20,6 +22,15 @@ int SequenceLength(unsigned char lead) {
 }
 
 }  // namespace
+
+size_t Utf8CharacterEnd(std::string_view utf8, size_t at) {
+    size_t end = at + 1;
+    while (end < utf8.size() && end < at + 4 &&
+           (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) {
+        ++end;
+    }
+    return std::min(end, utf8.size());
+}
 
 std::u32string Utf8ToCodePoints(std::string_view utf8) {
     std::u32string out;

@@ -8,4 +8,9 @@ namespace tzp::platform {
 std::u32string Utf8ToCodePoints(std::string_view utf8);
 std::string CodePointsToUtf8(std::u32string_view codePoints);
 
+// Where the character that starts at `at` ends: after its lead byte and the continuation
+// bytes that follow it, three at most. The separator of a language or profile line is one
+// such character, however many bytes it takes.
+size_t Utf8CharacterEnd(std::string_view utf8, size_t at);
+
 }  // namespace tzp::platform

@@ -79,14 +79,16 @@ bool IsWithinKey(std::string_view section, std::string_view key) {
                                         lowerSection[lowerKey.size()] == '\\');
 }
 
-// The key named by a section line "[...]", or nullopt for any other line.
+// The key named by a section line, or nullopt for any other line. The importer takes a
+// line that starts with "[" (after blanks) as a key whose name runs to the line's last
+// "]", whatever follows it, so that is what must be checked.
 std::optional<std::string> SectionName(std::string_view line) {
     line = TrimLeft(line);
-    const std::string trimmed = TrimRight(line);
-    if (trimmed.size() < 2 || trimmed.front() != '[' || trimmed.back() != ']') {
+    const size_t close = line.rfind(']');
+    if (line.empty() || line.front() != '[' || close == std::string_view::npos) {
         return std::nullopt;
     }
-    return trimmed.substr(1, trimmed.size() - 2);
+    return std::string(line.substr(1, close - 1));
 }
 
 // A value line split at its '=': the name as written ("@" or a quoted name with its

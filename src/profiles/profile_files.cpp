@@ -1,6 +1,7 @@
 #include "profiles/profile_files.h"
 
 #include "platform/text.h"
+#include "platform/utf8.h"
 
 namespace tzp::profiles {
 
@@ -32,12 +33,8 @@ namespace {
 // The text after the separator that follows the id: one character, however many bytes
 // of UTF-8 it takes, so that a separator outside ASCII leaves no broken character.
 std::string AfterSeparator(std::string_view line) {
-    size_t start = 4;
-    while (start < line.size() && (static_cast<unsigned char>(line[start]) & 0xC0) == 0x80 &&
-           start < 7) {
-        ++start;
-    }
-    return start < line.size() ? std::string(line.substr(start)) : std::string();
+    return line.size() > 3 ? std::string(line.substr(platform::Utf8CharacterEnd(line, 3)))
+                           : std::string();
 }
 
 }  // namespace

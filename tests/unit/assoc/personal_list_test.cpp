@@ -118,7 +118,10 @@ TEST_F(PersonalListTest, UnusableExtensionsReachNeitherTheFileNorTheRegistry) {
                              "a|b",
                              "x (y)",
                              "tab\there",
-                             "\xE2\x82\xAC\xE2\x98\x83"};
+                             "\xE2\x82\xAC\xE2\x98\x83",
+                             "a\xC2\x80",
+                             "\xC2\x9F",
+                             "x\xC2\x8D"};
     for (const char* typed : refused) {
         sys.ui.messages.clear();
         Add(typed);
@@ -260,6 +263,36 @@ TEST(PersonalListDiskFaults, AFaultAtAnyStepIsReportedAndLeavesTheOldFileWhole) 
             // The temporary file and the replacement; a full disk stops only the first.
             EXPECT_EQ(reported, diskFull ? 1 : 2);
         }
+    }
+}
+
+TEST_F(PersonalListTest, ALineStartingWithTheMarksBytesSurvivesTheRoundTrip) {
+    // After the first line the bytes EF BB BF are text; once the empty first line is
+    // dropped they would open the file and be read back as a byte-order mark.
+    struct Case {
+        const char* file;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"\r\n\xEF\xBB\xBF.avi\r\n", {"\xC3\xAF\xC2\xBB\xC2\xBF.avi"}},
+        {"\r\xEF\xBB\xBF\r", {"\xC3\xAF\xC2\xBB\xC2\xBF"}},
+    };
+    for (const auto& c : cases) {
+        fakes::FakeSystem run;
+        run.InstallStandardPack();
+        run.files.AddFile(kExtsPath, c.file);
+        run.Start();
+        run.form->SetText("Text2", "none");
+        run.form->Click("Command5");  // nothing removed: the file is written back as read
+        fakes::FakeSystem next;
+        next.InstallStandardPack();
+        next.files.AddFile(kExtsPath, *run.files.Content(kExtsPath));
+        next.Start();
+        std::vector<std::string> lines;
+        for (const auto& entry : next.form->Entries("List3")) {
+            lines.push_back(entry.text.substr(0, entry.text.rfind(" (")));
+        }
+        EXPECT_EQ(lines, c.lines) << c.file;
     }
 }
 

@@ -40,6 +40,16 @@ TEST(ParseRegName, AcceptsLongRootsAndRefusesUnknownOnes) {
     EXPECT_FALSE(ParseRegName("HKCU"));
 }
 
+TEST(ParseRegName, AnEmptyKeyNameNamesNothing) {
+    for (const char* name : {"HKCR\\.avi\\\\", "HKCU\\\\Software\\x", "HKCU\\\\", "HKCU\\a\\\\b\\",
+                             "HKCU\\a\\\\b", "HKLM\\a\\\\\\b\\v", "HKCR\\\\shell\\open\\"}) {
+        EXPECT_FALSE(ParseRegName(name)) << name;
+    }
+    // The root's own default value and a value of the root stay nameable.
+    EXPECT_TRUE(ParseRegName("HKCR\\")->namesKey);
+    EXPECT_EQ(ParseRegName("HKCU\\v")->valueName, "v");
+}
+
 struct RegTest : ::testing::Test {
     fakes::FakeRegistry registry;
 };

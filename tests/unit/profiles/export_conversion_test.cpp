@@ -204,6 +204,9 @@ TEST(ExportConversion, RefusesWhatIsNotAnExportOfTheKey) {
              Export("\r\n[HKEY_CURRENT_USER\\Software\\GNU\\ffdshow]\r\n"),
              Export("\r\n[HKEY_CURRENT_USER\\Software\\QuorelPlus]\r\n"),
              Export("\r\n[-HKEY_CURRENT_USER\\Software\\Quorel]\r\n"),
+             // Text after the closing bracket does not hide the key from the importer.
+             Export("\r\n[HKEY_LOCAL_MACHINE\\Software\\Other] x\r\n"),
+             std::string("REGEDIT4\r\n  [HKEY_CURRENT_USER\\Software\\Other]]x\r\n"),
              std::string("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Quorel]\r\n"),
              Utf16Le("[HKEY_CURRENT_USER\\Software\\Quorel]\r\n"),
              std::string("[HKEY_CURRENT_USER\\Software\\Quorel]\r\n"),

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_system.h"
+#include "lang/lang.h"
 #include "profiles/profile_files.h"
 #include "profiles/profiles.h"
 
@@ -81,9 +82,13 @@ TEST(StateFile, TheSeparatorIsOneCharacterHoweverManyBytesItTakes) {
         {"013\xF0\x9F\x98\x80\xC3\xA9", "\xC3\xA9"},  // outside the BMP
         {"013\xC2\xA0", ""},
         {"013\xC2", ""},
+        // A run of stray continuation bytes is no one character: three at most go with the
+        // lead, the rest stays (and is no state), as the language lookup has it too.
+        {"013\x83\x83\x83\x83\x83 1", "\x83 1"},
     };
     for (const auto& [line, value] : cases) {
         EXPECT_EQ(FindStateValue(line, "013"), value) << line;
+        EXPECT_EQ(lang::FindLangLine(line, "013"), value) << line;
     }
 }
 

@@ -8,19 +8,11 @@
 #include "assoc/read_association.h"
 #include "fakes/fake_system.h"
 #include "fuzz_check.h"
+#include "fuzz_system.h"
 
 namespace {
 
 constexpr std::string_view kNotAssociated = "not associated";
-
-tzp::fakes::FakeSystem& System() {
-    static tzp::fakes::FakeSystem* sys = [] {
-        auto* s = new tzp::fakes::FakeSystem;
-        s->InstallStandardPack();
-        return s;
-    }();
-    return *sys;
-}
 
 // Splits the input at its first two zero bytes: ProgID, verb, command.
 std::string_view NextPart(std::string_view& input) {
@@ -54,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         progId.empty() || progId == "Erreur") {
         return 0;
     }
-    auto& sys = System();
+    auto& sys = tzp::fuzz::PackSystem();
     sys.registry = tzp::fakes::FakeRegistry();
     const bool userChoice = (mode & 1) != 0;
     if (userChoice) {

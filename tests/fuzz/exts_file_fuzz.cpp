@@ -8,20 +8,12 @@
 #include "assoc/personal_file.h"
 #include "fakes/fake_system.h"
 #include "fuzz_check.h"
+#include "fuzz_system.h"
 #include "platform/text.h"
 
 namespace {
 
 constexpr const char* kExtsPath = "C:\\Pack\\Settings\\exts.ini";
-
-tzp::fakes::FakeSystem& System() {
-    static tzp::fakes::FakeSystem* sys = [] {
-        auto* s = new tzp::fakes::FakeSystem;
-        s->InstallStandardPack();
-        return s;
-    }();
-    return *sys;
-}
 
 // Reads the file into List3 as start-up does, and gives the extensions List3 shows.
 std::vector<std::string> Load(tzp::fakes::FakeSystem& sys) {
@@ -38,7 +30,7 @@ std::vector<std::string> Load(tzp::fakes::FakeSystem& sys) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view input = tzp::fuzz::AsText(data, size);
-    auto& sys = System();
+    auto& sys = tzp::fuzz::PackSystem();
     sys.registry.log.clear();
     sys.files.AddFile(kExtsPath, input);
     const std::vector<std::string> read = tzp::assoc::ReadPersonalExtensions(sys.app);

@@ -6,6 +6,7 @@
 
 #include "fakes/fake_system.h"
 #include "fuzz_check.h"
+#include "fuzz_system.h"
 #include "platform/text.h"
 #include "profiles/profile_files.h"
 #include "profiles/profiles.h"
@@ -40,15 +41,6 @@ std::optional<int> PlainState(std::string_view value) {
     return whole >= 0 && whole <= 2 ? std::optional<int>(static_cast<int>(whole)) : std::nullopt;
 }
 
-tzp::fakes::FakeSystem& System() {
-    static tzp::fakes::FakeSystem* sys = [] {
-        auto* s = new tzp::fakes::FakeSystem;
-        s->InstallStandardPack();
-        return s;
-    }();
-    return *sys;
-}
-
 void Preview(tzp::fakes::FakeSystem& sys, std::string_view bytes) {
     sys.files.AddFile(kStatePath, bytes);
     sys.form->SetText("Combo1", "fuzz");
@@ -60,7 +52,7 @@ void Preview(tzp::fakes::FakeSystem& sys, std::string_view bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string_view input = tzp::fuzz::AsText(data, size);
-    auto& sys = System();
+    auto& sys = tzp::fuzz::PackSystem();
     sys.ui.messages.clear();
     // The boxes start in states picked by the first byte, so that kept states show.
     const uint8_t pattern = tzp::fuzz::TakeByte(input);

@@ -11,6 +11,7 @@
 #include "filters/catalogue.h"
 #include "filters/registration.h"
 #include "platform/win32/processes_win32.h"
+#include "platform/win32/self_registration_win32.h"
 #include "platform/win32/wide.h"
 #include "support/real_panel.h"
 #include "support/test_pack.h"
@@ -63,6 +64,22 @@ TEST_F(BitnessWin32, ClassesLandInTheViewOfThisBitnessAndDetectionReadsOnlyThatV
     EXPECT_EQ(Detected("Check2"), 0);
     ASSERT_TRUE(SetInprocServerIn(RegistryView::Own, row.clsids[0], packCopy));
     EXPECT_EQ(Detected("Check2"), 1);
+}
+
+// Each apply loads and frees every library once; a long session (or a benchmark) does so
+// thousands of times in one process. A 32-bit library built with the posix thread
+// model's runtime took a thread-local storage slot at each load and kept it, so after
+// some 1 085 loads the next one aborted the process.
+TEST_F(BitnessWin32, ALibraryLoadsAndFreesAgainAndAgainInOneProcess) {
+    platform::Win32SelfRegistration loader;
+    for (int round = 0; round < 1200; ++round) {
+        const auto loaded = loader.Load(Library("Check2"));
+        ASSERT_TRUE(loaded.module) << "round " << round;
+        loader.Free(*loaded.module);
+    }
+    const DWORD slot = TlsAlloc();
+    EXPECT_NE(slot, TLS_OUT_OF_INDEXES);
+    TlsFree(slot);
 }
 
 // ---- the system programs it starts

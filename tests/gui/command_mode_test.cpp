@@ -55,8 +55,7 @@ BOOL CALLBACK NoteWindowOf(HWND window, LPARAM parameter) {
     wchar_t className[256] = {};
     GetClassNameW(window, className, 256);
     const std::string name = Narrow(className);
-    if (owner == s.processId &&
-        std::find(s.seen->begin(), s.seen->end(), name) == s.seen->end()) {
+    if (owner == s.processId && std::find(s.seen->begin(), s.seen->end(), name) == s.seen->end()) {
         s.seen->push_back(name);
     }
     return TRUE;
@@ -345,7 +344,8 @@ TEST_F(CommandMode, StatusReadsTheRegistryViewOfThisProgramsBitness) {
     const std::string vsfilter = pack.InstallDir() + "filtres\\VSFilter.dll";
     ASSERT_TRUE(SetInprocServerIn(RegistryView::Own, filters::Row("Check10").clsids[0],
                                   "C:\\Elsewhere\\VSFilter.dll"));
-    ASSERT_TRUE(SetInprocServerIn(RegistryView::Other, filters::Row("Check10").clsids[0], vsfilter));
+    ASSERT_TRUE(
+        SetInprocServerIn(RegistryView::Other, filters::Row("Check10").clsids[0], vsfilter));
     ASSERT_TRUE(SetInprocServerIn(RegistryView::Other, filters::Row("Check6").clsids[0],
                                   pack.InstallDir() + "filtres\\ffdshow.ax"));
 

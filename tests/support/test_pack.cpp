@@ -94,8 +94,7 @@ std::optional<std::string> InprocServerIn(RegistryView view, std::string_view cl
     }
     wchar_t data[1024] = {};
     DWORD size = sizeof data;
-    const LSTATUS read =
-        RegGetValueW(key, nullptr, nullptr, RRF_RT_REG_SZ, nullptr, data, &size);
+    const LSTATUS read = RegGetValueW(key, nullptr, nullptr, RRF_RT_REG_SZ, nullptr, data, &size);
     RegCloseKey(key);
     if (read != ERROR_SUCCESS) {
         return std::nullopt;

@@ -154,8 +154,7 @@ TEST_F(BitnessWin32, TheSystemProgramsStartedByTheirBareNamesAreThoseOfThisBitne
     platform::Win32Processes processes;
     for (const auto& program : kSystemPrograms) {
         const std::string out = scratch.Path() + "\\" + program.name + ".txt";
-        auto started =
-            processes.Start(program.commandLine(out), platform::WindowStyle::Minimized);
+        auto started = processes.Start(program.commandLine(out), platform::WindowStyle::Minimized);
         ASSERT_TRUE(started.status.ok()) << program.name << ": " << started.errorText;
         ASSERT_TRUE(started.process->WaitForExit(30000)) << program.name;
         ASSERT_TRUE(Exists(out)) << program.name << " wrote nothing";

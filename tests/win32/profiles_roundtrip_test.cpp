@@ -211,8 +211,8 @@ struct ProfileKey {
 
 ProfileKey ParseProfileKey(std::string_view name) {
     const auto slash = name.find('\\');
-    const HKEY root = name.substr(0, slash) == "HKEY_CURRENT_USER" ? HKEY_CURRENT_USER
-                                                                  : HKEY_LOCAL_MACHINE;
+    const HKEY root =
+        name.substr(0, slash) == "HKEY_CURRENT_USER" ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
     return {root, Widen(std::string(name.substr(slash + 1)))};
 }
 
@@ -228,8 +228,8 @@ void PutIn(RegistryView view, const ProfileKey& where, const std::wstring& text)
 
 std::wstring GetIn(RegistryView view, const ProfileKey& where) {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(where.root, where.path.c_str(), 0, KEY_QUERY_VALUE | ViewFlag(view),
-                      &key) != ERROR_SUCCESS) {
+    if (RegOpenKeyExW(where.root, where.path.c_str(), 0, KEY_QUERY_VALUE | ViewFlag(view), &key) !=
+        ERROR_SUCCESS) {
         return L"(no key)";
     }
     wchar_t data[64] = {};

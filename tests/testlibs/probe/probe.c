@@ -50,8 +50,8 @@ static void Write(const char* path, const char* text) {
 #ifdef TZP_PROBE_LIBRARY
 
 /* Rundll32's entry point: a callback of the system's, with its calling convention. */
-__declspec(dllexport) void CALLBACK Note(HWND window, HINSTANCE instance, LPSTR arguments,
-                                         int show) {
+__declspec(dllexport) void CALLBACK
+    Note(HWND window, HINSTANCE instance, LPSTR arguments, int show) {
     (void)window;
     (void)instance;
     (void)show;

@@ -342,8 +342,7 @@ TEST(SaveDiskFaults, AFaultAtAnyStepIsReportedAndLeavesTheOldFilesWhole) {
                     // optimised i686 build; the section name is built in place.
                     std::string section = "[";
                     section += kOn2;
-                    EXPECT_NE(sys.files.Content(reg).value_or("").find(section),
-                              std::string::npos);
+                    EXPECT_NE(sys.files.Content(reg).value_or("").find(section), std::string::npos);
                     break;
                 }
                 const bool saved = sys.ui.messages == std::vector<std::string>{"en 040"};

@@ -23,23 +23,24 @@ constexpr int kCommand6 = 1106;
 constexpr int kCommand7 = 1107;
 constexpr int kWaitPanel = 3210;
 
+// Stops at the first EDIT child and keeps it. A callback of the system's: it carries the
+// system's calling convention, which a lambda cannot (on i686 the two differ).
+BOOL CALLBACK KeepFirstEdit(HWND child, LPARAM found) {
+    wchar_t kind[16] = {};
+    GetClassNameW(child, kind, 16);
+    if (_wcsicmp(kind, L"Edit") != 0) {
+        return TRUE;
+    }
+    *reinterpret_cast<HWND*>(found) = child;
+    return FALSE;
+}
+
 // The open-file dialog's file name box: the edit inside the file name control (0x47C),
 // however deep the dialog's template nests it, or else the plain edit 0x480.
 HWND FileNameBox(HWND dialog) {
     if (HWND control = GetDlgItem(dialog, 0x47C); control != nullptr) {
         HWND edit = nullptr;
-        EnumChildWindows(
-            control,
-            [](HWND child, LPARAM found) -> BOOL {
-                wchar_t kind[16] = {};
-                GetClassNameW(child, kind, 16);
-                if (_wcsicmp(kind, L"Edit") != 0) {
-                    return TRUE;
-                }
-                *reinterpret_cast<HWND*>(found) = child;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&edit));
+        EnumChildWindows(control, KeepFirstEdit, reinterpret_cast<LPARAM>(&edit));
         if (edit != nullptr) {
             return edit;
         }

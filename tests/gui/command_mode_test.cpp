@@ -40,6 +40,27 @@ std::string Drain(HANDLE pipe) {
     return text;
 }
 
+struct WindowSearch {
+    DWORD processId;
+    std::vector<std::string>* seen;
+};
+
+// Notes the class of every top-level window of the searched process, once. A callback of
+// the system's: it carries the system's calling convention, which a lambda cannot (on
+// i686 the two differ).
+BOOL CALLBACK NoteWindowOf(HWND window, LPARAM parameter) {
+    auto& s = *reinterpret_cast<WindowSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t className[256] = {};
+    GetClassNameW(window, className, 256);
+    const std::string name = Narrow(className);
+    if (owner == s.processId && std::find(s.seen->begin(), s.seen->end(), name) == s.seen->end()) {
+        s.seen->push_back(name);
+    }
+    return TRUE;
+}
+
 // Runs a command line with its standard output and error on pipes, as a deployment
 // agent does, and watches for any window of the process while it runs.
 Ran RunProcess(const std::string& commandLine) {
@@ -69,26 +90,10 @@ Ran RunProcess(const std::string& commandLine) {
     std::thread outReader([&] { ran.out = Drain(outRead.get()); });
     std::thread errReader([&] { ran.err = Drain(errRead.get()); });
 
-    struct Search {
-        DWORD processId;
-        std::vector<std::string>* seen;
-    } search{process.dwProcessId, &ran.windows};
-    const auto lookForWindows = [](HWND window, LPARAM parameter) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(parameter);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        wchar_t className[256] = {};
-        GetClassNameW(window, className, 256);
-        const std::string name = Narrow(className);
-        if (owner == s.processId &&
-            std::find(s.seen->begin(), s.seen->end(), name) == s.seen->end()) {
-            s.seen->push_back(name);
-        }
-        return TRUE;
-    };
+    WindowSearch search{process.dwProcessId, &ran.windows};
     int waited = 0;
     while (WaitForSingleObject(processHandle.get(), 20) == WAIT_TIMEOUT) {
-        EnumWindows(lookForWindows, reinterpret_cast<LPARAM>(&search));
+        EnumWindows(NoteWindowOf, reinterpret_cast<LPARAM>(&search));
         if ((waited += 20) > 120000) {
             ADD_FAILURE() << commandLine << " did not end";
             TerminateProcess(processHandle.get(), 99);
@@ -331,6 +336,33 @@ TEST_F(CommandMode, StatusJsonIsWellFormedAndAgreesWithTheRegistry) {
                        "     version 1.3.4531.0    Partly registered to this copy: 1 of its "),
         std::string::npos)
         << plain.out;
+}
+
+TEST_F(CommandMode, StatusReadsTheRegistryViewOfThisProgramsBitness) {
+    // VSFilter's class: another copy in this bitness's view, the pack's in the other one;
+    // FFDshow's: the pack's copy in the other view alone.
+    const std::string vsfilter = pack.InstallDir() + "filtres\\VSFilter.dll";
+    ASSERT_TRUE(SetInprocServerIn(RegistryView::Own, filters::Row("Check10").clsids[0],
+                                  "C:\\Elsewhere\\VSFilter.dll"));
+    ASSERT_TRUE(
+        SetInprocServerIn(RegistryView::Other, filters::Row("Check10").clsids[0], vsfilter));
+    ASSERT_TRUE(SetInprocServerIn(RegistryView::Other, filters::Row("Check6").clsids[0],
+                                  pack.InstallDir() + "filtres\\ffdshow.ax"));
+
+    const Ran ran = Command("/status /json");
+    EXPECT_EQ(ran.exitCode, 0u) << ran.err;
+    const auto json = JsonReader(ran.out).Document();
+    ASSERT_TRUE(json) << ran.out;
+    for (const auto& row : (*json)["filters"].Items()) {
+        if (row["box"].Text() == "Check10") {
+            EXPECT_FALSE(std::get<bool>(row["registered"].value));
+            EXPECT_EQ(row["registration"].Text(), "other");
+            EXPECT_EQ(row["registeredTo"].Text(), "C:\\Elsewhere\\VSFilter.dll");
+        } else if (row["box"].Text() == "Check6") {
+            EXPECT_FALSE(std::get<bool>(row["registered"].value));
+            EXPECT_EQ(row["registration"].Text(), "none");
+        }
+    }
 }
 
 TEST_F(CommandMode, SaveWritesTheSameTwoFilesAsTheWindowsSave) {

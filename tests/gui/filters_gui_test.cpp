@@ -132,6 +132,10 @@ TEST_F(FiltersGui, AClassRegisteredToAnotherCopyIsNamedInTheTooltipUntilApplied)
     ASSERT_EQ(RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, value.c_str(),
                               static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))),
               ERROR_SUCCESS);
+    // The registry view of the other bitness names the pack's copy; this program reads
+    // only its own view, where its libraries register.
+    ASSERT_TRUE(SetInprocServerIn(RegistryView::Other, filters::Row("Check6").clsids[3],
+                                  pack.InstallDir() + "filtres\\ffdshow.ax"));
     GuiApp app(pack.ProgramPath());
     ASSERT_TRUE(app.Started());
     const std::string library = pack.InstallDir() + "filtres\\ffdshow.ax\r\nversion 1.3.4531.0";

@@ -58,7 +58,65 @@ std::optional<std::string> InprocServer(std::string_view clsid) {
     return platform::Narrow(data);
 }
 
+unsigned long ViewFlag(RegistryView view) {
+    const bool own = view == RegistryView::Own;
+    return (sizeof(void*) == 4) == own ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+}
+
+namespace {
+
+std::wstring ClassKey(std::string_view clsid) {
+    return L"Software\\Classes\\CLSID\\{" + platform::Widen(clsid) + L"}";
+}
+
+}  // namespace
+
+bool SetInprocServerIn(RegistryView view, std::string_view clsid, const std::string& path) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, (ClassKey(clsid) + L"\\InprocServer32").c_str(), 0,
+                        nullptr, 0, KEY_SET_VALUE | ViewFlag(view), nullptr, &key,
+                        nullptr) != ERROR_SUCCESS) {
+        return false;
+    }
+    const std::wstring data = platform::Widen(path);
+    const LSTATUS written =
+        RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                       static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+    return written == ERROR_SUCCESS;
+}
+
+std::optional<std::string> InprocServerIn(RegistryView view, std::string_view clsid) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, (ClassKey(clsid) + L"\\InprocServer32").c_str(), 0,
+                      KEY_QUERY_VALUE | ViewFlag(view), &key) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    wchar_t data[1024] = {};
+    DWORD size = sizeof data;
+    const LSTATUS read = RegGetValueW(key, nullptr, nullptr, RRF_RT_REG_SZ, nullptr, data, &size);
+    RegCloseKey(key);
+    if (read != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return platform::Narrow(data);
+}
+
 void UnregisterEveryFilter() {
+    for (const auto view : {RegistryView::Own, RegistryView::Other}) {
+        HKEY classes = nullptr;
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Classes\\CLSID", 0,
+                          KEY_ALL_ACCESS | ViewFlag(view), &classes) != ERROR_SUCCESS) {
+            continue;
+        }
+        for (const auto& row : filters::Catalogue()) {
+            for (const auto clsid : row.clsids) {
+                RegDeleteTreeW(classes, (L"{" + platform::Widen(clsid) + L"}").c_str());
+            }
+        }
+        RegCloseKey(classes);
+    }
+    // Per-user registrations too, which the merged view shows above the machine's.
     for (const auto& row : filters::Catalogue()) {
         for (const auto clsid : row.clsids) {
             RegDeleteTreeW(HKEY_CLASSES_ROOT,

@@ -29,7 +29,7 @@ class TestPack {
     void Register(const std::string& languageCode = "en");
 
   private:
-    ScratchDir scratch_;
+    ScratchDir scratch_{PackParentFolder()};
     std::string packDir_;
     std::string installDir_;
 };
@@ -40,7 +40,18 @@ void DeletePackRegistryValue(const std::string& valueName);
 
 // The file a filter class is registered to (its InprocServer32 default), if any.
 std::optional<std::string> InprocServer(std::string_view clsid);
-// Removes every class of the catalogue, so that no test sees another's registrations.
+// Removes every class of the catalogue from both registry views, so that no test sees
+// another's registrations.
 void UnregisterEveryFilter();
+
+// The two views of the registry that 64-bit Windows keeps for classes and
+// HKLM\Software: the one of this program's bitness (what it reads and what libraries of
+// its bitness write), and the other one (a program of the other bitness's).
+enum class RegistryView { Own, Other };
+// The access flag that opens a key in the view (KEY_WOW64_32KEY or KEY_WOW64_64KEY).
+unsigned long ViewFlag(RegistryView view);
+// A class's InprocServer32 default in the given view, written or read there.
+bool SetInprocServerIn(RegistryView view, std::string_view clsid, const std::string& path);
+std::optional<std::string> InprocServerIn(RegistryView view, std::string_view clsid);
 
 }  // namespace tzp::testing

@@ -92,15 +92,32 @@ void RemoveTree(const std::string& path) {
     RemoveDirectoryW(Widen(path).c_str());
 }
 
-ScratchDir::ScratchDir() {
+std::string TempFolder() {
     wchar_t temp[MAX_PATH + 1] = {};
     GetTempPathW(MAX_PATH, temp);
-    static int counter = 0;
     std::string base = Narrow(temp);
     if (!base.empty() && base.back() == '\\') {
         base.pop_back();
     }
-    path_ = base + "\\tzp-" + std::to_string(GetCurrentProcessId()) + "-" +
+    return base;
+}
+
+std::string PackParentFolder() {
+    if constexpr (sizeof(void*) == 4) {
+        // Set for every process on 64-bit Windows (and in Wine's 64-bit prefix).
+        wchar_t folder[MAX_PATH + 1] = {};
+        const DWORD length = GetEnvironmentVariableW(L"ProgramFiles(x86)", folder, MAX_PATH);
+        if (length == 0 || length > MAX_PATH) {
+            return "C:\\Program Files (x86)\\Tessaly tests";
+        }
+        return Narrow(folder) + "\\Tessaly tests";
+    }
+    return TempFolder();
+}
+
+ScratchDir::ScratchDir(const std::string& parent) {
+    static int counter = 0;
+    path_ = parent + "\\tzp-" + std::to_string(GetCurrentProcessId()) + "-" +
             std::to_string(++counter) + "-" + std::to_string(GetTickCount64());
     MakeDirs(path_);
 }

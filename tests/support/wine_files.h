@@ -22,10 +22,18 @@ std::optional<std::string> ReadBytes(const std::string& path);
 bool Exists(const std::string& path);
 void RemoveTree(const std::string& path);
 
-// A fresh folder under the temporary folder, removed with everything in it at the end.
+// The temporary folder, without a trailing backslash.
+std::string TempFolder();
+// Where a test lays out a pack: as users' machines have it, the 32-bit programs'
+// folder ("C:\Program Files (x86)", spaces and parentheses) for the i686 build, which
+// runs as a 32-bit program on 64-bit Windows; the temporary folder for the x86_64 build.
+std::string PackParentFolder();
+
+// A fresh folder under `parent` (the temporary folder by default), removed with
+// everything in it at the end.
 class ScratchDir {
   public:
-    ScratchDir();
+    explicit ScratchDir(const std::string& parent = TempFolder());
     ~ScratchDir();
     ScratchDir(const ScratchDir&) = delete;
     ScratchDir& operator=(const ScratchDir&) = delete;

@@ -13,6 +13,7 @@
 #include "platform/win32/self_registration_win32.h"
 #include "platform/win32/version_win32.h"
 #include "platform/win32/wide.h"
+#include "profiles/profile_files.h"
 #include "profiles/profiles.h"
 #include "support/real_panel.h"
 #include "support/test_pack.h"
@@ -197,6 +198,73 @@ TEST_F(ProfilesOnWine, ASavedProfileImportsTheSavedSettingsBack) {
         EXPECT_EQ(now->bytes, value.bytes) << Narrow(where.name);
     }
     EXPECT_EQ(Get(wide), Text(REG_SZ, L"kept as it is"));
+}
+
+// The profile's keys as a program of this bitness reaches them: the user's keys are one
+// key for both bitnesses, the machine's (HKLM\Software) are those of this bitness's
+// view, where the filters of this bitness keep their settings; the other view's stay out
+// of the profile and untouched by its import.
+struct ProfileKey {
+    HKEY root;
+    std::wstring path;
+};
+
+ProfileKey ParseProfileKey(std::string_view name) {
+    const auto slash = name.find('\\');
+    const HKEY root =
+        name.substr(0, slash) == "HKEY_CURRENT_USER" ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+    return {root, Widen(std::string(name.substr(slash + 1)))};
+}
+
+void PutIn(RegistryView view, const ProfileKey& where, const std::wstring& text) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(where.root, where.path.c_str(), 0, nullptr, 0,
+                              KEY_SET_VALUE | ViewFlag(view), nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExW(key, L"Probe", 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+}
+
+std::wstring GetIn(RegistryView view, const ProfileKey& where) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(where.root, where.path.c_str(), 0, KEY_QUERY_VALUE | ViewFlag(view), &key) !=
+        ERROR_SUCCESS) {
+        return L"(no key)";
+    }
+    wchar_t data[64] = {};
+    DWORD size = sizeof data;
+    const LSTATUS read = RegGetValueW(key, nullptr, L"Probe", RRF_RT_REG_SZ, nullptr, data, &size);
+    RegCloseKey(key);
+    return read == ERROR_SUCCESS ? std::wstring(data) : L"(no value)";
+}
+
+TEST_F(ProfilesOnWine, TheTwelveKeysAreReachedAsTheFiltersOfThisBitnessReachThem) {
+    for (const auto name : profiles::kProfileKeys) {
+        PutIn(RegistryView::Other, ParseProfileKey(name), L"other");
+        PutIn(RegistryView::Own, ParseProfileKey(name), L"own");
+    }
+    Save("Views");
+    const std::string registryFile = files.ReadAll(SavPath("Views.reg")).value_or("");
+    EXPECT_EQ(registryFile.find("\"other\""), std::string::npos) << registryFile;
+    for (const auto name : profiles::kProfileKeys) {
+        EXPECT_NE(registryFile.find("[" + std::string(name) + "]\r\n\"Probe\"=\"own\""),
+                  std::string::npos)
+            << name;
+        PutIn(RegistryView::Own, ParseProfileKey(name), L"changed");
+    }
+
+    Import(SavPath("Views.reg"));
+
+    for (const auto name : profiles::kProfileKeys) {
+        const ProfileKey key = ParseProfileKey(name);
+        EXPECT_EQ(GetIn(RegistryView::Own, key), L"own") << name;
+        const bool shared = key.root == HKEY_CURRENT_USER;
+        EXPECT_EQ(GetIn(RegistryView::Other, key), shared ? L"own" : L"other") << name;
+        for (const auto view : {RegistryView::Own, RegistryView::Other}) {
+            RegDeleteKeyExW(key.root, key.path.c_str(), ViewFlag(view), 0);
+        }
+    }
 }
 
 TEST_F(ProfilesOnWine, WithoutAnyOfTheKeysTheRegistryFileIsItsHeaderAlone) {

@@ -30,7 +30,7 @@ done
 limit=(-max_total_time="$time")
 [ -n "$runs" ] && limit+=(-runs="$runs")
 [ ${#targets[@]} -gt 0 ] || targets=(lang_lookup state_file exts_file extension_check
-    export_conversion association profile_name reg_name text update_answer)
+    export_conversion association profile_name reg_name text update_answer profile_settings)
 
 cmake --preset fuzz >/dev/null && cmake --build --preset fuzz -j2 || exit 1
 [ -f langs/en.ini ] || bash langs/build-langs.sh

@@ -36,17 +36,23 @@ Invocation ParseStatus(std::span<const std::string> rest) {
     return invocation;
 }
 
+// The name comes first, so that a profile may be called "/json"; `json` tells whether
+// the command takes /json after it.
 Invocation ParseNamed(Command command, const std::string& commandArgument,
-                      std::span<const std::string> rest) {
+                      std::span<const std::string> rest, bool json) {
     if (rest.empty()) {
         return Wrong(UsageProblem::MissingName, commandArgument);
-    }
-    if (rest.size() > 1) {
-        return Wrong(UsageProblem::ExtraArgument, rest[1]);
     }
     Invocation invocation;
     invocation.command = command;
     invocation.name = rest[0];
+    if (rest.size() > 1 && json && SwitchName(rest[1]) == "json") {
+        invocation.json = true;
+        rest = rest.subspan(1);
+    }
+    if (rest.size() > 1) {
+        return Wrong(UsageProblem::ExtraArgument, rest[1]);
+    }
     return invocation;
 }
 
@@ -70,10 +76,13 @@ Invocation ParseArguments(std::span<const std::string> arguments) {
         return ParseStatus(rest);
     }
     if (command == "apply") {
-        return ParseNamed(Command::Apply, arguments[0], rest);
+        return ParseNamed(Command::Apply, arguments[0], rest, true);
+    }
+    if (command == "check") {
+        return ParseNamed(Command::Check, arguments[0], rest, true);
     }
     if (command == "save") {
-        return ParseNamed(Command::Save, arguments[0], rest);
+        return ParseNamed(Command::Save, arguments[0], rest, false);
     }
     return Wrong(UsageProblem::UnknownCommand, arguments[0]);
 }

@@ -9,20 +9,25 @@ namespace tzp::cli {
 // What a deployment script reads from the program's exit code.
 enum class ExitCode : int {
     Done = 0,
-    SomeFailed = 1,     // done, but a library or the settings import failed
-    WrongUsage = 2,     // the command line is not understood
-    NoSuchProfile = 3,  // no such profile, or a name that cannot be a file
-    PackNotFound = 4,   // the installation or the pack's profile folder cannot be found
+    SomeFailed = 1,       // done, but a library or the settings import failed
+    WrongUsage = 2,       // the command line is not understood
+    NoSuchProfile = 3,    // no such profile, or a name that cannot be a file
+    PackNotFound = 4,     // the installation or the pack's profile folder cannot be found
+    FilesUnreadable = 5,  // /check: the profile's files cannot be read or are refused
 };
 
-enum class Command { Window, Usage, Status, Apply, Save, Wrong };
+// /check: the PC differs from the profile (the code of SomeFailed, which /check never
+// gives).
+inline constexpr ExitCode kDiffers = ExitCode::SomeFailed;
+
+enum class Command { Window, Usage, Status, Apply, Check, Save, Wrong };
 
 enum class UsageProblem { None, UnknownCommand, MissingName, ExtraArgument };
 
 struct Invocation {
     Command command = Command::Window;
-    bool json = false;  // /status /json
-    std::string name;   // the profile of /apply and /save, as given
+    bool json = false;  // /status, /apply and /check with /json
+    std::string name;   // the profile of /apply, /check and /save, as given
     UsageProblem problem = UsageProblem::None;
     std::string argument;  // the argument a problem is about
 };

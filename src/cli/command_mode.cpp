@@ -2,13 +2,12 @@
 
 #include <algorithm>
 
+#include "cli/apply_command.h"
+#include "cli/check_command.h"
 #include "cli/status.h"
 #include "cli/texts.h"
-#include "filters/catalogue.h"
-#include "filters/registration.h"
 #include "lang/lang.h"
 #include "platform/reg.h"
-#include "profiles/apply.h"
 #include "profiles/messages.h"
 #include "profiles/profile_name.h"
 #include "profiles/profiles.h"
@@ -46,12 +45,6 @@ bool InstallationFound(App& app) {
            app.sys.files.DirectoryExists(directory.substr(0, directory.size() - 1));
 }
 
-bool IsListedProfile(const App& app, const std::string& name) {
-    const auto& entries = app.form.Entries("Combo1");
-    return std::any_of(entries.begin(), entries.end(),
-                       [&](const ui::ListEntry& entry) { return entry.text == name; });
-}
-
 ExitCode Save(App& app, const std::string& name, platform::StandardOutput& output) {
     if (!profiles::IsUsableProfileName(name)) {
         output.Err(AsLines(profiles::NameRefusedText(app)));
@@ -79,55 +72,13 @@ ExitCode Save(App& app, const std::string& name, platform::StandardOutput& outpu
     return ExitCode::Done;
 }
 
-// "  FFDshow         filtres\ffdshow.ax            register    done"
-std::string OutcomeLine(const App& app, const filters::LibraryOutcome& outcome) {
-    const std::string name = outcome.box.empty()
-                                 ? outcome.path.substr(outcome.path.rfind('\\') + 1)
-                                 : std::string(filters::Row(outcome.box).displayName);
-    const std::string library =
-        outcome.box.empty() ? outcome.path : std::string(filters::Row(outcome.box).library);
-    const Text verb = outcome.mode.empty() ? Text::Register : Text::Unregister;
-    return "  " + Padded(name, 15) + Padded(library, 29) + Padded(Say(app, verb), 12) +
-           filters::OutcomeText(app, outcome) + "\r\n";
-}
-
-ExitCode Apply(App& app, const std::string& name, platform::StandardOutput& output) {
-    if (!profiles::IsUsableProfileName(name)) {
-        output.Err(AsLines(profiles::NameRefusedText(app)));
-        return ExitCode::NoSuchProfile;
-    }
-    // Exactly the names the window lists, letter case included, as its apply requires.
-    if (!IsListedProfile(app, name)) {
-        output.Err(AsLines(lang::LookupLangString(app, "043") + "\n" + name));
-        return ExitCode::NoSuchProfile;
-    }
-    // The window's preview puts the profile's states into the boxes; when it cannot read
-    // them it says so (on the error output here) and takes the name away.
-    app.form.SetText("Combo1", name);
-    profiles::PreviewProfile(app);
-    if (app.form.Text("Combo1") != name) {
-        return ExitCode::NoSuchProfile;
-    }
-    const auto result = profiles::RunApply(app, name, /*waitForImport=*/true);
-    std::string lines;
-    for (const auto& outcome : result.libraries) {
-        lines += OutcomeLine(app, outcome);
-    }
-    const std::string importFailure = profiles::ImportFailureMessage(app, result.import);
-    lines += AsLines(importFailure.empty() ? Say(app, Text::ProfileImported) : importFailure);
-    if (!result.AnyFailure()) {
-        lines += AsLines(lang::LookupLangString(app, "034"));
-    }
-    output.Out(lines);
-    return result.AnyFailure() ? ExitCode::SomeFailed : ExitCode::Done;
-}
-
 }  // namespace
 
 std::string UsageText(const App& app) {
     return Say(app, Text::Usage) + "\r\n" + UsageLine("", Say(app, Text::WindowHelp)) +
            UsageLine("/status [/json]", Say(app, Text::StatusHelp)) +
-           UsageLine("/apply NAME", Say(app, Text::ApplyHelp)) +
+           UsageLine("/apply NAME [/json]", Say(app, Text::ApplyHelp)) +
+           UsageLine("/check NAME [/json]", Say(app, Text::CheckHelp)) +
            UsageLine("/save NAME", Say(app, Text::SaveHelp)) +
            UsageLine("/?", Say(app, Text::UsageHelp)) + AsLines(Say(app, Text::ExitCodes));
 }
@@ -159,7 +110,9 @@ ExitCode RunCommand(App& app, const Invocation& invocation, platform::StandardOu
         case Command::Save:
             return Save(app, invocation.name, output);
         case Command::Apply:
-            return Apply(app, invocation.name, output);
+            return ApplyCommand(app, invocation.name, invocation.json, output);
+        case Command::Check:
+            return CheckCommand(app, invocation.name, invocation.json, output);
         default:
             return ExitCode::WrongUsage;
     }

@@ -30,10 +30,24 @@ enum class Text {
     PackNotFound,  // %1: the installation directory as read
     Register,      // what /apply asked of a library
     Unregister,
+    CheckHelp,     // what /check does
+    Matches,       // %1: the profile
+    Differs,       // %1: the profile; the differences follow
+    WantedFound,   // %1: what the profile wants, %2: what the PC has
+    Absent,        // a value or key the registry does not have
+    Present,       // a key the profile deletes and the registry has
+    DefaultValue,  // the name of a key's default value
+    Changed,       // what /apply did to a library or to the settings
+    Unchanged,
+    SettingsChanged,    // the import, when the registry differed from the profile before
+    SettingsUnchanged,  // the import, when the registry held the profile's settings
+    NothingChanged,     // the last line of an /apply that changed nothing
 };
 
 // The text, with "%1" replaced by `value`.
 std::string Say(const App& app, Text text, std::string_view value = {});
+// The text with "%1" and "%2" filled in one pass, so that a value holding "%2" stays.
+std::string Say(const App& app, Text text, std::string_view first, std::string_view second);
 
 // The text padded with spaces to a width in characters (one space at least), so that
 // columns line up in a console.

@@ -104,21 +104,6 @@ struct Pass {
         outcomes.push_back(RunSelfRegistration(app, path, mode));
         outcomes.back().box = box;
     }
-    void RunOwnMode(std::string_view box) { Run(box, app.form.Value(box) == 1 ? "" : "u"); }
-
-    void SplitterGroup() {
-        if (app.form.Value(kSplitterMaster) == 1) {
-            Run(kSplitterMaster, "");
-            for (const auto member : SplitterRegisterOrder()) {
-                RunOwnMode(member);
-            }
-        } else {
-            Run(kSplitterMaster, "u");
-            for (const auto member : SplitterUnregisterOrder()) {
-                Run(member, "u");
-            }
-        }
-    }
 };
 
 }  // namespace
@@ -195,15 +180,35 @@ size_t PassLength() {
     return RegistrationOrder().size() + SplitterMembers().size();
 }
 
+std::vector<PlannedRun> PassPlan(const ui::Form& form) {
+    std::vector<PlannedRun> plan;
+    plan.reserve(PassLength());
+    auto ownMode = [&](std::string_view box) {
+        plan.push_back({box, form.Value(box) == 1 ? "" : "u"});
+    };
+    for (const auto box : RegistrationOrder()) {
+        if (box != kSplitterMaster) {
+            ownMode(box);
+        } else if (form.Value(kSplitterMaster) == 1) {
+            plan.push_back({kSplitterMaster, ""});
+            for (const auto member : SplitterRegisterOrder()) {
+                ownMode(member);
+            }
+        } else {
+            plan.push_back({kSplitterMaster, "u"});
+            for (const auto member : SplitterUnregisterOrder()) {
+                plan.push_back({member, "u"});
+            }
+        }
+    }
+    return plan;
+}
+
 std::vector<LibraryOutcome> ApplyFilterStates(App& app, const PassProgress& progress) {
     Pass pass{app, progress, {}};
     pass.outcomes.reserve(PassLength());
-    for (const auto box : RegistrationOrder()) {
-        if (box == kSplitterMaster) {
-            pass.SplitterGroup();
-        } else {
-            pass.RunOwnMode(box);
-        }
+    for (const auto& run : PassPlan(app.form)) {
+        pass.Run(run.box, run.mode);
     }
     return std::move(pass.outcomes);
 }

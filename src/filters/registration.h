@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/app.h"
+#include "ui/form.h"
 #include "filters/registration_info.h"
 
 namespace tzp::filters {
@@ -46,6 +47,17 @@ LibraryOutcome RunSelfRegistration(App& app, const std::string& path, std::strin
 // Told before each library of the pass: its position from 1, how many there are, and the
 // library's full path.
 using PassProgress = std::function<void(size_t position, size_t total, const std::string& path)>;
+
+// One library of the pass and the mode it is run with.
+struct PlannedRun {
+    std::string_view box;
+    std::string_view mode;  // "" registers, "u" unregisters
+};
+
+// What the pass runs for the boxes as they stand, in its order: every box's own
+// library with its box's mode, the splitter group by its master (below). Changes
+// nothing; the pass and the comparison with a profile both follow it.
+std::vector<PlannedRun> PassPlan(const ui::Form& form);
 
 // Registers every library whose box is ticked (value 1) and unregisters the others, in
 // the pass's fixed order; with the splitter master off, all six splitter libraries are

@@ -29,6 +29,25 @@ std::optional<RegName> ParseRegName(std::string_view fullName);
 
 enum class RegType { String, Dword, Binary, ExpandString };
 
+// The registry's own type codes of the values a registry file may set.
+inline constexpr uint32_t kRegNone = 0, kRegSz = 1, kRegExpandSz = 2, kRegBinary = 3, kRegDword = 4,
+                          kRegMultiSz = 7, kRegQword = 11;
+
+// A value as the registry stores it: its type code and its bytes, strings in UTF-16LE
+// with whatever terminator they were stored with.
+struct RegData {
+    uint32_t type = kRegNone;
+    std::string bytes;
+    bool operator==(const RegData&) const = default;
+};
+
+// What the registry holds under a name: whether its key exists, and the value's data
+// when the value exists and can be read.
+struct RegLookup {
+    bool keyExists = false;
+    std::optional<RegData> value;
+};
+
 class RegistryService {
   public:
     virtual ~RegistryService() = default;
@@ -39,6 +58,9 @@ class RegistryService {
     virtual Status Write(const RegName& name, std::string_view value, RegType type) = 0;
     // Deletes the value, or the key when the name names a key.
     virtual Status Delete(const RegName& name) = 0;
+    // The value with its type and raw data, for comparing it with what a registry file
+    // sets; a name that names a key looks at the key's default value.
+    virtual RegLookup ReadData(const RegName& name) = 0;
 };
 
 }  // namespace tzp::platform

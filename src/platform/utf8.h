@@ -8,6 +8,12 @@ namespace tzp::platform {
 std::u32string Utf8ToCodePoints(std::string_view utf8);
 std::string CodePointsToUtf8(std::u32string_view codePoints);
 
+// UTF-16LE code units to code points, as the registry stores strings; a lone
+// surrogate or an odd last byte becomes U+FFFD.
+std::u32string Utf16LeToCodePoints(std::string_view bytes);
+// Code points to UTF-16LE bytes, without a terminator.
+std::string CodePointsToUtf16Le(std::u32string_view codePoints);
+
 // Where the character that starts at `at` ends: after its lead byte and the continuation
 // bytes that follow it, three at most. The separator of a language or profile line is one
 // such character, however many bytes it takes.

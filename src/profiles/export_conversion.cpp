@@ -4,6 +4,7 @@
 
 #include "platform/text.h"
 #include "platform/utf8.h"
+#include "profiles/reg_syntax.h"
 
 namespace tzp::profiles {
 
@@ -15,45 +16,8 @@ constexpr std::string_view kAnsiHeader = "REGEDIT4";
 // so that no line, its trailing backslash included, is longer than 80.
 constexpr size_t kHexLineLimit = 77;
 
-std::string TrimRight(std::string_view text) {
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
-    }
-    return std::string(text);
-}
-
-std::string_view TrimLeft(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    return text;
-}
-
-// UTF-16LE code units to code points; a lone surrogate or odd byte becomes U+FFFD.
 std::u32string DecodeUtf16Le(std::string_view bytes) {
-    std::u32string out;
-    auto unit = [&](size_t i) {
-        return static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                     (static_cast<unsigned char>(bytes[i + 1]) << 8));
-    };
-    size_t i = 0;
-    while (i + 1 < bytes.size()) {
-        const char16_t first = unit(i);
-        i += 2;
-        if (first >= 0xD800 && first <= 0xDBFF && i + 1 < bytes.size()) {
-            const char16_t second = unit(i);
-            if (second >= 0xDC00 && second <= 0xDFFF) {
-                out.push_back(0x10000 + ((first - 0xD800) << 10) + (second - 0xDC00));
-                i += 2;
-                continue;
-            }
-        }
-        out.push_back(first >= 0xD800 && first <= 0xDFFF ? 0xFFFD : first);
-    }
-    if (i < bytes.size()) {
-        out.push_back(0xFFFD);
-    }
-    return out;
+    return platform::Utf16LeToCodePoints(bytes);
 }
 
 // The export as UTF-8 text when it is Unicode (UTF-16LE with or without its mark, or
@@ -77,111 +41,6 @@ bool IsWithinKey(std::string_view section, std::string_view key) {
     return lowerSection == lowerKey || (lowerSection.size() > lowerKey.size() &&
                                         lowerSection.compare(0, lowerKey.size(), lowerKey) == 0 &&
                                         lowerSection[lowerKey.size()] == '\\');
-}
-
-// The key named by a section line, or nullopt for any other line. The importer takes a
-// line that starts with "[" (after blanks) as a key whose name runs to the line's last
-// "]", whatever follows it, so that is what must be checked.
-std::optional<std::string> SectionName(std::string_view line) {
-    line = TrimLeft(line);
-    const size_t close = line.rfind(']');
-    if (line.empty() || line.front() != '[' || close == std::string_view::npos) {
-        return std::nullopt;
-    }
-    return std::string(line.substr(1, close - 1));
-}
-
-// A value line split at its '=': the name as written ("@" or a quoted name with its
-// escapes) and the data as written.
-struct ValueLine {
-    std::string name;
-    std::string data;
-};
-
-std::optional<ValueLine> SplitValueLine(std::string_view line) {
-    size_t end = 0;
-    if (line.substr(0, 1) == "@") {
-        end = 1;
-    } else if (line.substr(0, 1) == "\"") {
-        size_t i = 1;
-        while (i < line.size() && line[i] != '"') {
-            i += line[i] == '\\' ? 2 : 1;
-        }
-        if (i >= line.size()) {
-            return std::nullopt;
-        }
-        end = i + 1;
-    } else {
-        return std::nullopt;
-    }
-    if (end >= line.size() || line[end] != '=') {
-        return std::nullopt;
-    }
-    return ValueLine{std::string(line.substr(0, end)), std::string(line.substr(end + 1))};
-}
-
-bool IsHexData(std::string_view data) {
-    return data.size() >= 3 && platform::AsciiLower(data.substr(0, 3)) == "hex";
-}
-
-// Hex data "hex:..." or "hex(N):...": its type token ("hex(2):") and its bytes.
-struct HexData {
-    std::string typeToken;
-    int type = 3;  // REG_BINARY for plain "hex:"
-    std::string bytes;
-};
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-std::optional<HexData> ParseHexData(std::string_view data) {
-    HexData hex;
-    const size_t colon = data.find(':');
-    if (colon == std::string_view::npos) {
-        return std::nullopt;
-    }
-    hex.typeToken = std::string(data.substr(0, colon + 1));
-    const std::string_view type = data.substr(3, colon - 3);
-    if (!type.empty()) {
-        if (type.size() < 3 || type.front() != '(' || type.back() != ')' || type.size() > 10) {
-            return std::nullopt;
-        }
-        uint32_t number = 0;
-        for (const char c : type.substr(1, type.size() - 2)) {
-            const int digit = HexDigit(c);
-            if (digit < 0) {
-                return std::nullopt;
-            }
-            number = number * 16 + static_cast<uint32_t>(digit);
-        }
-        hex.type = static_cast<int>(number & 0x7FFFFFFF);
-    }
-    std::string_view rest = data.substr(colon + 1);
-    while (!TrimLeft(rest).empty()) {
-        const size_t comma = rest.find(',');
-        const std::string item = TrimRight(TrimLeft(rest.substr(0, comma)));
-        if (item.empty() || item.size() > 2) {
-            return std::nullopt;
-        }
-        int value = 0;
-        for (const char c : item) {
-            const int digit = HexDigit(c);
-            if (digit < 0) {
-                return std::nullopt;
-            }
-            value = value * 16 + digit;
-        }
-        hex.bytes.push_back(static_cast<char>(value));
-        rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
-    }
-    return hex;
 }
 
 // A UTF-16 string payload (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ) in the ANSI code page,
@@ -238,20 +97,6 @@ void AppendHexLines(std::string line, std::string_view bytes, std::vector<std::s
         }
     }
     out.push_back(line);
-}
-
-// Joins a hex value's continuation lines (a line ending in a backslash goes on in the
-// next, indented line) into one logical line. `next` points at the line after `first`
-// and moves past the lines taken.
-std::string JoinContinuations(const std::string& first, const std::vector<std::string>& lines,
-                              size_t& next) {
-    std::string joined = TrimRight(first);
-    while (!joined.empty() && joined.back() == '\\' && next < lines.size()) {
-        joined.pop_back();
-        joined += TrimRight(TrimLeft(lines[next]));
-        ++next;
-    }
-    return joined;
 }
 
 class UnicodeExportConverter {

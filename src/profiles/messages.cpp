@@ -77,4 +77,14 @@ std::string ImportRefusedText(const App& app, const std::string& path, const std
         {path, section});
 }
 
+std::string NotRegistryFileText(const App& app, const std::string& path) {
+    return WithLines(
+        lang::LookupLangStringOr(app, "136",
+                                 "This registry file of a profile starts with neither REGEDIT4 "
+                                 "nor Windows Registry Editor Version 5.00:",
+                                 "Ce fichier de registre d'un profil ne commence ni par REGEDIT4 "
+                                 "ni par Windows Registry Editor Version 5.00 :"),
+        {path});
+}
+
 }  // namespace tzp::profiles

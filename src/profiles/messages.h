@@ -20,5 +20,7 @@ std::string LeftOutText(const App& app, const std::vector<std::string>& entries)
 std::string NotDeletedText(const App& app, const std::vector<std::string>& problems);
 // "120": a registry file that writes outside the filters' settings was not imported.
 std::string ImportRefusedText(const App& app, const std::string& path, const std::string& section);
+// "136": a profile's registry file that starts with neither registry file header.
+std::string NotRegistryFileText(const App& app, const std::string& path);
 
 }  // namespace tzp::profiles

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "platform/text.h"
+#include "platform/utf8.h"
 
 namespace tzp::fakes {
 
@@ -52,6 +53,47 @@ std::optional<std::string> FakeRegistry::Read(const RegName& name) {
         default:
             return std::nullopt;
     }
+}
+
+platform::RegLookup FakeRegistry::ReadData(const RegName& name) {
+    ++reads;
+    log.push_back("readData:" + LogName(name));
+    platform::RegLookup lookup;
+    const auto key = keys_.find(KeyId(name.root, name.key));
+    if (key == keys_.end()) {
+        return lookup;
+    }
+    lookup.keyExists = true;
+    const auto value = key->second.find(platform::UnicodeLower(name.valueName));
+    if (value == key->second.end()) {
+        return lookup;
+    }
+    const StoredValue& stored = value->second;
+    switch (stored.type) {
+        case StoredType::String:
+        case StoredType::ExpandString:
+            lookup.value = platform::RegData{
+                stored.type == StoredType::String ? platform::kRegSz : platform::kRegExpandSz,
+                platform::CodePointsToUtf16Le(platform::Utf8ToCodePoints(stored.data)) +
+                    std::string(2, '\0')};
+            break;
+        case StoredType::Dword: {
+            const auto number = static_cast<uint32_t>(std::stoull(stored.data));
+            std::string bytes;
+            for (int shift = 0; shift < 32; shift += 8) {
+                bytes.push_back(static_cast<char>((number >> shift) & 0xFF));
+            }
+            lookup.value = platform::RegData{platform::kRegDword, bytes};
+            break;
+        }
+        case StoredType::Binary:
+            lookup.value = platform::RegData{platform::kRegBinary, stored.data};
+            break;
+        case StoredType::MultiString:
+            lookup.value = platform::RegData{platform::kRegMultiSz, stored.data};
+            break;
+    }
+    return lookup;
 }
 
 void FakeRegistry::CreateKeyChain(platform::RegRoot root, const std::string& key) {

@@ -24,6 +24,9 @@ class FakeRegistry : public platform::RegistryService {
     platform::Status Write(const platform::RegName& name, std::string_view value,
                            platform::RegType type) override;
     platform::Status Delete(const platform::RegName& name) override;
+    // Strings as UTF-16LE with their terminator, a DWORD as its four bytes, other data as
+    // stored: as the platform gives them.
+    platform::RegLookup ReadData(const platform::RegName& name) override;
 
     // Test set-up and inspection by full name ("HKCR\.avi\" for a default value).
     void Set(const std::string& fullName, const std::string& value,

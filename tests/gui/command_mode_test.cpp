@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <map>
 #include <thread>
 #include <variant>
@@ -13,7 +15,9 @@
 #include "platform/text.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/wide.h"
+#include "profiles/profile_files.h"
 #include "profiles/profiles.h"
+#include "support/gui_driver.h"
 #include "support/real_panel.h"
 #include "support/test_pack.h"
 
@@ -420,7 +424,8 @@ TEST_F(CommandMode, ApplyRegistersTheProfilesLibrariesAndImportsItsSettingsAwait
     EXPECT_TRUE(RegisteredToPack(pack, filters::Row("Check6")));
     EXPECT_TRUE(RegisteredToPack(pack, filters::Row("Check2")));
     EXPECT_FALSE(RegisteredToPack(pack, filters::Row("Check3")));
-    EXPECT_NE(ran.out.find("  FFDshow        filtres\\ffdshow.ax           register    done\r\n"),
+    EXPECT_NE(ran.out.find("  FFDshow        filtres\\ffdshow.ax           register    done        "
+                           "changed\r\n"),
               std::string::npos)
         << ran.out;
     EXPECT_NE(ran.out.find("The filter settings have been applied.\r\n"), std::string::npos);
@@ -459,6 +464,163 @@ TEST_F(CommandMode, WrongUsageAndAMissingProfileSayWhyWithTheirExitCodes) {
     EXPECT_EQ(missing.exitCode, 3u);
     EXPECT_NE(missing.err.find("There is no profile with this name."), std::string::npos)
         << missing.err;
+}
+
+// The commands of the README's deployment examples for fleet tools, as they are written
+// there: the command line each tool hands to the system, from the program's quoted path
+// to its last argument.
+std::vector<std::string> ReadmeFleetCommands() {
+    const std::string readme = ReadBytes(SourcePath("README.md")).value_or("");
+    const size_t start = readme.find("### Fleet compliance");
+    if (start == std::string::npos) {
+        return {};
+    }
+    const std::string section = readme.substr(start, readme.find("\n## ", start) - start);
+    std::vector<std::string> commands;
+    for (const auto& line : platform::SplitLines(platform::ReplaceAll(section, "\n", "\r"))) {
+        const size_t program = line.find("tzpcp.exe\"");
+        if (program == std::string::npos) {
+            continue;
+        }
+        const size_t from = line.rfind('"', program);
+        const size_t to = std::min(line.find('\'', program), line.find(" |", program));
+        commands.push_back(line.substr(from, to == std::string::npos ? to : to - from));
+    }
+    return commands;
+}
+
+struct Timed {
+    Ran ran;
+    double ms;
+};
+
+Timed RunTimed(const std::string& commandLine) {
+    const auto begin = std::chrono::steady_clock::now();
+    Ran ran = RunProcess(commandLine);
+    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - begin;
+    std::printf("[ TIME     ] %.0f ms: %s\n", took.count(), commandLine.c_str());
+    return {std::move(ran), took.count()};
+}
+
+std::vector<std::string> LibraryLines(const std::string& out) {
+    std::vector<std::string> lines;
+    for (const auto& line : platform::SplitLines(out)) {
+        if (line.starts_with("  ")) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
+
+TEST_F(CommandMode, FleetToolsApplyOnlyWhatDrifted) {
+    const auto commands = ReadmeFleetCommands();
+    ASSERT_EQ(commands.size(), 6u) << "two commands for each of the three tools";
+    const std::string readmeDir = "C:\\Program Files (x86)\\Tessaly Zivozod Pack";
+    // Each tool runs the same two commands.
+    std::string check, apply;
+    for (const auto& command : commands) {
+        std::string& kind = command.find(" /check ") != std::string::npos ? check : apply;
+        EXPECT_TRUE(kind.empty() || kind == command) << command;
+        kind = command;
+    }
+    check = platform::ReplaceAll(check, readmeDir, pack.PackDir());
+    apply = platform::ReplaceAll(apply, readmeDir, pack.PackDir());
+    ASSERT_NE(check.find(pack.ProgramPath() + "\" /check Office"), std::string::npos) << check;
+    ASSERT_NE(apply.find(pack.ProgramPath() + "\" /apply Office"), std::string::npos) << apply;
+
+    // FFDshow and Ac3filter registered, a setting under each of the twelve keys.
+    for (const char* box : {"Check6", "Check11"}) {
+        for (const auto clsid : filters::Row(box).clsids) {
+            SetInprocServer(clsid, pack.InstallDir() + std::string(filters::Row(box).library));
+        }
+    }
+    for (const std::string key : profiles::kProfileKeys) {
+        const bool user = key.starts_with("HKEY_CURRENT_USER\\");
+        const std::wstring below = Widen(key.substr(key.find('\\') + 1));
+        const DWORD level = 3;
+        ASSERT_EQ(RegSetKeyValueW(user ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE, below.c_str(),
+                                  L"Level", REG_DWORD, &level, sizeof level),
+                  ERROR_SUCCESS);
+    }
+    const std::wstring office = L"office";
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Quorel", L"Mode", REG_SZ,
+                              office.c_str(), sizeof(L"office")),
+              ERROR_SUCCESS);
+    ASSERT_EQ(Command("/save Office").exitCode, 0u);
+    Timed matches = RunTimed(check);
+    EXPECT_EQ(matches.ran.exitCode, 0u) << matches.ran.out << matches.ran.err;
+    EXPECT_EQ(matches.ran.out, "The PC matches the profile Office.\r\n");
+
+    // Ac3filter unticked and applied from the window, one setting changed with reg.
+    {
+        GuiApp app(pack.ProgramPath());
+        ASSERT_TRUE(app.Started());
+        ASSERT_EQ(app.Check(1011), 1);
+        app.Click(1011);
+        ASSERT_TRUE(WaitUntil([&] { return app.Check(1011) == 0; }));
+        app.Click(1103);
+        EXPECT_EQ(app.AnswerMessageBox(IDYES), "Apply the filter settings now?");
+        EXPECT_EQ(app.AnswerMessageBox(IDOK, 30000), "The filter settings have been applied.");
+        app.RequestClose();
+        EXPECT_TRUE(app.WaitForExit());
+    }
+    EXPECT_EQ(RunProcess("reg.exe add HKCU\\Software\\Quorel /v Mode /d home /f").exitCode, 0u);
+
+    const Timed differs = RunTimed(check);
+    EXPECT_EQ(differs.ran.exitCode, 1u) << differs.ran.err;
+    EXPECT_EQ(differs.ran.out,
+              "The PC differs from the profile Office:\r\n"
+              "  Ac3filter.ax   filtres\\ac3filter.ax         wanted: registered, found: not "
+              "registered\r\n"
+              "  HKEY_CURRENT_USER\\Software\\Quorel  Mode  wanted: REG_SZ office, found: REG_SZ "
+              "home\r\n");
+    const Ran json = RunProcess(check + " /json");
+    EXPECT_EQ(json.exitCode, 1u);
+    const auto document = JsonReader(json.out).Document();
+    ASSERT_TRUE(document) << json.out;
+    EXPECT_FALSE(std::get<bool>((*document)["matches"].value));
+    ASSERT_EQ((*document)["filters"].Items().size(), 1u);
+    EXPECT_EQ((*document)["filters"].Items()[0]["box"].Text(), "Check11");
+    EXPECT_EQ((*document)["filters"].Items()[0]["wanted"].Text(), "registered");
+    EXPECT_EQ((*document)["filters"].Items()[0]["found"].Text(), "none");
+    ASSERT_EQ((*document)["settings"].Items().size(), 1u);
+    EXPECT_EQ((*document)["settings"].Items()[0]["name"].Text(), "Mode");
+    EXPECT_EQ((*document)["settings"].Items()[0]["wanted"].Text(), "REG_SZ office");
+    EXPECT_EQ((*document)["settings"].Items()[0]["found"].Text(), "REG_SZ home");
+
+    const Ran applied = RunProcess(apply);
+    EXPECT_EQ(applied.exitCode, 0u) << applied.out << applied.err;
+    const auto lines = LibraryLines(applied.out);
+    ASSERT_EQ(lines.size(), 18u) << applied.out;
+    for (const auto& line : lines) {
+        const bool ac3filter = line.starts_with("  Ac3filter.ax ");
+        EXPECT_TRUE(line.ends_with(ac3filter ? "done        changed" : "done        unchanged"))
+            << line;
+    }
+    EXPECT_NE(applied.out.find("imported; the registry differed from them: changed.\r\n"),
+              std::string::npos)
+        << applied.out;
+    EXPECT_EQ(applied.out.find("Nothing changed"), std::string::npos);
+
+    EXPECT_EQ(RunTimed(check).ran.exitCode, 0u);
+    const Ran again = RunProcess(apply);
+    EXPECT_EQ(again.exitCode, 0u) << again.err;
+    EXPECT_TRUE(
+        again.out.ends_with("The filter settings have been applied.\r\n"
+                            "Nothing changed: the PC already matched the profile.\r\n"))
+        << again.out;
+    const Ran againJson = RunProcess(apply + " /json");
+    const auto report = JsonReader(againJson.out).Document();
+    ASSERT_TRUE(report) << againJson.out;
+    EXPECT_FALSE(std::get<bool>((*report)["changed"].value));
+    EXPECT_EQ((*report)["libraries"].Items().size(), 18u);
+    RunTimed("\"" + pack.ProgramPath() + "\" /status");
+
+    for (const std::string key : profiles::kProfileKeys) {
+        const bool user = key.starts_with("HKEY_CURRENT_USER\\");
+        RegDeleteTreeW(user ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE,
+                       Widen(key.substr(key.find('\\') + 1)).c_str());
+    }
 }
 
 }  // namespace

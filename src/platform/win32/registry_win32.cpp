@@ -134,4 +134,34 @@ Status Win32Registry::Delete(const RegName& name) {
     return result == ERROR_SUCCESS ? Status::Ok() : Status::Fail(static_cast<uint32_t>(result));
 }
 
+RegLookup Win32Registry::ReadData(const RegName& name) {
+    RegLookup lookup;
+    UniqueKey key;
+    const LSTATUS opened =
+        RegOpenKeyExW(RootKey(name.root), Widen(name.key).c_str(), 0, KEY_QUERY_VALUE, key.out());
+    // A key we may not read is there all the same.
+    lookup.keyExists = opened != ERROR_FILE_NOT_FOUND && opened != ERROR_PATH_NOT_FOUND;
+    if (opened != ERROR_SUCCESS) {
+        return lookup;
+    }
+    const std::wstring valueName = Widen(name.valueName);
+    DWORD type = 0;
+    DWORD size = 0;
+    LSTATUS result = RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, nullptr, &size);
+    std::vector<BYTE> data;
+    // The value may grow between the two queries; its new size is then asked again.
+    for (int attempt = 0; attempt < 4 && result == ERROR_SUCCESS; ++attempt) {
+        data.assign(size, 0);
+        result = RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, data.data(), &size);
+        if (result == ERROR_SUCCESS) {
+            lookup.value = RegData{type, std::string(data.begin(), data.begin() + size)};
+            break;
+        }
+        if (result == ERROR_MORE_DATA) {
+            result = ERROR_SUCCESS;
+        }
+    }
+    return lookup;
+}
+
 }  // namespace tzp::platform

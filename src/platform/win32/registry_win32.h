@@ -9,6 +9,7 @@ class Win32Registry : public RegistryService {
     std::optional<std::string> Read(const RegName& name) override;
     Status Write(const RegName& name, std::string_view value, RegType type) override;
     Status Delete(const RegName& name) override;
+    RegLookup ReadData(const RegName& name) override;
 };
 
 }  // namespace tzp::platform

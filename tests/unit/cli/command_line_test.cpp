@@ -42,6 +42,18 @@ TEST(CommandLineArguments, EachCommandWithEitherSignAndAnyCase) {
         {{"/apply", "Home Cinema"}, Command::Apply, false, "Home Cinema"},
         {{"-APPLY", "-x"}, Command::Apply, false, "-x"},  // a name is taken as it is
         {{"/save", "Caf\xC3\xA9"}, Command::Save, false, "Caf\xC3\xA9"},
+        {{"/check", "Office"}, Command::Check, false, "Office"},
+        {{"-CHECK", "Office", "/JSON"}, Command::Check, true, "Office"},
+        {{"/apply", "Office", "-json"}, Command::Apply, true, "Office"},
+        {{"/apply", "/json"}, Command::Apply, false, "/json"},  // the name comes first
+        {{"/check", "a", "/json", "/json"},
+         Command::Wrong,
+         false,
+         "",
+         UsageProblem::ExtraArgument,
+         "/json"},
+        {{"/save", "a", "/json"}, Command::Wrong, false, "", UsageProblem::ExtraArgument, "/json"},
+        {{"/check"}, Command::Wrong, false, "", UsageProblem::MissingName, "/check"},
         {{"-Save", ""}, Command::Save, false, ""},  // given, but empty: refused later
         {{"/statuss"}, Command::Wrong, false, "", UsageProblem::UnknownCommand, "/statuss"},
         {{"status"}, Command::Wrong, false, "", UsageProblem::UnknownCommand, "status"},
@@ -234,12 +246,14 @@ TEST_F(CommandModeTest, ApplyPreviewsTheProfileRunsThePassAndAwaitsTheImport) {
     EXPECT_EQ(sys.processes.started[0].commandLine, "regedit.exe /s \"C:\\Pack\\Sav\\Films.reg\"");
     EXPECT_TRUE(Contains(output.out,
                          "  FFDshow        filtres\\ffdshow.ax           "
-                         "register    done\r\n"))
+                         "register    done        unchanged\r\n"))
         << output.out;
     EXPECT_TRUE(Contains(output.out,
                          "  RealSplitter   filtres\\RealMediaSplitter.ax "
                          "unregister  the library reported the failure 0x80004005"));
-    EXPECT_TRUE(Contains(output.out, "The settings of the profile have been imported.\r\n"));
+    EXPECT_TRUE(Contains(output.out,
+                         "The settings of the profile have been imported; the registry held them "
+                         "already: unchanged.\r\n"));
     EXPECT_FALSE(Contains(output.out, "en 034"));
 
     // Every library doing its part, the import failing: still 1.
@@ -253,7 +267,11 @@ TEST_F(CommandModeTest, ApplyPreviewsTheProfileRunsThePassAndAwaitsTheImport) {
     sys.processes.exitCode = 0;
     output = {};
     EXPECT_EQ(Run({"/apply", "Films"}), ExitCode::Done);
-    EXPECT_EQ(output.out.substr(output.out.size() - 8), "en 034\r\n");
+    // The fake libraries write nothing, and the file sets nothing: nothing changed.
+    EXPECT_TRUE(Contains(output.out,
+                         "\r\nen 034\r\nNothing changed: the PC already matched the "
+                         "profile.\r\n"))
+        << output.out;
     EXPECT_EQ(output.err, "");
 }
 

@@ -58,6 +58,18 @@ echo "x86_64 build and tests: $((SECONDS - stage_start)) s"
 stage_start=$SECONDS
 if build mingw32; then run_ctest mingw32; else echo "i686 build failed"; failed=$((failed + 1)); fi
 echo "i686 build and tests: $((SECONDS - stage_start)) s"
+# The shipped executables' headers: randomisation, no-execute, terminal-server awareness,
+# and imports from the system's known libraries only. One case an executable.
+exelog=$(mktemp)
+bash scripts/check-executables.sh 2>&1 | tee "$exelog"
+exeline=$(grep -E '^executables: [0-9]+ passed, [0-9]+ failed' "$exelog" | tail -n 1)
+if [ -z "$exeline" ]; then
+    failed=$((failed + 1))
+else
+    passed=$((passed + $(sed -E 's/executables: ([0-9]+) passed.*/\1/' <<<"$exeline")))
+    failed=$((failed + $(sed -E 's/.* ([0-9]+) failed/\1/' <<<"$exeline")))
+fi
+rm -f "$exelog"
 
 echo
 echo "Summary: $passed test cases passed, $failed failed"

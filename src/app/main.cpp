@@ -13,6 +13,7 @@
 #include "cli/quiet_interaction.h"
 #include "platform/win32/console_win32.h"
 #include "platform/win32/files_win32.h"
+#include "platform/win32/library_search.h"
 #include "platform/win32/processes_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/self_registration_win32.h"
@@ -114,6 +115,9 @@ int RunWindow(HINSTANCE instance, int showCommand) {
     tzp::shell::StepDone("window and its controls");
 
     Win32Services services;
+    // The private copies an earlier window's imports left (the window does not wait for the
+    // registry editor, and may have closed first).
+    services.files.RemoveLeftPrivateCopies();
     tzp::ui::Win32Interaction interaction(window);
     auto platform = services.With(interaction);
     tzp::App app{*form, platform, tzp::platform::ProgramFolder()};
@@ -140,6 +144,8 @@ int RunWindow(HINSTANCE instance, int showCommand) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    // Before anything can load a library by name.
+    tzp::platform::RestrictLibrarySearch();
     const auto arguments = Arguments();
     const auto invocation = tzp::cli::ParseArguments(arguments);
     if (invocation.command == tzp::cli::Command::Window) {

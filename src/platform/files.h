@@ -34,6 +34,13 @@ class FileService {
     // "*.sav", in name order without regard to case. Empty for a missing folder.
     virtual std::vector<std::string> ListFiles(const std::string& folder,
                                                std::string_view pattern) = 0;
+    // Writes the bytes to a new file that only this account and administrators can
+    // change (a folder of the account's own), under a name nobody can guess, never an
+    // existing file; names it in `path`. What is checked and then handed to a program
+    // running as administrator is such a copy, which nobody can swap in between.
+    virtual Status WritePrivateCopy(std::string_view bytes, std::string& path) = 0;
+    // Removes the private copies an earlier run left (one whose program ended after it).
+    virtual void RemoveLeftPrivateCopies() {}
     // The platform's wording of an error code, for messages.
     virtual std::string DescribeError(uint32_t error) = 0;
 };

@@ -22,6 +22,9 @@ class RunningProcess {
     virtual bool WaitForExit(uint32_t milliseconds) = 0;
     // The exit code of a process that has ended; nullopt when it cannot be had.
     virtual std::optional<uint32_t> ExitCode() { return std::nullopt; }
+    // Removes the file once the process has ended, without anyone waiting for it (the
+    // object may go first); false when that cannot be arranged.
+    virtual bool RemoveFileAfterExit(const std::string& /*path*/) { return false; }
 };
 
 struct StartResult {

@@ -34,22 +34,27 @@ std::string DecodeTextFile(std::string_view bytes) {
     return AnsiToUtf8(bytes);
 }
 
-std::vector<std::string> SplitLines(std::string_view text) {
-    std::vector<std::string> lines;
+std::vector<std::string_view> SplitLineViews(std::string_view text) {
+    std::vector<std::string_view> lines;
     size_t start = 0;
     while (start < text.size()) {
         const size_t cr = text.find('\r', start);
         if (cr == std::string_view::npos) {
-            lines.emplace_back(text.substr(start));
+            lines.push_back(text.substr(start));
             break;
         }
-        lines.emplace_back(text.substr(start, cr - start));
+        lines.push_back(text.substr(start, cr - start));
         start = cr + 1;
         if (start < text.size() && text[start] == '\n') {
             ++start;
         }
     }
     return lines;
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+    const std::vector<std::string_view> views = SplitLineViews(text);
+    return std::vector<std::string>(views.begin(), views.end());
 }
 
 std::string JoinLinesCrLf(const std::vector<std::string>& lines) {

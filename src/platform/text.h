@@ -29,6 +29,8 @@ std::string DecodeTextFile(std::string_view bytes);
 // return, optionally followed by a line feed; a line feed alone stays in the text. The
 // last line needs no line end; a final line end does not start an empty line.
 std::vector<std::string> SplitLines(std::string_view text);
+// The same lines as views into the text, for readers that only look at them.
+std::vector<std::string_view> SplitLineViews(std::string_view text);
 
 // Joins lines, each followed by CR LF, as every file we write is laid out.
 std::string JoinLinesCrLf(const std::vector<std::string>& lines);

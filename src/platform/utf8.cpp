@@ -33,60 +33,67 @@ size_t Utf8CharacterEnd(std::string_view utf8, size_t at) {
     return std::min(end, utf8.size());
 }
 
+char32_t NextCodePoint(std::string_view utf8, size_t& at) {
+    const auto lead = static_cast<unsigned char>(utf8[at]);
+    const int length = SequenceLength(lead);
+    if (length == 0 || at + static_cast<size_t>(length) > utf8.size()) {
+        ++at;
+        return kReplacement;
+    }
+    char32_t cp = length == 1 ? lead : (lead & (0x7F >> length));
+    for (int k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(utf8[at + k]);
+        if ((next & 0xC0) != 0x80) {
+            ++at;
+            return kReplacement;
+        }
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    const bool overlong = (length == 3 && cp < 0x800) || (length == 4 && cp < 0x10000);
+    if (overlong || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        ++at;
+        return kReplacement;
+    }
+    at += static_cast<size_t>(length);
+    return cp;
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+    if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        cp = kReplacement;
+    }
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+}
+
 std::u32string Utf8ToCodePoints(std::string_view utf8) {
+    // One code point a byte at most: one allocation, however long the text.
     std::u32string out;
-    size_t i = 0;
-    while (i < utf8.size()) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        const int length = SequenceLength(lead);
-        if (length == 0 || i + static_cast<size_t>(length) > utf8.size()) {
-            out.push_back(kReplacement);
-            ++i;
-            continue;
-        }
-        char32_t cp = length == 1 ? lead : (lead & (0x7F >> length));
-        bool valid = true;
-        for (int k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(utf8[i + k]);
-            if ((next & 0xC0) != 0x80) {
-                valid = false;
-                break;
-            }
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        const bool overlong = (length == 3 && cp < 0x800) || (length == 4 && cp < 0x10000);
-        if (!valid || overlong || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-            out.push_back(kReplacement);
-            ++i;
-            continue;
-        }
-        out.push_back(cp);
-        i += static_cast<size_t>(length);
+    out.reserve(utf8.size());
+    for (size_t at = 0; at < utf8.size();) {
+        out.push_back(NextCodePoint(utf8, at));
     }
     return out;
 }
 
 std::string CodePointsToUtf8(std::u32string_view codePoints) {
     std::string out;
-    for (char32_t cp : codePoints) {
-        if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-            cp = kReplacement;
-        }
-        if (cp < 0x80) {
-            out.push_back(static_cast<char>(cp));
-        } else if (cp < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        } else if (cp < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        }
+    out.reserve(codePoints.size());
+    for (const char32_t cp : codePoints) {
+        AppendUtf8(out, cp);
     }
     return out;
 }

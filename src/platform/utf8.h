@@ -13,6 +13,11 @@ std::string CodePointsToUtf8(std::u32string_view codePoints);
 std::u32string Utf16LeToCodePoints(std::string_view bytes);
 // Code points to UTF-16LE bytes, without a terminator.
 std::string CodePointsToUtf16Le(std::u32string_view codePoints);
+// The same one character at a time, for conversions that need no string of code points:
+// the code point that starts at `at` (U+FFFD for a malformed byte), `at` moved past it;
+// and a code point appended as UTF-8 (U+FFFD for one that UTF-8 cannot hold).
+char32_t NextCodePoint(std::string_view utf8, size_t& at);
+void AppendUtf8(std::string& out, char32_t codePoint);
 
 // Where the character that starts at `at` ends: after its lead byte and the continuation
 // bytes that follow it, three at most. The separator of a language or profile line is one

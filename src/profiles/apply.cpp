@@ -35,12 +35,44 @@ void ParkWaitPanel(App& app) {
 }
 
 // Imports without asking anything.
-std::string ImportCommandLine(const App& app, const std::string& profileName) {
-    return "regedit.exe /s \"" + RegistryFilePath(app, profileName) + "\"";
+std::string ImportCommandLine(const std::string& registryFile) {
+    return "regedit.exe /s \"" + registryFile + "\"";
 }
 
-// The window does not wait: the editor imports while the closing message shows. The
-// command line waits, and lets pending events run meanwhile, so the exit code counts.
+// The profile's registry file, copied where only this account and administrators can
+// write, and checked there: the editor imports with administrator rights whatever the
+// file it is given holds, so it is given the very bytes that were checked, which nobody
+// can swap since. A file that reaches outside the filters' settings is not handed to it
+// at all. Returns the copy's path, or "" with `import` saying why not.
+std::string CheckedPrivateCopy(App& app, ImportResult& import) {
+    auto& files = app.sys.files;
+    const auto bytes = files.ReadAll(import.file);
+    std::string copy;
+    const auto written = bytes ? files.WritePrivateCopy(*bytes, copy) : platform::Status::Ok();
+    if (!bytes || !written.ok()) {
+        import.kind = ImportKind::Refused;
+        import.reason = NotFoundText(app, import.file);
+        if (!written.ok()) {
+            // The copy could not be written (no temporary folder, a full disk).
+            import.reason += "\r\n" + files.DescribeError(written.error);
+        }
+        return std::string();
+    }
+    const auto copied = files.ReadAll(copy);
+    const auto refused = copied ? FindRefusedSection(*copied) : std::optional<std::string>("");
+    if (!copied || refused) {
+        (void)files.Remove(copy);
+        import.kind = ImportKind::Refused;
+        import.reason =
+            copied ? ImportRefusedText(app, import.file, *refused) : NotFoundText(app, import.file);
+        return std::string();
+    }
+    return copy;
+}
+
+// The window does not wait: the editor imports while the closing message shows, and the
+// copy goes when the editor ends (or at the next start). The command line waits, and
+// lets pending events run meanwhile, so the exit code counts.
 ImportResult ImportProfileSettings(App& app, const std::string& profileName, bool wait) {
     ImportResult import;
     import.file = RegistryFilePath(app, profileName);
@@ -48,34 +80,28 @@ ImportResult ImportProfileSettings(App& app, const std::string& profileName, boo
         import.kind = ImportKind::FileMissing;
         return import;
     }
-    // The editor imports with administrator rights whatever the file holds; a file that
-    // reaches outside the filters' settings is not handed to it at all.
-    const auto bytes = app.sys.files.ReadAll(import.file);
-    if (!bytes) {
-        import.kind = ImportKind::Refused;
-        import.reason = NotFoundText(app, import.file);
+    const std::string copy = CheckedPrivateCopy(app, import);
+    if (copy.empty()) {
         return import;
     }
-    if (const auto refused = FindRefusedSection(*bytes)) {
-        import.kind = ImportKind::Refused;
-        import.reason = ImportRefusedText(app, import.file, *refused);
-        return import;
-    }
-    auto started = app.sys.processes.Start(ImportCommandLine(app, profileName),
-                                           platform::WindowStyle::Minimized);
+    auto started =
+        app.sys.processes.Start(ImportCommandLine(copy), platform::WindowStyle::Minimized);
     if (!started.status.ok() || !started.process) {
+        (void)app.sys.files.Remove(copy);
         import.kind = ImportKind::EditorNotStarted;
         import.reason = started.errorText;
         return import;
     }
     if (!wait) {
         import.kind = ImportKind::Started;
+        started.process->RemoveFileAfterExit(copy);
         app.sys.ui.DoEvents();
         return import;
     }
     while (!started.process->WaitForExit(platform::kRunAndWaitSliceMs)) {
         app.sys.ui.DoEvents();
     }
+    (void)app.sys.files.Remove(copy);
     const auto exitCode = started.process->ExitCode();
     import.kind = exitCode.value_or(0) == 0 ? ImportKind::Done : ImportKind::Failed;
     import.exitCode = exitCode.value_or(0);

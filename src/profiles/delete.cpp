@@ -8,14 +8,16 @@ namespace tzp::profiles {
 
 namespace {
 
-// Removes what is there of the profile: the registry file, then the state file. A
-// missing file is already deleted. When the registry file cannot be removed the state
-// file stays too, so the profile stays whole and listed. Returns the problems met,
-// one a line with its path.
+// Removes what is there of the profile: the state file, which lists the profile, then
+// the registry file. A missing file is already deleted. A delete stopped in between (or
+// a registry file that cannot be removed) leaves a registry file no list shows, which the
+// next delete or save of that name removes or replaces; never a listed profile without
+// its settings. When the state file cannot be removed the registry file stays too, so the
+// profile stays whole and listed. Returns the problems met, one a line with its path.
 std::vector<std::string> RemoveProfileFiles(App& app, const std::string& name) {
     auto& files = app.sys.files;
     std::vector<std::string> problems;
-    for (const auto& path : {RegistryFilePath(app, name), StateFilePath(app, name)}) {
+    for (const auto& path : {StateFilePath(app, name), RegistryFilePath(app, name)}) {
         if (!files.FileExists(path)) {
             continue;
         }

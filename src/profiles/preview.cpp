@@ -1,4 +1,6 @@
 #include <optional>
+#include <string_view>
+#include <vector>
 
 #include "lang/lang.h"
 #include "platform/text.h"
@@ -56,8 +58,9 @@ void PreviewProfile(App& app) {
     }
     // The profile's states are shown as they are stored: the boxes' own behaviours
     // (clearing the name, marking changes, the splitter group) must not run.
+    const std::vector<std::string_view> lines = platform::SplitLineViews(*content);
     for (const auto& row : kStateRows) {
-        const auto state = ParseBoxState(FindStateValue(*content, row.id).value_or(""));
+        const auto state = ParseBoxState(FindStateValue(lines, row.id).value_or(""));
         if (state) {
             form.SetValueQuietly(row.box, *state);
         }

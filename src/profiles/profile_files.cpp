@@ -40,8 +40,13 @@ std::string AfterSeparator(std::string_view line) {
 }  // namespace
 
 std::optional<std::string> FindStateValue(std::string_view content, std::string_view id) {
-    for (const auto& line : platform::SplitLines(content)) {
-        if (line.size() >= 3 && std::string_view(line).substr(0, 3) == id) {
+    return FindStateValue(platform::SplitLineViews(content), id);
+}
+
+std::optional<std::string> FindStateValue(const std::vector<std::string_view>& lines,
+                                          std::string_view id) {
+    for (const std::string_view line : lines) {
+        if (line.size() >= 3 && line.substr(0, 3) == id) {
             return AfterSeparator(line);
         }
     }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "profiles/profiles.h"
 #include "core/app.h"
@@ -59,6 +60,9 @@ std::string BuildStateFile(const ui::Form& form);
 // characters are the id gives the line without its first four characters ("" for a
 // line of three). nullopt when no line has the id.
 std::optional<std::string> FindStateValue(std::string_view content, std::string_view id);
+// The same over the file's lines (platform::SplitLineViews), for a reader of many ids.
+std::optional<std::string> FindStateValue(const std::vector<std::string_view>& lines,
+                                          std::string_view id);
 
 // A stored value as a box state: the number rounded down, when it is 0, 1 or 2 (greyed).
 // Anything else (empty, not a number, out of range) gives nullopt, and the box keeps

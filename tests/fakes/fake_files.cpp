@@ -103,6 +103,16 @@ bool FakeFiles::DirectoryExists(const std::string& path) {
     return folders_.count(Key(path)) != 0;
 }
 
+Status FakeFiles::WritePrivateCopy(std::string_view bytes, std::string& path) {
+    AddFolder(kPrivateFolder);
+    if (const Status step = Step(true); !step.ok()) {
+        return step;
+    }
+    path = std::string(kPrivateFolder) + "\\import-" + std::to_string(++privateCopies) + ".reg";
+    AddFile(path, bytes);
+    return Status::Ok();
+}
+
 Status FakeFiles::Remove(const std::string& path) {
     const std::string key = Key(path);
     if (denied_.count(key) != 0 || denied_.count(Key(Parent(path))) != 0) {

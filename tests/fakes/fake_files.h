@@ -21,7 +21,12 @@ class FakeFiles : public platform::FileService {
     platform::Status Remove(const std::string& path) override;
     std::vector<std::string> ListFiles(const std::string& folder,
                                        std::string_view pattern) override;
+    platform::Status WritePrivateCopy(std::string_view bytes, std::string& path) override;
     std::string DescribeError(uint32_t error) override;
+
+    // Where private copies go, numbered from 1 ("C:\Temp\tzpcp\import-1.reg").
+    static constexpr const char* kPrivateFolder = "C:\\Temp\\tzpcp";
+    int privateCopies = 0;
 
     // Set-up: creates the folders on the way.
     void AddFolder(const std::string& path);

@@ -11,7 +11,12 @@ using platform::RegName;
 using platform::Status;
 
 std::string FakeRegistry::KeyId(platform::RegRoot root, const std::string& key) {
-    return std::to_string(static_cast<int>(root)) + "\\" + platform::UnicodeLower(key);
+    std::string id;
+    id.reserve(key.size() + 2);
+    id += static_cast<char>('0' + static_cast<int>(root));
+    id += '\\';
+    id += platform::UnicodeLower(key);
+    return id;
 }
 
 namespace {
@@ -36,7 +41,9 @@ bool FakeRegistry::Denied(const std::string& keyId) const {
 
 std::optional<std::string> FakeRegistry::Read(const RegName& name) {
     ++reads;
-    log.push_back("read:" + LogName(name));
+    if (keepLog) {
+        log.push_back("read:" + LogName(name));
+    }
     const auto key = keys_.find(KeyId(name.root, name.key));
     if (key == keys_.end()) {
         return std::nullopt;
@@ -106,7 +113,9 @@ void FakeRegistry::CreateKeyChain(platform::RegRoot root, const std::string& key
 }
 
 Status FakeRegistry::Write(const RegName& name, std::string_view value, platform::RegType type) {
-    log.push_back("write:" + LogName(name) + "=" + std::string(value));
+    if (keepLog) {
+        log.push_back("write:" + LogName(name) + "=" + std::string(value));
+    }
     const std::string id = KeyId(name.root, name.key);
     if (Denied(id)) {
         return Status::Fail(platform::kErrorAccessDenied);
@@ -138,7 +147,9 @@ Status FakeRegistry::Write(const RegName& name, std::string_view value, platform
 }
 
 Status FakeRegistry::Delete(const RegName& name) {
-    log.push_back("delete:" + LogName(name));
+    if (keepLog) {
+        log.push_back("delete:" + LogName(name));
+    }
     const std::string id = KeyId(name.root, name.key);
     if (Denied(id)) {
         return Status::Fail(platform::kErrorAccessDenied);

@@ -40,6 +40,9 @@ class FakeRegistry : public platform::RegistryService {
     // Every call in order, by full name as given: "read:HKCR\.avi\",
     // "write:HKCR\P\DefaultIcon\=<value>", "delete:HKCU\...\ProgID".
     std::vector<std::string> log;
+    // A user that never looks at the log (a fuzz target, tens of registry calls an
+    // input) turns it off: building its names costs more than the calls themselves.
+    bool keepLog = true;
 
   private:
     static std::string KeyId(platform::RegRoot root, const std::string& key);

@@ -29,8 +29,13 @@ class FakeVersionBlock : public platform::VersionBlock {
 
 class FakeRunningProcess : public platform::RunningProcess {
   public:
-    FakeRunningProcess(int polls, bool never, uint32_t exitCode, std::function<void()> onTerminate)
-        : polls_(polls), never_(never), exitCode_(exitCode), onTerminate_(std::move(onTerminate)) {}
+    FakeRunningProcess(int polls, bool never, uint32_t exitCode, std::function<void()> onTerminate,
+                       std::vector<std::string>& removedAfterExit)
+        : polls_(polls),
+          never_(never),
+          exitCode_(exitCode),
+          onTerminate_(std::move(onTerminate)),
+          removedAfterExit_(removedAfterExit) {}
     bool Terminate() override {
         onTerminate_();
         never_ = false;
@@ -48,12 +53,17 @@ class FakeRunningProcess : public platform::RunningProcess {
         return true;
     }
     std::optional<uint32_t> ExitCode() override { return exitCode_; }
+    bool RemoveFileAfterExit(const std::string& path) override {
+        removedAfterExit_.push_back(path);
+        return true;
+    }
 
   private:
     int polls_;
     bool never_;
     uint32_t exitCode_;
     std::function<void()> onTerminate_;
+    std::vector<std::string>& removedAfterExit_;
 };
 
 }  // namespace
@@ -153,7 +163,7 @@ platform::StartResult FakeProcesses::Start(const std::string& commandLine,
     }
     result.process = std::make_unique<FakeRunningProcess>(
         pollsUntilExit, neverExits, exitCode,
-        [this, commandLine] { terminated.push_back(commandLine); });
+        [this, commandLine] { terminated.push_back(commandLine); }, removedAfterExit);
     return result;
 }
 

@@ -87,6 +87,8 @@ class FakeProcesses : public platform::ProcessService {
     // The command lines of the started processes that were ended by Terminate.
     std::vector<std::string> terminated;
     uint32_t exitCode = 0;  // of every started process
+    // The files a started process was asked to remove once it has ended.
+    std::vector<std::string> removedAfterExit;
 };
 
 class FakeShell : public platform::ShellService {

@@ -43,7 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     FUZZ_CHECK(tzp::assoc::WritePersonalExtensions(sys.app).ok());
     const std::string written = *sys.files.Content(kExtsPath);
-    FUZZ_CHECK(Load(sys) == read);
+    // What was written reads back as the same lines. List3 is made from nothing but these
+    // lines and the registry, which the write leaves alone, so showing them again (the
+    // costliest step of an input, four registry reads a line) would give the same list.
+    FUZZ_CHECK(tzp::assoc::ReadPersonalExtensions(sys.app) == read);
     FUZZ_CHECK(tzp::assoc::WritePersonalExtensions(sys.app).ok());
     FUZZ_CHECK(*sys.files.Content(kExtsPath) == written);
     return 0;

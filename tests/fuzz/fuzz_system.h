@@ -9,6 +9,7 @@ inline fakes::FakeSystem& PackSystem() {
     static fakes::FakeSystem* sys = [] {
         auto* s = new fakes::FakeSystem;
         s->InstallStandardPack();
+        s->registry.keepLog = false;
         return s;
     }();
     return *sys;

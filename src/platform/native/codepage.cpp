@@ -60,29 +60,50 @@ char32_t LowerCodePoint(char32_t cp) {
     return cp;
 }
 
+// Most text the program handles (paths, registry names, ids) is ASCII, which every
+// conversion below leaves as it is: such text skips the decoding.
+bool IsAscii(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string AnsiToUtf8(std::string_view ansi) {
-    std::u32string cps;
-    cps.reserve(ansi.size());
-    for (char c : ansi) {
-        cps.push_back(DecodeByte(static_cast<unsigned char>(c)));
+    if (IsAscii(ansi)) {
+        return std::string(ansi);
     }
-    return CodePointsToUtf8(cps);
+    std::string utf8;
+    utf8.reserve(ansi.size());
+    for (const char c : ansi) {
+        AppendUtf8(utf8, DecodeByte(static_cast<unsigned char>(c)));
+    }
+    return utf8;
 }
 
 std::string Utf8ToAnsi(std::string_view utf8) {
+    if (IsAscii(utf8)) {
+        return std::string(utf8);
+    }
     std::string out;
-    for (char32_t cp : Utf8ToCodePoints(utf8)) {
-        const int byte = EncodeCodePoint(cp);
+    out.reserve(utf8.size());
+    for (size_t at = 0; at < utf8.size();) {
+        const int byte = EncodeCodePoint(NextCodePoint(utf8, at));
         out.push_back(byte < 0 ? '?' : static_cast<char>(byte));
     }
     return out;
 }
 
 bool FitsAnsi(std::string_view utf8) {
-    for (char32_t cp : Utf8ToCodePoints(utf8)) {
-        if (EncodeCodePoint(cp) < 0) {
+    if (IsAscii(utf8)) {
+        return true;
+    }
+    for (size_t at = 0; at < utf8.size();) {
+        if (EncodeCodePoint(NextCodePoint(utf8, at)) < 0) {
             return false;
         }
     }
@@ -90,11 +111,21 @@ bool FitsAnsi(std::string_view utf8) {
 }
 
 std::string UnicodeLower(std::string_view utf8) {
-    std::u32string cps = Utf8ToCodePoints(utf8);
-    for (char32_t& cp : cps) {
-        cp = LowerCodePoint(cp);
+    if (IsAscii(utf8)) {
+        std::string lower(utf8);
+        for (char& c : lower) {
+            if (c >= 'A' && c <= 'Z') {
+                c = static_cast<char>(c + 32);
+            }
+        }
+        return lower;
     }
-    return CodePointsToUtf8(cps);
+    std::string lower;
+    lower.reserve(utf8.size());
+    for (size_t at = 0; at < utf8.size();) {
+        AppendUtf8(lower, LowerCodePoint(NextCodePoint(utf8, at)));
+    }
+    return lower;
 }
 
 }  // namespace tzp::platform

@@ -15,6 +15,8 @@ class Win32Files : public FileService {
     Status Remove(const std::string& path) override;
     std::vector<std::string> ListFiles(const std::string& folder,
                                        std::string_view pattern) override;
+    Status WritePrivateCopy(std::string_view bytes, std::string& path) override;
+    void RemoveLeftPrivateCopies() override;
     std::string DescribeError(uint32_t error) override;
 };
 

@@ -36,10 +36,42 @@ class Win32RunningProcess : public RunningProcess {
         }
         return code;
     }
+    bool RemoveFileAfterExit(const std::string& path) override;
 
   private:
     UniqueHandleT process_;
 };
+
+// What a removal thread owns: its own handle of the process, and the file.
+struct RemovalAfterExit {
+    UniqueHandleT process;
+    std::wstring path;
+};
+
+DWORD WINAPI RemoveWhenEnded(void* context) {
+    auto* removal = static_cast<RemovalAfterExit*>(context);
+    WaitForSingleObject(removal->process.get(), INFINITE);
+    DeleteFileW(removal->path.c_str());
+    delete removal;
+    return 0;
+}
+
+// A thread of its own waits, so the window never does; a program that ends first leaves
+// the file to the next start (Win32Files::RemoveLeftPrivateCopies).
+bool Win32RunningProcess::RemoveFileAfterExit(const std::string& path) {
+    HANDLE own = nullptr;
+    if (!DuplicateHandle(GetCurrentProcess(), process_.get(), GetCurrentProcess(), &own,
+                         SYNCHRONIZE, FALSE, 0)) {
+        return false;
+    }
+    auto* removal = new RemovalAfterExit{UniqueHandleT(own), Widen(path)};
+    UniqueHandleT thread(CreateThread(nullptr, 0, RemoveWhenEnded, removal, 0, nullptr));
+    if (!thread) {
+        delete removal;
+        return false;
+    }
+    return true;
+}
 
 WORD ShowCommand(WindowStyle style) {
     switch (style) {

@@ -70,12 +70,15 @@ bool DispatchAllButInput(int& quitCode) {
 }  // namespace
 
 LoadResult Win32SelfRegistration::Load(const std::string& path) {
-    // The library's own folder is searched for the libraries it needs, as the system's
-    // registration tool does; and a missing drive gives a failure, not a system dialog.
+    // The library's own folder is searched first for the libraries it needs, as the
+    // system's registration tool does, and then the system folder: never the program's
+    // folder, the current one or the PATH. A missing drive gives a failure, not a system
+    // dialog.
     DWORD previousMode = 0;
     SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previousMode);
     const HMODULE module =
-        LoadLibraryExW(Widen(path).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+        LoadLibraryExW(Widen(path).c_str(), nullptr,
+                       LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32);
     const DWORD error = module == nullptr ? GetLastError() : 0;
     SetThreadErrorMode(previousMode, nullptr);
     if (module == nullptr) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/late_bound.h"
 #include "platform/win32/wide.h"
 
 namespace tzp::platform {
@@ -54,7 +55,11 @@ class Win32VersionBlock : public VersionBlock {
         void* value = nullptr;
         // The API takes a non-const block but only reads it.
         auto* block = const_cast<BYTE*>(data_.data());
-        if (!VerQueryValueW(block, subBlock.c_str(), &value, &length) || length == 0) {
+        // version.dll is not one of the system's known libraries: imported, the loader would
+        // look for it beside the program first, and run a planted copy as administrator.
+        static const auto query =
+            LateBound<decltype(VerQueryValueW)>(L"version.dll", "VerQueryValueW");
+        if (query == nullptr || !query(block, subBlock.c_str(), &value, &length) || length == 0) {
             return nullptr;
         }
         return value;

@@ -243,7 +243,10 @@ TEST_F(CommandModeTest, ApplyPreviewsTheProfileRunsThePassAndAwaitsTheImport) {
     EXPECT_TRUE(ran("ogm.dll", "DllUnregisterServer"));
     EXPECT_TRUE(ran("RealMediaSplitter.ax", "DllUnregisterServer"));
     ASSERT_EQ(sys.processes.started.size(), 1u);
-    EXPECT_EQ(sys.processes.started[0].commandLine, "regedit.exe /s \"C:\\Pack\\Sav\\Films.reg\"");
+    // The checked private copy is imported, and removed once the editor has ended.
+    EXPECT_EQ(sys.processes.started[0].commandLine,
+              "regedit.exe /s \"C:\\Temp\\tzpcp\\import-1.reg\"");
+    EXPECT_FALSE(sys.files.FileExists("C:\\Temp\\tzpcp\\import-1.reg"));
     EXPECT_TRUE(Contains(output.out,
                          "  FFDshow        filtres\\ffdshow.ax           "
                          "register    done        unchanged\r\n"))

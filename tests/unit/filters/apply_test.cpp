@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "filter_pack.h"
 #include "filters/registration.h"
 #include "profiles/apply.h"
@@ -77,13 +79,23 @@ TEST_F(ApplyTest, APreviewedProfileIsImportedAfterTheLibraries) {
     form().SetValueQuietly("Check11", 1);
     sys.ui.answers = {Answer::Yes};
     size_t callsAtImport = 0;
+    const std::string checked = *sys.files.Content("C:\\Pack\\Sav\\Cinema.reg");
+    std::optional<std::string> imported;
     sys.processes.onStart = [&](const std::string&) {
         callsAtImport = sys.selfRegistration.calls.size();
+        // The profile's file swapped once checked changes nothing: the checked private
+        // copy is what the editor gets, and goes once the editor has ended.
+        sys.files.AddFile("C:\\Pack\\Sav\\Cinema.reg", "REGEDIT4\r\n[HKEY_CLASSES_ROOT\\x]\r\n");
+        imported = sys.files.Content("C:\\Temp\\tzpcp\\import-1.reg");
         return true;
     };
     form().Click("Command3");
     ASSERT_EQ(sys.processes.started.size(), 1u);
-    EXPECT_EQ(sys.processes.started[0].commandLine, "regedit.exe /s \"C:\\Pack\\Sav\\Cinema.reg\"");
+    EXPECT_EQ(sys.processes.started[0].commandLine,
+              "regedit.exe /s \"C:\\Temp\\tzpcp\\import-1.reg\"");
+    EXPECT_EQ(imported, checked);
+    EXPECT_EQ(sys.processes.removedAfterExit,
+              std::vector<std::string>{"C:\\Temp\\tzpcp\\import-1.reg"});
     EXPECT_EQ(sys.processes.started[0].style, platform::WindowStyle::Minimized);
     EXPECT_EQ(callsAtImport, 18u);
     EXPECT_EQ(sys.selfRegistration.calls.front(),

@@ -167,15 +167,37 @@ TEST_F(ProfileActionsTest, DeletingAProfileWithAFileMissingRemovesWhatIsLeft) {
 }
 
 TEST_F(ProfileActionsTest, AFileThatCannotBeDeletedKeepsTheProfileWhole) {
-    sys.files.DenyWrites("C:\\Pack\\Sav\\Films.reg");
+    sys.files.DenyWrites("C:\\Pack\\Sav\\Films.sav");
     sys.form->SetText("Combo1", "Films");
     sys.ui.answers = {Answer::Yes};
     sys.form->Click("Command1");
     EXPECT_EQ(sys.ui.messages,
-              (std::vector<std::string>{"en 069\nC:\\Pack\\Sav\\Films.reg: error 5"}));
+              (std::vector<std::string>{"en 069\nC:\\Pack\\Sav\\Films.sav: error 5"}));
     EXPECT_TRUE(sys.files.FileExists("C:\\Pack\\Sav\\Films.reg"));
     EXPECT_TRUE(sys.files.FileExists("C:\\Pack\\Sav\\Films.sav"));
     EXPECT_EQ(sys.form->Entries("Combo1").size(), 2u);
+}
+
+// The state file lists the profile, so it goes first: a delete stopped after one removal
+// leaves no listed profile without its settings, and the next delete of the name ends it.
+TEST_F(ProfileActionsTest, AnInterruptedDeleteNeverListsAProfileWithoutItsSettings) {
+    sys.files.RefuseStep(sys.files.steps + 2);
+    sys.form->SetText("Combo1", "Films");
+    sys.ui.answers = {Answer::Yes};
+    sys.form->Click("Command1");
+    EXPECT_FALSE(sys.files.FileExists("C:\\Pack\\Sav\\Films.sav"));
+    EXPECT_TRUE(sys.files.FileExists("C:\\Pack\\Sav\\Films.reg"));
+    EXPECT_EQ(sys.ui.messages,
+              (std::vector<std::string>{"en 069\nC:\\Pack\\Sav\\Films.reg: error 5"}));
+    ASSERT_EQ(sys.form->Entries("Combo1").size(), 1u);
+    EXPECT_EQ(sys.form->Entries("Combo1")[0].text, "Odd");
+
+    sys.ui.messages.clear();
+    sys.form->SetText("Combo1", "Films");
+    sys.ui.answers = {Answer::Yes};
+    sys.form->Click("Command1");
+    EXPECT_TRUE(sys.ui.messages.empty());
+    EXPECT_FALSE(sys.files.FileExists("C:\\Pack\\Sav\\Films.reg"));
 }
 
 TEST_F(ProfileActionsTest, TheListHoldsOnlyRealProfileFiles) {

@@ -4,9 +4,10 @@
 set -euo pipefail
 
 # clang with its runtime libraries (libFuzzer and the sanitizers) builds the fuzz targets;
-# libclang-rt-14-dev is only recommended by clang, so it is named.
+# libclang-rt-14-dev is only recommended by clang, so it is named. The release signs with
+# osslsigncode, its check makes certificates with openssl, and zip makes the archives.
 packages=(cmake ninja-build g++ googletest mingw-w64 wine wine64 xvfb imagemagick x11-utils xdotool
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev osslsigncode openssl zip)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

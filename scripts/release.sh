@@ -104,12 +104,8 @@ done
     echo "commit $commit"
     echo "version $version${tag:+ (tag $tag)}"
     echo "commit time $SOURCE_DATE_EPOCH ($(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S UTC'))"
-    for tool in i686-w64-mingw32-g++-posix x86_64-w64-mingw32-g++-posix; do
-        echo "$tool $($tool -dumpfullversion)"
-    done
-    echo "binutils $(x86_64-w64-mingw32-ld --version | head -n 1 | sed 's/.* //')"
-    echo "mingw-w64 $(dpkg-query -W -f='${Version}' mingw-w64-common 2>/dev/null || echo unknown)"
-    echo "$(zip -v | sed -n 2p | sed -E 's/^This is (Zip [^ ]+).*/\1/')"
+    dpkg-query -W -f='${Package} ${Version}\n' g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix \
+        binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 mingw-w64-i686-dev mingw-w64-x86-64-dev zip
 } >"$out/BUILDINFO"
 
 sums=$(cd "$out" && find . -type f | sed 's|^\./||' | sort | xargs sha256sum)

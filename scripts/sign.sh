@@ -48,5 +48,5 @@ if ! report=$(osslsigncode "${verify[@]}" 2>&1); then
     rm -f "$signed"
     exit 1
 fi
-grep -E '^(Signer|Message digest algorithm|Signature verification|Number of verified)' \
-    <<<"$report" | sort -u || true
+signer=$(grep -m 1 'Subject:' <<<"$report" | sed 's/.*Subject: *//')
+echo "$signed: signed (SHA-256) by $signer; $(grep -m 1 '^Signature verification' <<<"$report")"

@@ -4,9 +4,10 @@
 set -euo pipefail
 
 # clang with its runtime libraries (libFuzzer and the sanitizers) builds the fuzz targets;
-# libclang-rt-14-dev is only recommended by clang, so it is named.
+# libclang-rt-14-dev is only recommended by clang, so it is named. The release signs with
+# osslsigncode, its check makes certificates with openssl, and zip makes the archives.
 packages=(cmake ninja-build g++ googletest mingw-w64 wine wine64 xvfb imagemagick x11-utils xdotool
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev osslsigncode openssl zip)
 # The shipped i686 program and its tests run under the 32-bit Wine, which Debian installs
 # beside the 64-bit one through multiarch: a 64-bit prefix then runs 32-bit programs as
 # 64-bit Windows does (WOW64).

@@ -6,6 +6,9 @@
 #include "cli/check_command.h"
 #include "cli/status.h"
 #include "cli/texts.h"
+#include "core/version.h"
+#include "filters/catalogue.h"
+#include "filters/registration.h"
 #include "lang/lang.h"
 #include "platform/reg.h"
 #include "profiles/messages.h"
@@ -90,7 +93,8 @@ ExitCode RunCommand(App& app, const Invocation& invocation, platform::StandardOu
     switch (invocation.command) {
         case Command::Window:
         case Command::Usage:
-            output.Out(UsageText(app));
+            output.Out("Tessaly Zivozod Pack Control Panel " + std::string(ProgramVersion()) +
+                       "\r\n" + UsageText(app));
             return ExitCode::Done;
         case Command::Wrong:
             output.Err(AsLines(ProblemText(app, invocation)) + UsageText(app));

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "cli/texts.h"
+#include "core/version.h"
 #include "filters/filters.h"
 #include "platform/file_version.h"
 
@@ -94,7 +95,8 @@ std::string StatusText(App& app) {
 
 std::string StatusJson(App& app) {
     std::string json =
-        "{\r\n  \"language\": " + JsonString(app.form.Text("langg")) +
+        "{\r\n  \"version\": " + JsonString(ProgramVersion()) +
+        ",\r\n  \"language\": " + JsonString(app.form.Text("langg")) +
         ",\r\n  \"installationDirectory\": " + JsonString(app.form.Text("filterpath")) +
         ",\r\n  \"player\": {\"file\": " +
         JsonString(std::string(filters::kPlayerVersionFile).substr(1)) +

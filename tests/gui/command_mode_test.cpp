@@ -11,6 +11,7 @@
 #include <thread>
 #include <variant>
 
+#include "core/version.h"
 #include "filters/catalogue.h"
 #include "platform/text.h"
 #include "platform/win32/handles.h"
@@ -367,6 +368,84 @@ TEST_F(CommandMode, StatusReadsTheRegistryViewOfThisProgramsBitness) {
             EXPECT_EQ(row["registration"].Text(), "none");
         }
     }
+}
+
+// The version texts of the program's version resource ("FileVersion"...), its numeric
+// file and product versions as "1.2.3.4", and its manifest.
+struct ProgramResources {
+    std::map<std::string, std::string> texts;
+    std::string fileVersion, productVersion, manifest;
+};
+
+ProgramResources ReadProgramResources(const std::string& program) {
+    ProgramResources read;
+    const std::wstring path = Widen(program);
+    std::vector<char> block(GetFileVersionInfoSizeW(path.c_str(), nullptr));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT size = 0;
+    if (block.empty() || !GetFileVersionInfoW(path.c_str(), 0, block.size(), block.data()) ||
+        !VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &size)) {
+        return read;
+    }
+    const auto quad = [](DWORD high, DWORD low) {
+        return std::to_string(HIWORD(high)) + "." + std::to_string(LOWORD(high)) + "." +
+               std::to_string(HIWORD(low)) + "." + std::to_string(LOWORD(low));
+    };
+    read.fileVersion = quad(fixed->dwFileVersionMS, fixed->dwFileVersionLS);
+    read.productVersion = quad(fixed->dwProductVersionMS, fixed->dwProductVersionLS);
+    for (const char* name : {"FileVersion", "ProductVersion", "FileDescription", "ProductName"}) {
+        const std::wstring query = L"\\StringFileInfo\\040904B0\\" + Widen(name);
+        wchar_t* text = nullptr;
+        if (VerQueryValueW(block.data(), query.c_str(), reinterpret_cast<void**>(&text), &size)) {
+            read.texts[name] = Narrow(std::wstring(text));
+        }
+    }
+    HMODULE module = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HRSRC resource = module ? FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST) : nullptr;
+    if (resource != nullptr) {
+        const char* bytes = static_cast<const char*>(LockResource(LoadResource(module, resource)));
+        read.manifest.assign(bytes, SizeofResource(module, resource));
+    }
+    if (module != nullptr) {
+        FreeLibrary(module);
+    }
+    return read;
+}
+
+TEST_F(CommandMode, OneVersionInTheFilePropertiesTheManifestTheUsageAndTheStatus) {
+    const std::string version(ProgramVersion());
+    std::string quad = version;
+    while (std::count(quad.begin(), quad.end(), '.') < 3) {
+        quad += ".0";
+    }
+    const ProgramResources resources = ReadProgramResources(pack.ProgramPath());
+    EXPECT_EQ(resources.fileVersion, quad);
+    EXPECT_EQ(resources.productVersion, quad);
+    EXPECT_EQ(resources.texts.at("FileVersion"), version);
+    EXPECT_EQ(resources.texts.at("ProductVersion"), version);
+    EXPECT_EQ(resources.texts.at("FileDescription"), "Tessaly Zivozod Pack Control Panel");
+    EXPECT_EQ(resources.texts.at("ProductName"), "Tessaly Zivozod Pack");
+    EXPECT_NE(
+        resources.manifest.find("name=\"Tessaly.Zivozod.ControlPanel\" version=\"" + quad + "\""),
+        std::string::npos)
+        << resources.manifest;
+    // Windows 7, 8, 8.1, and 10 with 11: a version the manifest does not list runs the
+    // program in a compatibility mode.
+    for (const char* os :
+         {"35138b9a-5d96-4fbd-8e2d-a2440225f93a", "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",
+          "1f676c76-80e1-4239-95bb-83d0f6d0da78", "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"}) {
+        EXPECT_NE(resources.manifest.find("<supportedOS Id=\"{" + std::string(os) + "}\"/>"),
+                  std::string::npos)
+            << os;
+    }
+
+    const Ran usage = Command("/?");
+    EXPECT_EQ(usage.out.rfind("Tessaly Zivozod Pack Control Panel " + version + "\r\nUsage:", 0),
+              0u)
+        << usage.out;
+    const auto json = JsonReader(Command("/status /json").out).Document();
+    ASSERT_TRUE(json);
+    EXPECT_EQ((*json)["version"].Text(), version);
 }
 
 TEST_F(CommandMode, SaveWritesTheSameTwoFilesAsTheWindowsSave) {

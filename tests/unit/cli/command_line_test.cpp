@@ -7,6 +7,7 @@
 #include "cli/arguments.h"
 #include "cli/command_mode.h"
 #include "cli/status.h"
+#include "core/version.h"
 #include "fakes/fake_system.h"
 #include "platform/reg.h"
 
@@ -127,6 +128,11 @@ TEST_F(CommandModeTest, WrongUsageGives2WithTheProblemAndTheUsageOnTheErrorOutpu
 
 TEST_F(CommandModeTest, UsageGoesToTheOutputWithExitCode0) {
     EXPECT_EQ(Run({"/?"}), ExitCode::Done);
+    EXPECT_EQ(output.out.rfind("Tessaly Zivozod Pack Control Panel " +
+                                   std::string(ProgramVersion()) + "\r\nUsage:\r\n",
+                               0),
+              0u)
+        << output.out;
     EXPECT_TRUE(Contains(output.out, "  tzpcp.exe /save NAME")) << output.out;
     EXPECT_EQ(output.out.substr(output.out.size() - 2), "\r\n");
     EXPECT_EQ(output.err, "");
@@ -150,6 +156,9 @@ TEST_F(CommandModeTest, StatusReportsTheDetectedStatesAndTheProfiles) {
     sys.files.AddFile("C:\\Pack\\Sav\\Say \"hi\".sav", "001 1\r\n");
     EXPECT_EQ(Run({"/status", "/json"}), ExitCode::Done);
     const std::string json = output.out;
+    EXPECT_EQ(json.rfind("{\r\n  \"version\": \"" + std::string(ProgramVersion()) + "\",\r\n", 0),
+              0u)
+        << json;
     EXPECT_TRUE(Contains(json, "\"installationDirectory\": \"C:\\\\Install\\\\\",")) << json;
     EXPECT_TRUE(Contains(json,
                          "{\"box\": \"Check2\", \"name\": \"MKV Splitter\", \"library\": "

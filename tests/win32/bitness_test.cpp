@@ -44,6 +44,10 @@ struct BitnessWin32 : ::testing::Test {
 };
 
 TEST_F(BitnessWin32, ClassesLandInTheViewOfThisBitnessAndDetectionReadsOnlyThatView) {
+    if (kOwnBits == 32) {
+        // Where users keep the 32-bit program: spaces and parentheses in every path.
+        EXPECT_EQ(pack.PackDir().rfind("C:\\Program Files (x86)\\", 0), 0u) << pack.PackDir();
+    }
     const auto& row = filters::Row("Check2");
     {
         RealPanel panel(pack.PackDir());

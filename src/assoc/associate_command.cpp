@@ -5,6 +5,7 @@
 #include "assoc/shell_check.h"
 #include "assoc/write_association.h"
 #include "lang/lang.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "ui/form1_controls.h"
 #include "ui/wait_panel.h"
@@ -23,9 +24,7 @@ bool IsProgramFile(std::string_view path) {
     return platform::AsciiLower(path).ends_with(".exe");
 }
 
-std::string FileName(const std::string& path) {
-    return path.substr(path.rfind('\\') + 1);
-}
+using platform::FileName;
 
 std::string ListLines(const std::vector<NotAssociated>& failures) {
     std::string lines;

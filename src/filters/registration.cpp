@@ -33,10 +33,7 @@ bool Unregisters(std::string_view mode) {
 // The bitness of this program: a library of the other one can never load into it.
 constexpr int kOwnBits = sizeof(void*) == 8 ? 64 : 32;
 
-std::string_view FileName(std::string_view path) {
-    const size_t slash = path.rfind('\\');
-    return slash == std::string_view::npos ? path : path.substr(slash + 1);
-}
+using platform::FileName;
 
 std::string Hex(uint32_t code) {
     char text[16];

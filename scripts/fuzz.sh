@@ -29,8 +29,13 @@ done
 [ -n "$time" ] || { [ -n "$runs" ] && time=0 || time=15; }
 limit=(-max_total_time="$time")
 [ -n "$runs" ] && limit+=(-runs="$runs")
-[ ${#targets[@]} -gt 0 ] || targets=(lang_lookup state_file exts_file extension_check
-    export_conversion association profile_name reg_name text update_answer profile_settings)
+# Every target is a file tests/fuzz/<target>_fuzz.cpp, as the build makes them.
+if [ ${#targets[@]} -eq 0 ]; then
+    for source in tests/fuzz/*_fuzz.cpp; do
+        name=$(basename "$source" .cpp)
+        targets+=("${name%_fuzz}")
+    done
+fi
 
 cmake --preset fuzz >/dev/null && cmake --build --preset fuzz -j2 || exit 1
 [ -f langs/en.ini ] || bash langs/build-langs.sh

@@ -35,7 +35,7 @@ run_ctest() {
 }
 
 build() {
-    cmake --preset "$1" >/dev/null && cmake --build --preset "$1" -j2
+    cmake --preset "$1" -DTZP_WERROR=ON >/dev/null && cmake --build --preset "$1" -j2
 }
 
 if build native; then run_ctest native --parallel 2; else echo "native build failed"; failed=$((failed + 1)); fi

@@ -3,6 +3,7 @@
 #include "lang/lang.h"
 #include "platform/run_and_wait.h"
 #include "platform/text.h"
+#include "ui/wait_panel.h"
 
 namespace tzp::about {
 
@@ -91,13 +92,13 @@ std::string AskUpdater(App& app) {
 
 void RunUpdateCheck(App& app) {
     auto& form = app.form;
-    form.Move("wf", kUpdatePanelShown, kUpdatePanelShown);
-    app.sys.ui.DoEvents();
-
-    app.sys.ui.ShowMessage(AskUpdater(app));
-
-    app.sys.ui.DoEvents();
-    form.Move("wf", kUpdatePanelParked, kUpdatePanelParked);
+    {
+        const ui::WaitPanel wait(form, kUpdatePanelShown, kUpdatePanelShown, kUpdatePanelParked,
+                                 kUpdatePanelParked);
+        app.sys.ui.DoEvents();
+        app.sys.ui.ShowMessage(AskUpdater(app));
+        app.sys.ui.DoEvents();
+    }
     // The answer is used up; a failed removal is caught before the next check runs.
     if (app.sys.files.FileExists(AnswerFilePath(app))) {
         (void)app.sys.files.Remove(AnswerFilePath(app));

@@ -14,6 +14,7 @@
 #include "platform/win32/console_win32.h"
 #include "platform/win32/files_win32.h"
 #include "platform/win32/library_search.h"
+#include "platform/win32/message_loop.h"
 #include "platform/win32/processes_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/self_registration_win32.h"
@@ -131,14 +132,7 @@ int RunWindow(HINSTANCE instance, int showCommand) {
     WriteStepTimes(loaderMs);
 #endif
 
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!window.TranslateKeyboard(message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    return static_cast<int>(message.wParam);
+    return tzp::platform::RunMessageLoop();
 }
 
 }  // namespace

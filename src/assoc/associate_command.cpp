@@ -5,8 +5,10 @@
 #include "assoc/shell_check.h"
 #include "assoc/write_association.h"
 #include "lang/lang.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "ui/form1_controls.h"
+#include "ui/wait_panel.h"
 
 namespace tzp::assoc {
 
@@ -22,9 +24,7 @@ bool IsProgramFile(std::string_view path) {
     return platform::AsciiLower(path).ends_with(".exe");
 }
 
-std::string FileName(const std::string& path) {
-    return path.substr(path.rfind('\\') + 1);
-}
+using platform::FileName;
 
 std::string ListLines(const std::vector<NotAssociated>& failures) {
     std::string lines;
@@ -68,18 +68,21 @@ void AssociateWithChosenProgram(App& app) {
     if (form.Text("Text3").empty()) {
         ShowLangMessage(app, "018");
     } else if (ui.Ask(lang::LookupLangString(app, "019")) == platform::Answer::Yes) {
-        form.Move("wf", 0, 0);
-        ui.DoEvents();
-        std::vector<std::string> written;
-        const auto failures = AssociateTickedExtensions(app, &written);
-        ui.DoEvents();
-        BuildAssociationLists(app);
-        ui.DoEvents();
-        StartShellRefresh(app);
-        ui.DoEvents();
-        // The class keys are written; whether they win is the shell's to say.
-        const auto elsewhere = ExtensionsOpeningElsewhere(app, form.Text("asss"), written);
-        form.Move("wf", ui::kPark, ui::kPark);
+        std::vector<NotAssociated> failures;
+        std::vector<OpensElsewhere> elsewhere;
+        {
+            const ui::WaitPanel wait(form, 0, 0);
+            ui.DoEvents();
+            std::vector<std::string> written;
+            failures = AssociateTickedExtensions(app, &written);
+            ui.DoEvents();
+            BuildAssociationLists(app);
+            ui.DoEvents();
+            StartShellRefresh(app);
+            ui.DoEvents();
+            // The class keys are written; whether they win is the shell's to say.
+            elsewhere = ExtensionsOpeningElsewhere(app, form.Text("asss"), written);
+        }
         ui.DoEvents();
         if (!failures.empty()) {
             ui.ShowMessage(NotAssociatedMessage(app, ListLines(failures)));

@@ -1,5 +1,6 @@
 #include "assoc/messages.h"
 
+#include "lang/fill.h"
 #include "lang/lang.h"
 
 namespace tzp::assoc {
@@ -7,7 +8,7 @@ namespace tzp::assoc {
 namespace {
 
 std::string Fill(std::string_view text, std::string_view first, std::string_view second = {}) {
-    return lang::FillPlaceholders(text, first, second);
+    return lang::Fill(text, {first, second});
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "assoc/read_association.h"
 
+#include "platform/paths.h"
 #include "platform/reg.h"
 #include "platform/text.h"
 
@@ -58,9 +59,7 @@ std::string WithoutOpeningParenthesisAfterSpace(std::string name) {
 }  // namespace
 
 std::string ProgramNameFromCommand(std::string_view command, std::string_view notAssociated) {
-    const size_t backslash = command.rfind('\\');
-    const std::string_view afterBackslash =
-        backslash == std::string_view::npos ? command : command.substr(backslash + 1);
+    const std::string_view afterBackslash = platform::FileName(command);
     // Byte-wise lower-casing keeps positions; ".exe" is plain ASCII.
     const size_t exe = platform::AsciiLower(afterBackslash).rfind(".exe");
     if (exe != std::string_view::npos) {

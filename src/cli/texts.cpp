@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "lang/fill.h"
 #include "lang/lang.h"
 #include "platform/text.h"
 #include "platform/utf8.h"
@@ -106,8 +107,8 @@ std::string Say(const App& app, Text text, std::string_view first, std::string_v
 
 std::string Say(const App& app, Text text, std::string_view value) {
     const BuiltIn& builtIn = kTexts[static_cast<size_t>(text)];
-    return platform::ReplaceAll(
-        lang::LookupLangStringOr(app, builtIn.id, builtIn.english, builtIn.french), "%1", value);
+    return lang::Fill(lang::LookupLangStringOr(app, builtIn.id, builtIn.english, builtIn.french),
+                      {value});
 }
 
 std::string Padded(const std::string& text, size_t width) {

@@ -2,6 +2,7 @@
 
 #include "filters/catalogue.h"
 #include "filters/filters.h"
+#include "lang/fill.h"
 #include "lang/lang.h"
 
 namespace tzp::filters {
@@ -31,11 +32,10 @@ constexpr auto kConfigureIcons = std::to_array<IconSubject>({
 // A language file's sentence with "%1" standing for the subject; a translation that
 // left the mark out still names the subject, after its words.
 std::string Fill(const std::string& sentence, const std::string& subject) {
-    const auto at = sentence.find("%1");
-    if (at == std::string::npos) {
+    if (sentence.find("%1") == std::string::npos) {
         return sentence + " " + subject;
     }
-    return sentence.substr(0, at) + subject + sentence.substr(at + 2);
+    return lang::Fill(sentence, {subject});
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "filters/catalogue.h"
 #include "filters/filters.h"
+#include "lang/fill.h"
 #include "lang/lang.h"
 #include "platform/paths.h"
 #include "platform/status.h"
@@ -32,26 +33,7 @@ bool Unregisters(std::string_view mode) {
 // The bitness of this program: a library of the other one can never load into it.
 constexpr int kOwnBits = sizeof(void*) == 8 ? 64 : 32;
 
-std::string_view FileName(std::string_view path) {
-    const size_t slash = path.rfind('\\');
-    return slash == std::string_view::npos ? path : path.substr(slash + 1);
-}
-
-// Texts name what they report with "%1" to "%3", so translators may move them. One
-// pass, so that a value holding "%1" is shown as it is.
-std::string Fill(std::string_view text, std::initializer_list<std::string_view> values) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const size_t index = i + 1 < text.size() ? static_cast<size_t>(text[i + 1] - '1') : 99;
-        if (text[i] == '%' && index < values.size()) {
-            out += values.begin()[index];
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
+using platform::FileName;
 
 std::string Hex(uint32_t code) {
     char text[16];
@@ -85,8 +67,7 @@ LibraryOutcome NotLoaded(App& app, LibraryOutcome outcome, uint32_t error) {
     outcome.kind = OutcomeKind::NotLoadable;
     // Some of the system's texts name the file as "%1" ("%1 is not a valid Win32
     // application.").
-    outcome.reason =
-        platform::ReplaceAll(app.sys.files.DescribeError(error), "%1", FileName(outcome.path));
+    outcome.reason = lang::Fill(app.sys.files.DescribeError(error), {FileName(outcome.path)});
     return outcome;
 }
 
@@ -232,14 +213,14 @@ std::string OutcomeText(const App& app, const LibraryOutcome& outcome) {
             return LookupLangStringOr(app, "092", "done", "fait");
         case OutcomeKind::FileMissing:
         case OutcomeKind::NotLoadable:
-            return Fill(LookupLangStringOr(app, "094", "the library cannot be loaded: %1",
-                                           "la biblioth\xC3\xA8que ne peut pas \xC3\xAAtre "
-                                           "charg\xC3\xA9"
-                                           "e : %1"),
-                        {outcome.reason});
+            return lang::Fill(LookupLangStringOr(app, "094", "the library cannot be loaded: %1",
+                                                 "la biblioth\xC3\xA8que ne peut pas \xC3\xAAtre "
+                                                 "charg\xC3\xA9"
+                                                 "e : %1"),
+                              {outcome.reason});
         case OutcomeKind::OtherBitness: {
             const std::string bits = kOwnBits == 64 ? "32" : "64";
-            return Fill(
+            return lang::Fill(
                 LookupLangStringOr(app, "095", "a %1-bit library; use the %1-bit control panel",
                                    "une biblioth\xC3\xA8que %1 bits ; utilisez le "
                                    "panneau de configuration %1 bits"),
@@ -251,19 +232,21 @@ std::string OutcomeText(const App& app, const LibraryOutcome& outcome) {
                                       "la biblioth\xC3\xA8que n'a pas de point d'entr\xC3\xA9"
                                       "e pour s'enregistrer");
         case OutcomeKind::EntryPointFailed:
-            return Fill(LookupLangStringOr(app, "097", "the library reported the failure %1: %2",
-                                           "la biblioth\xC3\xA8que a signal\xC3\xA9 "
-                                           "l'\xC3\xA9"
-                                           "chec %1 : %2"),
-                        {Hex(outcome.code), outcome.reason});
+            return lang::Fill(
+                LookupLangStringOr(app, "097", "the library reported the failure %1: %2",
+                                   "la biblioth\xC3\xA8que a signal\xC3\xA9 "
+                                   "l'\xC3\xA9"
+                                   "chec %1 : %2"),
+                {Hex(outcome.code), outcome.reason});
         case OutcomeKind::TimedOut:
-            return Fill(LookupLangStringOr(app, "098",
-                                           "the library was still working after %1 seconds; it "
-                                           "was left to finish on its own",
-                                           "la biblioth\xC3\xA8que travaillait encore apr\xC3\xA8s "
-                                           "%1 secondes ; elle a \xC3\xA9t\xC3\xA9 laiss\xC3\xA9"
-                                           "e finir seule"),
-                        {std::to_string(kEntryPointWaitMs / 1000)});
+            return lang::Fill(
+                LookupLangStringOr(app, "098",
+                                   "the library was still working after %1 seconds; it "
+                                   "was left to finish on its own",
+                                   "la biblioth\xC3\xA8que travaillait encore apr\xC3\xA8s "
+                                   "%1 secondes ; elle a \xC3\xA9t\xC3\xA9 laiss\xC3\xA9"
+                                   "e finir seule"),
+                {std::to_string(kEntryPointWaitMs / 1000)});
         case OutcomeKind::NotStarted:
         case OutcomeKind::NothingRun: {
             std::string text =
@@ -283,7 +266,7 @@ std::string ProgressPattern(const App& app) {
 
 std::string ProgressText(std::string_view pattern, size_t position, size_t total,
                          const std::string& path) {
-    return Fill(pattern, {std::to_string(position), std::to_string(total), FileName(path)});
+    return lang::Fill(pattern, {std::to_string(position), std::to_string(total), FileName(path)});
 }
 
 std::string ProgressText(const App& app, size_t position, size_t total, const std::string& path) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "filters/filters.h"
+#include "lang/fill.h"
 #include "lang/lang.h"
 #include "platform/reg.h"
 #include "platform/text.h"
@@ -45,10 +46,10 @@ std::string StateText(const StateTexts& texts, const RowRegistration& registrati
         case RegistrationState::ThisCopy:
             return texts.thisCopy;
         case RegistrationState::OtherCopy:
-            return lang::FillPlaceholders(texts.otherCopy, registration.registeredTo);
+            return lang::Fill(texts.otherCopy, {registration.registeredTo});
         case RegistrationState::Partly:
-            return lang::FillPlaceholders(texts.partly, std::to_string(registration.classesHere),
-                                          std::to_string(registration.classes));
+            return lang::Fill(texts.partly, {std::to_string(registration.classesHere),
+                                             std::to_string(registration.classes)});
         case RegistrationState::NotRegistered:
             return texts.none;
     }

@@ -95,20 +95,6 @@ std::string LookupLangStringOr(const App& app, std::string_view id, std::string_
     return std::string(app.form.Text("langg") == "fr" ? french : english);
 }
 
-std::string FillPlaceholders(std::string_view text, std::string_view first,
-                             std::string_view second) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
-            out += text[i + 1] == '1' ? first : second;
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
 std::string LookupMessageText(const App& app, std::string_view messageId,
                               std::string_view sharedId) {
     if (const auto& content = ReadLangFile(app)) {

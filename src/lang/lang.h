@@ -41,11 +41,6 @@ std::string LookupLangString(const App& app, std::string_view id);
 std::string LookupLangStringOr(const App& app, std::string_view id, std::string_view english,
                                std::string_view french);
 
-// Puts `first` and `second` where a text says "%1" and "%2", so that translators may
-// move them. One pass: a value that holds "%1" or "%2" itself is shown as it is.
-std::string FillPlaceholders(std::string_view text, std::string_view first,
-                             std::string_view second = {});
-
 // For the two ids that serve both as a button caption and as a message: the text of
 // `messageId` when the language file has it, else that of `sharedId`, as the pack's
 // older language files only know the shared one.

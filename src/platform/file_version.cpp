@@ -7,6 +7,9 @@
 
 namespace tzp::platform {
 
+namespace {
+
+// The unsigned upper and lower 16-bit halves of a 32-bit value.
 uint32_t HighWord(uint32_t value) {
     return value >> 16;
 }
@@ -39,6 +42,8 @@ std::string TranslationCode(const std::array<uint8_t, 4>& stored) {
     }
     return code;
 }
+
+}  // namespace
 
 std::string FileTypeName(uint32_t fileType) {
     switch (fileType) {

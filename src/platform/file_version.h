@@ -22,14 +22,6 @@ struct FileVersionTexts {
 void ReadFileVersionInfo(VersionService& versions, const std::string& path,
                          FileVersionTexts& texts);
 
-// The unsigned upper and lower 16-bit halves of a 32-bit value.
-uint32_t HighWord(uint32_t value);
-uint32_t LowWord(uint32_t value);
-// Upper-case hexadecimal, zero-padded on the left and cut to its last `digits` digits.
-std::string PaddedHex(uint32_t value, size_t digits);
-// The language code of a translation entry as stored (language identifier then code
-// page, each low byte first): the bytes 09 04 B0 04 give "040904B0".
-std::string TranslationCode(const std::array<uint8_t, 4>& stored);
 // The name of a VS_FIXEDFILEINFO file type.
 std::string FileTypeName(uint32_t fileType);
 

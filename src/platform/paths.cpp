@@ -34,4 +34,9 @@ bool IsBareProgramName(std::string_view program) {
     return !program.empty() && program.find_first_of("\\/:") == std::string_view::npos;
 }
 
+std::string_view FileName(std::string_view path) {
+    const size_t slash = path.rfind('\\');
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
 }  // namespace tzp::platform

@@ -19,6 +19,9 @@ struct CommandProgram {
 };
 CommandProgram SplitCommandProgram(std::string_view commandLine);
 
+// What follows a path's last backslash: the file's name; the whole text when it has none.
+std::string_view FileName(std::string_view path);
+
 // A program named without any folder ("cmd", "Rundll32.exe"), which Windows would look
 // for along a search path that includes the current folder.
 bool IsBareProgramName(std::string_view program);

@@ -5,6 +5,7 @@
 
 #include "filters/registration.h"
 #include "filters/registration_info.h"
+#include "lang/fill.h"
 #include "lang/lang.h"
 #include "platform/run_and_wait.h"
 #include "platform/text.h"
@@ -176,7 +177,7 @@ std::string ImportFailureMessage(const App& app, const ImportResult& import) {
         case ImportKind::Refused:
             return import.reason;
         case ImportKind::Failed:
-            return platform::ReplaceAll(
+            return lang::Fill(
                 lang::LookupLangStringOr(
                     app, "093",
                     "The settings of this profile could not all be imported: the registry "
@@ -184,7 +185,7 @@ std::string ImportFailureMessage(const App& app, const ImportResult& import) {
                     "Les r\xC3\xA9glages de ce profil n'ont pas tous pu \xC3\xAAtre "
                     "import\xC3\xA9s : l'\xC3\xA9"
                     "diteur du registre s'est termin\xC3\xA9 avec le code %1."),
-                "%1", std::to_string(import.exitCode));
+                {std::to_string(import.exitCode)});
         default:
             return {};
     }

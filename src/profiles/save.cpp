@@ -6,6 +6,7 @@
 #include "profiles/profiles.h"
 #include "profiles/save.h"
 #include "ui/form1_controls.h"
+#include "ui/wait_panel.h"
 
 namespace tzp::profiles {
 
@@ -29,11 +30,12 @@ SaveOutcome SaveProfileUnasked(App& app, const std::string& name) {
         return outcome;
     }
 
-    form.Move("wf", 0, 0);
-    user.DoEvents();
-    outcome.write = WriteProfile(app, name);
-    user.DoEvents();
-    form.Move("wf", ui::kPark, ui::kPark);
+    {
+        const ui::WaitPanel wait(form, 0, 0);
+        user.DoEvents();
+        outcome.write = WriteProfile(app, name);
+        user.DoEvents();
+    }
 
     if (!outcome.write.status.ok()) {
         outcome.result = SaveResult::NotWritten;

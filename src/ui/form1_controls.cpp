@@ -165,7 +165,7 @@ std::span<const ControlSpec> Form1Controls() {
 
 std::unique_ptr<Form> CreateForm1() {
     auto form = std::make_unique<Form>(Form1Controls());
-    form->SetView(kFormWidth, kFormHeight, "wf");
+    form->SetView(kFormWidth, kFormHeight, kWaitPanel);
     for (const char* tab : {"Filtres", "Associations", "A propos"}) {
         form->AddEntry("TabStrip1", tab);
     }

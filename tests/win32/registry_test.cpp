@@ -91,9 +91,26 @@ TEST_F(RegistryTest, DeletesValuesAndKeysAndIgnoresMissingOnes) {
     EXPECT_EQ(ReadRegValue(registry, 1, Sub(".avi\\ProgId"), "Erreur"), "Erreur");
     DeleteRegEntry(registry, 1, Sub(".avi\\UserChoice\\"));
     EXPECT_EQ(ReadRegValue(registry, 1, Sub(".avi\\UserChoice\\Progid"), "Erreur"), "Erreur");
+
+    // What is missing is passed over: nothing else goes, and nothing is made for it.
+    ASSERT_TRUE(WriteRegValue(registry, 1, Sub("kept\\value"), "k", 0).ok());
     DeleteRegEntry(registry, 1, Sub(".avi\\UserChoice\\"));
     DeleteRegEntry(registry, 1, Sub("nothing\\here"));
-    DeleteRegEntry(registry, 7, "x");
+    DeleteRegEntry(registry, 1, Sub("kept\\missing"));
+    DeleteRegEntry(registry, 7, Sub("kept\\value"));  // no such root
+    EXPECT_EQ(ReadRegValue(registry, 1, Sub("kept\\value"), "Erreur"), "k");
+    const auto keyExists = [](const wchar_t* key) {
+        HKEY opened = nullptr;
+        const bool exists =
+            RegOpenKeyExW(HKEY_CURRENT_USER, key, 0, KEY_READ, &opened) == ERROR_SUCCESS;
+        if (exists) {
+            RegCloseKey(opened);
+        }
+        return exists;
+    };
+    EXPECT_TRUE(keyExists(L"Software\\TzpTests\\Registry\\.avi"));
+    EXPECT_FALSE(keyExists(L"Software\\TzpTests\\Registry\\.avi\\UserChoice"));
+    EXPECT_FALSE(keyExists(L"Software\\TzpTests\\Registry\\nothing"));
 }
 
 TEST_F(RegistryTest, AWriteToAMissingRootFailsToTheCaller) {

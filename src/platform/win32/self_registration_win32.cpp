@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/message_loop.h"
 #include "platform/win32/wide.h"
 
 namespace tzp::platform {
@@ -33,38 +34,6 @@ HMODULE ToModule(ModuleHandle module) {
 }
 HANDLE ToHandle(ThreadHandle thread) {
     return reinterpret_cast<HANDLE>(thread.value);
-}
-
-// Keyboard, mouse, touch, and the requests they lead to (the window menu, the taskbar's
-// "Close window"), when they come through the queue.
-bool IsUserInput(UINT message) {
-    return message == WM_SYSCOMMAND || message == WM_CLOSE ||
-           (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
-           (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
-           (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK) ||
-           (message >= WM_NCMOUSEHOVER && message <= WM_MOUSELEAVE) ||
-           (message >= WM_POINTERDEVICECHANGE && message <= WM_POINTERHWHEEL) ||
-           message == WM_INPUT || message == WM_GESTURE || message == WM_TOUCH;
-}
-
-// Runs what is waiting in the thread's queue except the user's input, which is dropped
-// rather than kept for later: a click made while the pass runs must not act afterwards.
-// Returns false when the program was asked to quit; the caller posts that again.
-bool DispatchAllButInput(int& quitCode) {
-    MSG message;
-    bool quit = false;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            quit = true;
-            quitCode = static_cast<int>(message.wParam);
-            continue;
-        }
-        if (IsUserInput(message.message)) {
-            continue;
-        }
-        DispatchMessageW(&message);
-    }
-    return !quit;
 }
 
 }  // namespace
@@ -155,7 +124,7 @@ bool Win32SelfRegistration::WaitForThread(ThreadHandle thread, uint32_t millisec
         if (woke != WAIT_OBJECT_0 + 1) {
             break;  // the time is up, or the wait failed
         }
-        if (!DispatchAllButInput(quitCode)) {
+        if (!RunPendingMessages(UserInput::Drop, quitCode)) {
             quit = true;
         }
     }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/win32/late_bound.h"
+#include "platform/win32/message_loop.h"
 #include "platform/win32/wide.h"
 #include "ui/form1_controls.h"
 
@@ -66,15 +67,10 @@ void Win32Interaction::SetBusyCursor(bool busy) {
 }
 
 void Win32Interaction::DoEvents() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            // Leave the quit for the main loop.
-            PostQuitMessage(static_cast<int>(message.wParam));
-            return;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+    // The keys go through the window's keyboard interface here too.
+    int quitCode = 0;
+    if (!platform::RunPendingMessages(platform::UserInput::Handle, quitCode)) {
+        PostQuitMessage(quitCode);  // the quit is the main loop's
     }
 }
 

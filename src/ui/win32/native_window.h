@@ -4,17 +4,17 @@
 // into model events.
 #include <windows.h>
 
-#include <map>
-#include <string>
-#include <vector>
-
+#include "platform/win32/message_loop.h"
 #include "ui/form.h"
-
-struct IAccPropServices;
+#include "ui/win32/focus_keeper.h"
+#include "ui/win32/fonts.h"
+#include "ui/win32/gdi.h"
+#include "ui/win32/native_controls.h"
+#include "ui/win32/tooltips.h"
 
 namespace tzp::ui {
 
-class NativeWindow : public FormObserver {
+class NativeWindow : public FormObserver, public platform::KeyboardTranslator {
   public:
     explicit NativeWindow(Form& form);
     ~NativeWindow() override;
@@ -35,83 +35,72 @@ class NativeWindow : public FormObserver {
     // The window's keyboard interface, for the message loop: Tab and Shift+Tab walk the
     // stops in reading order, Ctrl+Tab and Ctrl+Shift+Tab switch pages, Enter presses the
     // focused button; the rest goes to the dialog manager. True when the message was used.
-    bool TranslateKeyboard(MSG& message);
+    bool TranslateKeyboard(MSG& message) override;
 
   private:
-    struct Native {
-        Control* control = nullptr;
-        HWND hwnd = nullptr;
-        std::vector<ListEntry> shownEntries;  // list boxes: what the native list holds
-        bool hasTip = false;                  // the tooltip control knows this control
-        bool described = false;               // screen readers get its tooltip as its description
-        bool shown = true;                    // the native window is visible
-        bool stop = false;                    // a keyboard stop: seen, enabled and focusable
-        bool pressed = false;                 // pictures: a mouse press began on it
-    };
-
+    // window_procs.cpp: routing, behind one exception barrier each.
     static LRESULT CALLBACK MainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK FocusHook(int code, WPARAM wParam, LPARAM lParam);
-    bool MayTakeFocus(HWND hwnd);
     static LRESULT CALLBACK ContainerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMain(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleContainer(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    bool HandleWindowState(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    void ShowError(const char* what);
+    void OnDpiChanged(int dpi, const RECT& suggested);
 
+    // container_window.cpp: frames and pictures that hold other controls.
+    LRESULT HandleContainer(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    bool OnPictureMouse(HWND hwnd, UINT message, LPARAM lParam);
+
+    // native_window.cpp
+    void RegisterClasses();
     void CreateControl(Control& control);
-    void CreateFonts();
     int Px(int twips) const;
-    void Place(Native& native, bool raise);
-    void ShowOrParkWaitPanel(Native& panel);
-    void UpdateReach();
-    void UpdateReachSoon();
-    void KeepFocusReachable();
-    void FocusDefault();
-    std::vector<Native*> Stops();
-    Native* FindOwner(HWND hwnd);
-    void MoveFocus(bool forward);
-    void FocusStop(Native& stop);
-    void NextPage(bool forward);
-    bool DrawButtonItem(const DRAWITEMSTRUCT& item);
+    void Place(NativeControl& native, bool raise);
+    void ShowOrParkWaitPanel(NativeControl& panel);
+
+    // control_sync.cpp: the model's state shown natively.
     void SyncAll();
-    void SyncCaption(Native& native);
-    void SyncText(Native& native);
-    void SyncValue(Native& native);
-    void SyncEntries(Native& native);
-    void SyncTooltip(Native& native);
-    void CreateTooltip();
-    void StartDescriptions();
+    void SyncCaption(NativeControl& native);
+    void SyncText(NativeControl& native);
+    void SyncValue(NativeControl& native);
+    void SyncEntries(NativeControl& native);
+    void SyncTooltip(NativeControl& native);
+    void DescribeAll();
+
+    // notifications.cpp: the user's actions to the model.
     void OnCommand(int id, int code, HWND from);
+    void OnEdit(NativeControl& native, HWND from);
+    void OnPick(NativeControl& native, HWND from);
+    void OnTick(NativeControl& native, HWND from);
     void OnNotify(const NMHDR& header);
-    bool DrawListItem(const DRAWITEMSTRUCT& item);
-    void PaintContainer(HWND hwnd, const Control& control);
-    HFONT FontFor(const Control& control) const;
-    Native* FindById(int id);
-    Native* FindByHwnd(HWND hwnd);
-    // Runs a model event; nothing thrown by a behaviour may leave the window procedure.
-    template <typename F>
-    void Safely(F&& action);
+
+    // keyboard.cpp
+    bool TranslateOwnKeys(const MSG& message);
+    void NextPage(bool forward);
+
+    // While set, what the native controls report is the window's own doing, not the user's.
+    class SyncingScope {
+      public:
+        explicit SyncingScope(bool& syncing) : syncing_(syncing), was_(syncing) { syncing = true; }
+        ~SyncingScope() { syncing_ = was_; }
+        SyncingScope(const SyncingScope&) = delete;
+        SyncingScope& operator=(const SyncingScope&) = delete;
+
+      private:
+        bool& syncing_;
+        bool was_;
+    };
 
     Form& form_;
     HWND main_ = nullptr;
-    HWND focusBeforeWait_ = nullptr;
-    HWND savedFocus_ = nullptr;  // the focus when the window was last deactivated
     HINSTANCE instance_ = nullptr;
     int dpi_ = 96;
     bool syncing_ = false;
     bool busy_ = false;
-    bool reachPending_ = false;
-    HFONT font_ = nullptr;
-    HFONT boldFont_ = nullptr;
-    HFONT linkFont_ = nullptr;
-    HFONT waitFont_ = nullptr;
-    HBRUSH faceBrush_ = nullptr;
-    HWND tooltip_ = nullptr;
-    HHOOK focusHook_ = nullptr;
-    IAccPropServices* accProps_ = nullptr;
-    bool comStarted_ = false;
-    bool descriptionsTried_ = false;
-    std::map<int, Native> byId_;
-    std::map<HWND, int> idByHwnd_;
-    std::map<std::string, std::vector<Native*>, std::less<>> children_;
+    Fonts fonts_;
+    Brush faceBrush_;
+    NativeControls natives_;
+    Tooltips tooltips_;
+    FocusKeeper focus_{form_, natives_};
 };
 
 }  // namespace tzp::ui

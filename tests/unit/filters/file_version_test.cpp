@@ -80,15 +80,14 @@ TEST_F(FileVersionTest, MissingTranslationOrStringsReadAsEmpty) {
     EXPECT_EQ(read.description, "");
 }
 
-TEST(VersionHelpers, SplitAndFormatTheWords) {
-    EXPECT_EQ(HighWord(0xFFFF0002u), 65535u);
-    EXPECT_EQ(LowWord(0xFFFF0002u), 2u);
-    EXPECT_EQ(PaddedHex(0x4, 2), "04");
-    EXPECT_EQ(PaddedHex(0xB0, 2), "B0");
-    EXPECT_EQ(PaddedHex(0x1234, 2), "34");
-    EXPECT_EQ(PaddedHex(0xABC, 8), "00000ABC");
-    EXPECT_EQ(TranslationCode({0x09, 0x04, 0xB0, 0x04}), "040904B0");
-    EXPECT_EQ(TranslationCode({0x04, 0x08, 0xE4, 0x04}), "080404E4");
+// The strings' folder is named by the translation's language and code page, each four
+// upper-case hexadecimal digits with leading zeros.
+TEST_F(FileVersionTest, FindsTheStringsOfALanguageWithLeadingZerosAndHexLetters) {
+    Add(0x10000, 0, 2, std::array<uint8_t, 4>{0x0C, 0x00, 0xE4, 0x04},
+        {{"\\StringFileInfo\\000C04E4\\FileDescription", "Un filtre"},
+         {"\\StringFileInfo\\C04E4\\FileDescription", "unpadded"},
+         {"\\StringFileInfo\\000c04e4\\FileDescription", "lower case"}});
+    EXPECT_EQ(Read().description, "Un filtre");
 }
 
 }  // namespace

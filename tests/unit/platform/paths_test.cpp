@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <utility>
 
 namespace tzp::platform {
 namespace {
@@ -30,6 +31,18 @@ TEST(Paths, TheProgramOfACommandLineAndWhatFollowsItUnchanged) {
     EXPECT_TRUE(IsBareProgramName("Rundll32.exe"));
     for (const char* placed : {"", ".\\cmd.exe", "C:cmd.exe", "sub/cmd.exe"}) {
         EXPECT_FALSE(IsBareProgramName(placed)) << placed;
+    }
+}
+
+TEST(FileName, IsWhatFollowsTheLastBackslash) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"C:\\Pack\\filtres\\ffdshow.ax", "ffdshow.ax"},
+        {"ffdshow.ax", "ffdshow.ax"},
+        {"C:\\Pack\\", ""},
+        {"mpc/mplayerc.exe", "mpc/mplayerc.exe"},  // the pack's paths use backslashes only
+    };
+    for (const auto& [path, name] : cases) {
+        EXPECT_EQ(FileName(path), name) << path;
     }
 }
 

@@ -108,8 +108,16 @@ TEST_F(RegTest, DeletesValuesAndKeysAndIgnoresMissingOnes) {
     DeleteRegEntry(registry, 1, "x\\FileExts\\.avi\\UserChoice\\");
     EXPECT_FALSE(registry.KeyExists("HKCU\\x\\FileExts\\.avi\\UserChoice"));
     EXPECT_TRUE(registry.KeyExists("HKCU\\x\\FileExts\\.avi"));
+
+    // What is missing is passed over: nothing else goes, and nothing is made for it.
+    registry.Set("HKCU\\x\\FileExts\\.mkv\\ProgId", "m");
     DeleteRegEntry(registry, 1, "x\\FileExts\\.mkv\\UserChoice\\");
-    DeleteRegEntry(registry, 8, "anything");
+    DeleteRegEntry(registry, 1, "x\\FileExts\\.mkv\\Missing");
+    DeleteRegEntry(registry, 8, "x\\FileExts\\.mkv\\ProgId");  // no such root
+    EXPECT_FALSE(registry.KeyExists("HKCU\\x\\FileExts\\.mkv\\UserChoice"));
+    ASSERT_TRUE(registry.Get("HKCU\\x\\FileExts\\.mkv\\ProgId"));
+    EXPECT_EQ(registry.Get("HKCU\\x\\FileExts\\.mkv\\ProgId")->data, "m");
+    EXPECT_TRUE(registry.KeyExists("HKCU\\x\\FileExts\\.avi"));
 }
 
 }  // namespace

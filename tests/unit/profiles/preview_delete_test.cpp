@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "fakes/fake_system.h"
 #include "profiles/profile_files.h"
 
@@ -8,15 +10,12 @@ namespace {
 
 using platform::Answer;
 
-// Every box ticked except Check2, Check13 greyed.
-std::string FullStateFile() {
-    std::string content;
-    for (const auto& row : kStateRows) {
-        const std::string id = row.id;
-        content += id + " " + (id == "002" ? "0" : id == "013" ? "2" : "1") + "\r\n";
-    }
-    return content;
-}
+// A state for each of the nineteen boxes, its lines not in the boxes' order: the preview
+// finds each box's line by its id.
+constexpr const char* kFilmsStates =
+    "070 2\r\n001 1\r\n002 0\r\n003 2\r\n004 0\r\n005 1\r\n006 1\r\n009 0\r\n010 2\r\n"
+    "011 1\r\n020 1\r\n019 1\r\n018 0\r\n017 2\r\n016 1\r\n015 0\r\n014 1\r\n013 2\r\n"
+    "012 0\r\n";
 
 struct ProfileActionsTest : ::testing::Test {
     fakes::FakeSystem sys;
@@ -24,7 +23,7 @@ struct ProfileActionsTest : ::testing::Test {
 
     void SetUp() override {
         sys.InstallStandardPack();
-        sys.files.AddFile("C:\\Pack\\Sav\\Films.sav", FullStateFile());
+        sys.files.AddFile("C:\\Pack\\Sav\\Films.sav", kFilmsStates);
         sys.files.AddFile("C:\\Pack\\Sav\\Films.reg", "REGEDIT4\r\n");
         sys.files.AddFile("C:\\Pack\\Sav\\Odd.sav", "006 1\r\n009 x\r\n010 7\r\n011\r\n012 0\r\n");
         sys.Start();
@@ -53,9 +52,14 @@ struct ProfileActionsTest : ::testing::Test {
 TEST_F(ProfileActionsTest, PickingAProfileShowsItsStatesWithoutAQuestion) {
     Pick("Films");
     EXPECT_TRUE(sys.ui.questions.empty());
-    for (const auto& row : kStateRows) {
-        const std::string id = row.id;
-        EXPECT_EQ(sys.form->Value(row.box), id == "002" ? 0 : id == "013" ? 2 : 1) << row.box;
+    const std::pair<const char*, int> shown[] = {
+        {"Check1", 1},  {"Check2", 0},  {"Check3", 2},  {"Check4", 0},  {"Check5", 1},
+        {"Check6", 1},  {"Check9", 0},  {"Check10", 2}, {"Check11", 1}, {"Check12", 0},
+        {"Check13", 2}, {"Check14", 1}, {"Check15", 0}, {"Check16", 1}, {"Check17", 2},
+        {"Check18", 0}, {"Check19", 1}, {"Check20", 1}, {"Check70", 2},
+    };
+    for (const auto& [box, value] : shown) {
+        EXPECT_EQ(sys.form->Value(box), value) << box;
     }
     EXPECT_EQ(filterClicks, 0);
     EXPECT_EQ(sys.form->Text("Combo1"), "Films");

@@ -101,8 +101,8 @@ static_assert(kTexts.size() == static_cast<size_t>(Text::NothingChanged) + 1);
 
 std::string Say(const App& app, Text text, std::string_view first, std::string_view second) {
     const BuiltIn& builtIn = kTexts[static_cast<size_t>(text)];
-    return lang::FillPlaceholders(
-        lang::LookupLangStringOr(app, builtIn.id, builtIn.english, builtIn.french), first, second);
+    return lang::Fill(lang::LookupLangStringOr(app, builtIn.id, builtIn.english, builtIn.french),
+                      {first, second});
 }
 
 std::string Say(const App& app, Text text, std::string_view value) {

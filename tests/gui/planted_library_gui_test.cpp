@@ -62,8 +62,9 @@ TEST_F(PlantedLibraryGui, ALibraryBesideTheProgramNeverLoads) {
     EXPECT_EQ(app.Text(kCheck6), "FFDshow (version 1.3.4531.0)");
     app.RequestClose();
     EXPECT_TRUE(app.WaitForExit());
-    EXPECT_FALSE(MarkerWritten()) << "the program called the planted version.dll: "
-                                  << ReadBytes(pack.PackDir() + "\\version-used.marker").value_or("");
+    EXPECT_FALSE(MarkerWritten())
+        << "the program called the planted version.dll: "
+        << ReadBytes(pack.PackDir() + "\\version-used.marker").value_or("");
 }
 
 }  // namespace

@@ -40,28 +40,33 @@ typedef BOOL(WINAPI* InfoExW)(DWORD, LPCWSTR, DWORD, DWORD, LPVOID);
 typedef BOOL(WINAPI* QueryW)(LPCVOID, LPCWSTR, LPVOID*, PUINT);
 
 DWORD WINAPI GetFileVersionInfoSizeW(LPCWSTR file, LPDWORD handle) {
-    SizeW f = (SizeW)(void (*)(void))SystemFunction("GetFileVersionInfoSizeW", __builtin_return_address(0));
+    SizeW f = (SizeW)(void (*)(void))SystemFunction("GetFileVersionInfoSizeW",
+                                                    __builtin_return_address(0));
     return f != NULL ? f(file, handle) : 0;
 }
 
 BOOL WINAPI GetFileVersionInfoW(LPCWSTR file, DWORD handle, DWORD length, LPVOID data) {
-    InfoW f = (InfoW)(void (*)(void))SystemFunction("GetFileVersionInfoW", __builtin_return_address(0));
+    InfoW f =
+        (InfoW)(void (*)(void))SystemFunction("GetFileVersionInfoW", __builtin_return_address(0));
     return f != NULL && f(file, handle, length, data);
 }
 
 DWORD WINAPI GetFileVersionInfoSizeExW(DWORD flags, LPCWSTR file, LPDWORD handle) {
-    SizeExW f = (SizeExW)(void (*)(void))SystemFunction("GetFileVersionInfoSizeExW", __builtin_return_address(0));
+    SizeExW f = (SizeExW)(void (*)(void))SystemFunction("GetFileVersionInfoSizeExW",
+                                                        __builtin_return_address(0));
     return f != NULL ? f(flags, file, handle) : 0;
 }
 
 BOOL WINAPI GetFileVersionInfoExW(DWORD flags, LPCWSTR file, DWORD handle, DWORD length,
                                   LPVOID data) {
-    InfoExW f = (InfoExW)(void (*)(void))SystemFunction("GetFileVersionInfoExW", __builtin_return_address(0));
+    InfoExW f = (InfoExW)(void (*)(void))SystemFunction("GetFileVersionInfoExW",
+                                                        __builtin_return_address(0));
     return f != NULL && f(flags, file, handle, length, data);
 }
 
 BOOL WINAPI VerQueryValueW(LPCVOID block, LPCWSTR subBlock, LPVOID* buffer, PUINT length) {
-    QueryW f = (QueryW)(void (*)(void))SystemFunction("VerQueryValueW", __builtin_return_address(0));
+    QueryW f =
+        (QueryW)(void (*)(void))SystemFunction("VerQueryValueW", __builtin_return_address(0));
     return f != NULL && f(block, subBlock, buffer, length);
 }
 
@@ -69,9 +74,9 @@ static HINSTANCE self;
 
 static void LeaveMarker(const char* function, void* caller) {
     HMODULE from = NULL;
-    if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                                GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                            (LPCWSTR)caller, &from) ||
+    if (!GetModuleHandleExW(
+            GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+            (LPCWSTR)caller, &from) ||
         from != GetModuleHandleW(NULL)) {
         return; /* a system library's own call */
     }
@@ -83,8 +88,8 @@ static void LeaveMarker(const char* function, void* caller) {
             --slash;
         }
         lstrcpyW(slash, L"version-used.marker");
-        HANDLE marker = CreateFileW(path, FILE_APPEND_DATA, 0, NULL, OPEN_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, NULL);
+        HANDLE marker =
+            CreateFileW(path, FILE_APPEND_DATA, 0, NULL, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
         if (marker != INVALID_HANDLE_VALUE) {
             DWORD written = 0;
             WriteFile(marker, function, (DWORD)lstrlenA(function), &written, NULL);

@@ -73,12 +73,12 @@ for t in "${targets[@]}"; do
     if "$out/tests/fuzz/${t}_fuzz" "${limit[@]}" -max_len=$maxLen -detect_leaks=0 \
         -artifact_prefix="$out/artifacts/$t-" \
         -print_final_stats=1 "$corpus" "${seedDirs[@]}" >"$log" 2>&1; then
-        runs=$(grep -E '^stat::number_of_executed_units' "$log" | awk '{print $2}')
+        runs=$(grep -aE '^stat::number_of_executed_units' "$log" | awk '{print $2}')
         echo "fuzz $t: passed, ${runs:-?} runs"
         passed=$((passed + 1))
     else
         echo "fuzz $t: FAILED (see $log)"
-        grep -E 'property failed|ERROR: |runtime error' "$log" | head -n 3
+        grep -aE 'property failed|ERROR: |runtime error' "$log" | head -n 3
         failed=$((failed + 1))
     fi
 done

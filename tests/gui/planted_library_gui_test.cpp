@@ -1,7 +1,9 @@
 // A version.dll planted beside the program (a download folder, an unpacked pack) never
-// runs: the program imports only the system's known libraries and loads the others from
-// the system folder. The prefix is told to prefer a library found on disk to Wine's own,
-// as Windows does for every library that is not a known one.
+// runs for it: the program imports only the system's known libraries and loads the others
+// from the system folder by path. The prefix is told to prefer a library found on disk to
+// Wine's own, as Windows does for every library that is not a known one. (Wine's own
+// user32 imports version.dll, so the planted copy is loaded into every windowed program
+// under Wine; the test library marks its first use, tests/testlibs/planted.)
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -37,7 +39,7 @@ struct PlantedLibraryGui : ::testing::Test {
     }
     bool MarkerWritten() const {
         return GetFileAttributesW(
-                   platform::Widen(pack.PackDir() + "\\version-loaded.marker").c_str()) !=
+                   platform::Widen(pack.PackDir() + "\\version-used.marker").c_str()) !=
                INVALID_FILE_ATTRIBUTES;
     }
 };
@@ -60,7 +62,9 @@ TEST_F(PlantedLibraryGui, ALibraryBesideTheProgramNeverLoads) {
     EXPECT_EQ(app.Text(kCheck6), "FFDshow (version 1.3.4531.0)");
     app.RequestClose();
     EXPECT_TRUE(app.WaitForExit());
-    EXPECT_FALSE(MarkerWritten()) << "the planted version.dll was loaded";
+    EXPECT_FALSE(MarkerWritten())
+        << "the program called the planted version.dll: "
+        << ReadBytes(pack.PackDir() + "\\version-used.marker").value_or("");
 }
 
 }  // namespace

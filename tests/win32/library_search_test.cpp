@@ -34,9 +34,10 @@ TEST(LibrarySearch, AFilterLibraryFindsTheLibrariesBesideItAndNotInTheCurrentFol
     GetCurrentDirectoryW(MAX_PATH, previous);
     ASSERT_TRUE(SetCurrentDirectoryW(Widen(current).c_str()));
 
+    // The lonely copy first: once loaded, a library of the same name would serve both.
     platform::Win32SelfRegistration loader;
-    const auto loaded = loader.Load(together + "\\dependent.dll");
     const auto lonely = loader.Load(alone + "\\dependent.dll");
+    const auto loaded = loader.Load(together + "\\dependent.dll");
     SetCurrentDirectoryW(previous);
 
     ASSERT_TRUE(loaded.module) << "error " << loaded.error;
@@ -91,12 +92,28 @@ TEST(PrivateCopy, TheApplyImportsTheCheckedCopyEvenWhenTheFileIsSwappedAfterTheC
                            nullptr, &gain, &size),
               ERROR_SUCCESS);
     EXPECT_EQ(gain, 7u);
-    HKEY planted = nullptr;
-    EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Planted", 0, KEY_READ, &planted),
+    DWORD takenSize = 0;
+    EXPECT_NE(RegGetValueW(HKEY_CURRENT_USER, L"Software\\Planted", L"Taken", RRF_RT_ANY, nullptr,
+                           nullptr, &takenSize),
               ERROR_SUCCESS)
         << "the swapped-in file was imported";
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\AC3Filter");
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Planted");
+}
+
+// The window does not wait for the editor: a copy whose removal it could not see to (the
+// window closed first) goes at the next start. Each copy has a name of its own.
+TEST(PrivateCopy, CopiesHaveNamesOfTheirOwnAndLeftOnesGoAtTheNextStart) {
+    platform::Win32Files files;
+    std::string first;
+    std::string second;
+    ASSERT_TRUE(files.WritePrivateCopy("REGEDIT4\r\n", first).ok());
+    ASSERT_TRUE(files.WritePrivateCopy("REGEDIT4\r\n", second).ok());
+    EXPECT_NE(first, second);
+    EXPECT_EQ(files.ReadAll(first), "REGEDIT4\r\n");
+    files.RemoveLeftPrivateCopies();
+    EXPECT_FALSE(Exists(first));
+    EXPECT_FALSE(Exists(second));
 }
 
 }  // namespace

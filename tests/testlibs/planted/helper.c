@@ -1,2 +1,4 @@
 /* The library the dependent filter library imports, found in their shared folder only. */
-__declspec(dllexport) int TzpHelperValue(void) { return 42; }
+__declspec(dllexport) int TzpHelperValue(void) {
+    return 42;
+}

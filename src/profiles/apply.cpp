@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "filters/registration.h"
+#include "filters/registration_host.h"
 #include "filters/registration_info.h"
 #include "lang/fill.h"
 #include "lang/lang.h"
@@ -136,14 +137,22 @@ class PanelProgress {
 }  // namespace
 
 bool ApplyResult::AnyFailure() const {
-    return import.failed() || std::any_of(libraries.begin(), libraries.end(), filters::IsFailure);
+    return !hostProblem.empty() || import.failed() ||
+           std::any_of(libraries.begin(), libraries.end(), filters::IsFailure);
 }
 
 ApplyResult RunApply(App& app, const std::string& profileName, bool waitForImport,
                      const filters::PassProgress& progress) {
     ApplyResult result;
+    // Nothing is run, and the pending change stays, when the libraries cannot be run
+    // apart from this process: half a pass would leave the filters half applied.
+    if (auto problem = filters::StartRegistrationHost(app)) {
+        result.hostProblem = std::move(*problem);
+        return result;
+    }
     app.form.SetValue("ischange", 0);
     result.libraries = filters::ApplyFilterStates(app, progress);
+    filters::FinishRegistrationHost(app);
     result.registrations = filters::RefreshRegistrationInfo(app);
     app.sys.ui.DoEvents();
     // The profile's own filter settings go in after every library is (un)registered,
@@ -209,6 +218,10 @@ void ApplyCurrentState(App& app) {
         result = RunApply(app, profile, false, std::ref(progress));
     }
     ParkWaitPanel(app);
+    if (!result.hostProblem.empty()) {
+        ui.ShowMessage(result.hostProblem);
+        return;
+    }
     const std::string report = filters::FailureReport(app, result.libraries);
     if (!report.empty()) {
         filters::ShowDetectedStatesOfFailures(app, result.libraries, result.registrations);

@@ -52,6 +52,7 @@ class NativeWindow : public FormObserver, public platform::KeyboardTranslator {
 
     // native_window.cpp
     void RegisterClasses();
+    void CreateControls();
     void CreateControl(Control& control);
     int Px(int twips) const;
     void Place(NativeControl& native, bool raise);

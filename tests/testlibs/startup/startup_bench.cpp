@@ -342,12 +342,15 @@ double RawReads(int count) {
     return ms;
 }
 
-std::map<std::string, double> StepTimes(const Layout& layout, int personal) {
+using Steps = std::vector<std::pair<std::string, double>>;  // in the order they ran
+
+// The step times of one start of `program` (the benchmark build, or the plain window).
+Steps StepTimes(const Layout& layout, const std::wstring& program, int personal) {
     DeleteFileW(layout.stepLog.c_str());
     SetEnvironmentVariableW(L"TZP_STEP_LOG", layout.stepLog.c_str());
-    StartProgram(layout.steps.at(personal), personal);
+    StartProgram(program, personal);
     SetEnvironmentVariableW(L"TZP_STEP_LOG", nullptr);
-    std::map<std::string, double> steps;
+    Steps steps;
     FILE* in = _wfopen(layout.stepLog.c_str(), L"r");
     if (in == nullptr) {
         Fail("the benchmark build wrote no step times");
@@ -357,7 +360,7 @@ std::map<std::string, double> StepTimes(const Layout& layout, int personal) {
         std::string text(line);
         const size_t tab = text.find('\t');
         if (tab != std::string::npos) {
-            steps[text.substr(0, tab)] = std::atof(text.c_str() + tab + 1);
+            steps.emplace_back(text.substr(0, tab), std::atof(text.c_str() + tab + 1));
         }
     }
     std::fclose(in);
@@ -389,6 +392,21 @@ void PrintTimes(const char* what, const std::vector<double>& values, const char*
     std::printf(" )\n");
 }
 
+// In the order the program runs them; the plain window's time beside each step it has.
+void PrintSteps(const std::vector<std::string>& order,
+                std::map<int, std::map<std::string, std::vector<double>>>& steps) {
+    std::printf("\nStart-up steps (median ms)%26s%14s%16s%14s\n", "", "1000 personal",
+                "10000 personal", "plain window");
+    for (const auto& step : order) {
+        std::printf("  %-48s %12.2f %15.2f", step.c_str(), Median(steps[1000][step]),
+                    Median(steps[10000][step]));
+        if (const auto plain = steps[-1].find(step); plain != steps[-1].end()) {
+            std::printf(" %13.2f", Median(plain->second));
+        }
+        std::printf("\n");
+    }
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -399,7 +417,9 @@ int wmain(int argc, wchar_t** argv) {
 
     std::vector<double> bare, plain, peakBare, peakPlain, peakProgram, raw1000, raw10000;
     std::map<int, std::vector<double>> program;
+    // personal extension count (-1: the plain window) -> step -> the rounds' times
     std::map<int, std::map<std::string, std::vector<double>>> steps;
+    std::vector<std::string> stepOrder;
     for (int round = 0; round <= rounds; ++round) {
         const bool record = round > 0;  // round 0 is the warm-up
         // The three windows' order alternates, so that a drift of the machine favours none.
@@ -417,8 +437,9 @@ int wmain(int argc, wchar_t** argv) {
         const double r1000 = RawReads(1000);
         const Start p10000 = StartProgram(layout.packs.at(10000), 10000);
         const double r10000 = RawReads(10000);
-        const auto steps1000 = StepTimes(layout, 1000);
-        const auto steps10000 = StepTimes(layout, 10000);
+        const Steps steps1000 = StepTimes(layout, layout.steps.at(1000), 1000);
+        const Steps steps10000 = StepTimes(layout, layout.steps.at(10000), 10000);
+        const Steps stepsPlain = StepTimes(layout, layout.plain, -1);
         if (!record) {
             continue;
         }
@@ -432,8 +453,16 @@ int wmain(int argc, wchar_t** argv) {
         raw10000.push_back(r10000);
         peakBare.push_back(b.peakMiB);
         peakProgram.push_back(p1000.peakMiB);
+        if (stepOrder.empty()) {
+            for (const auto& step : steps1000) {
+                stepOrder.push_back(step.first);
+            }
+        }
         for (const auto& [step, ms] : steps1000) {
             steps[1000][step].push_back(ms);
+        }
+        for (const auto& [step, ms] : stepsPlain) {
+            steps[-1][step].push_back(ms);
         }
         for (const auto& [step, ms] : steps10000) {
             steps[10000][step].push_back(ms);
@@ -499,31 +528,6 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("%-52s %6.2f\n", "linearity: time added by 10000 / by 1000",
                 (least(program[10000]) - floor0) / (least(program[1000]) - floor0));
 
-    std::printf(
-        "\nStart-up steps of the benchmark build (median ms)   1000 personal  10000 personal\n");
-    std::vector<std::pair<std::string, double>> ordered;
-    for (const auto& [step, values] : steps[1000]) {
-        ordered.emplace_back(step, Median(values));
-    }
-    // In the order the program runs them: the marks are numbered where the load sequence
-    // numbers its steps; the others come before it, except the window shown at the end.
-    const auto rank = [](const std::string& step) {
-        if (step == "common controls")
-            return 1.0;
-        if (step == "window and its controls")
-            return 2.0;
-        if (step == "services and behaviours")
-            return 3.0;
-        if (step == "window shown")
-            return 100.0;
-        if (step.rfind("0 ", 0) == 0)
-            return 0.0;
-        return 3.0 + std::atof(step.c_str());
-    };
-    std::stable_sort(ordered.begin(), ordered.end(),
-                     [&](const auto& a, const auto& b) { return rank(a.first) < rank(b.first); });
-    for (const auto& [step, ms] : ordered) {
-        std::printf("  %-44s %12.2f %15.2f\n", step.c_str(), ms, Median(steps[10000][step]));
-    }
+    PrintSteps(stepOrder, steps);
     return 0;
 }

@@ -10,28 +10,16 @@ namespace tzp::about {
 namespace {
 
 std::string CouldNotRemoveOldAnswer(App& app, platform::Status status) {
-    return lang::LookupLangStringOr(
-               app, "077",
-               "The update check failed: the answer file of an earlier check could not be "
-               "removed.",
-               "La vérification des mises à jour a échoué : le fichier de réponse d'une "
-               "vérification précédente n'a pas pu être supprimé.") +
-           "\n\n" + AnswerFilePath(app) + "\n" + app.sys.files.DescribeError(status.error);
+    return lang::LookupLangStringOr(app, "077") + "\n\n" + AnswerFilePath(app) + "\n" +
+           app.sys.files.DescribeError(status.error);
 }
 
 std::string CouldNotStartUpdater(App& app, const std::string& errorText) {
-    return lang::LookupLangStringOr(
-               app, "075", "The update check failed: the updater could not be started.",
-               "La vérification des mises à jour a échoué : le programme de mise à jour n'a "
-               "pas pu être lancé.") +
-           "\n\n" + UpdaterPath(app) + "\n" + errorText;
+    return lang::LookupLangStringOr(app, "075") + "\n\n" + UpdaterPath(app) + "\n" + errorText;
 }
 
 std::string UpdaterGaveNoAnswer(App& app) {
-    return lang::LookupLangStringOr(
-        app, "076", "The update check failed: the updater gave no answer.",
-        "La vérification des mises à jour a échoué : le programme de mise à jour n'a donné "
-        "aucune réponse.");
+    return lang::LookupLangStringOr(app, "076");
 }
 
 }  // namespace

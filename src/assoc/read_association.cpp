@@ -91,6 +91,12 @@ std::string ReadAssociation(App& app, std::string_view extension) {
         platform::ReadRegValue(registry, platform::kRootCurrentUser,
                                std::string(kFileExtsKey) + ext + "\\ProgId", kErreur);
     const std::string& progId = userProgId != kErreur ? userProgId : classProgId;
+    // No ProgID at all: the marker names no key, and a stray key of that name must not
+    // give the extension a program. This also spares half the reads of every extension that
+    // opens with nothing.
+    if (progId == kErreur) {
+        return ProgramNameFromCommand(kErreur, app.form.Text("errr"));
+    }
     const std::string verb = DefaultVerb(app, progId);
     const std::string command = platform::ReadRegValue(
         registry, platform::kRootClasses, progId + "\\shell\\" + verb + "\\command\\", kErreur);

@@ -42,10 +42,8 @@ std::string Fill(const std::string& sentence, const std::string& subject) {
 
 void NameIcons(App& app) {
     auto& form = app.form;
-    const std::string name =
-        lang::LookupLangStringOr(app, "082", "%1 settings", "R\xC3\xA9glages de %1");
-    const std::string tip = lang::LookupLangStringOr(app, "083", "Opens the settings of %1.",
-                                                     "Ouvre les r\xC3\xA9glages de %1.");
+    const std::string name = lang::LookupLangStringOr(app, "082");
+    const std::string tip = lang::LookupLangStringOr(app, "083");
     for (const auto& icon : kConfigureIcons) {
         std::string subject(Row(icon.box).displayName);
         if (*icon.label != '\0') {
@@ -58,8 +56,7 @@ void NameIcons(App& app) {
     form.SetCaption("Picture17", std::string(Row("Check6").displayName));
     form.SetTooltip("Picture17", lang::LookupLangString(app, "035"));
     form.SetCaption("Picture18", form.Caption("Label1"));
-    form.SetTooltip("Picture18", lang::LookupLangStringOr(app, "084", "Starts the player.",
-                                                          "Lance le lecteur."));
+    form.SetTooltip("Picture18", lang::LookupLangStringOr(app, "084"));
 }
 
 }  // namespace tzp::filters

@@ -72,9 +72,7 @@ std::string CommandLine(const Launcher& launcher, std::string_view installDir) {
 }
 
 void ReportStartFailure(App& app, const std::string& commandLine, const std::string& reason) {
-    std::string text =
-        lang::LookupLangStringOr(app, "060", "This program could not be started:",
-                                 "Ce programme n'a pas pu \xC3\xAAtre d\xC3\xA9marr\xC3\xA9 :");
+    std::string text = lang::LookupLangStringOr(app, "060");
     text += "\r\n" + commandLine;
     if (!reason.empty()) {
         text += "\r\n" + reason;

@@ -214,52 +214,26 @@ std::string OutcomeText(const App& app, const LibraryOutcome& outcome) {
     using lang::LookupLangStringOr;
     switch (outcome.kind) {
         case OutcomeKind::Done:
-            return LookupLangStringOr(app, "092", "done", "fait");
+            return LookupLangStringOr(app, "092");
         case OutcomeKind::FileMissing:
         case OutcomeKind::NotLoadable:
-            return lang::Fill(LookupLangStringOr(app, "094", "the library cannot be loaded: %1",
-                                                 "la biblioth\xC3\xA8que ne peut pas \xC3\xAAtre "
-                                                 "charg\xC3\xA9"
-                                                 "e : %1"),
-                              {outcome.reason});
+            return lang::Fill(LookupLangStringOr(app, "094"), {outcome.reason});
         case OutcomeKind::OtherBitness: {
             const std::string bits = kOwnBits == 64 ? "32" : "64";
-            return lang::Fill(
-                LookupLangStringOr(app, "095", "a %1-bit library; use the %1-bit control panel",
-                                   "une biblioth\xC3\xA8que %1 bits ; utilisez le "
-                                   "panneau de configuration %1 bits"),
-                {bits});
+            return lang::Fill(LookupLangStringOr(app, "095"), {bits});
         }
         case OutcomeKind::NoEntryPoint:
-            return LookupLangStringOr(app, "096",
-                                      "the library has no entry point to register itself",
-                                      "la biblioth\xC3\xA8que n'a pas de point d'entr\xC3\xA9"
-                                      "e pour s'enregistrer");
+            return LookupLangStringOr(app, "096");
         case OutcomeKind::EntryPointFailed:
-            return lang::Fill(
-                LookupLangStringOr(app, "097", "the library reported the failure %1: %2",
-                                   "la biblioth\xC3\xA8que a signal\xC3\xA9 "
-                                   "l'\xC3\xA9"
-                                   "chec %1 : %2"),
-                {Hex(outcome.code), outcome.reason});
+            return lang::Fill(LookupLangStringOr(app, "097"), {Hex(outcome.code), outcome.reason});
         case OutcomeKind::TimedOut:
-            return lang::Fill(
-                LookupLangStringOr(app, "098",
-                                   "the library was still working after %1 seconds; it "
-                                   "was left to finish on its own",
-                                   "la biblioth\xC3\xA8que travaillait encore apr\xC3\xA8s "
-                                   "%1 secondes ; elle a \xC3\xA9t\xC3\xA9 laiss\xC3\xA9"
-                                   "e finir seule"),
-                {std::to_string(kEntryPointWaitMs / 1000)});
+            return lang::Fill(LookupLangStringOr(app, "098"),
+                              {std::to_string(kEntryPointWaitMs / 1000)});
         case OutcomeKind::Crashed:
             return CrashedText(app, outcome);
         case OutcomeKind::NotStarted:
         case OutcomeKind::NothingRun: {
-            std::string text =
-                LookupLangStringOr(app, "099", "the library was not run",
-                                   "la biblioth\xC3\xA8que n'a pas \xC3\xA9t\xC3\xA9 "
-                                   "lanc\xC3\xA9"
-                                   "e");
+            std::string text = LookupLangStringOr(app, "099");
             return outcome.reason.empty() ? text : text + ": " + outcome.reason;
         }
     }
@@ -267,7 +241,7 @@ std::string OutcomeText(const App& app, const LibraryOutcome& outcome) {
 }
 
 std::string ProgressPattern(const App& app) {
-    return lang::LookupLangStringOr(app, "090", "%1 of %2: %3", "%1 sur %2 : %3");
+    return lang::LookupLangStringOr(app, "090");
 }
 
 std::string ProgressText(std::string_view pattern, size_t position, size_t total,
@@ -290,13 +264,7 @@ std::string FailureReport(const App& app, const std::vector<LibraryOutcome>& out
     if (lines.empty()) {
         return {};
     }
-    return lang::LookupLangStringOr(app, "091",
-                                    "These filter libraries did not do what their boxes asked; "
-                                    "their boxes now show what the system has:",
-                                    "Ces biblioth\xC3\xA8ques de filtres n'ont pas fait ce que "
-                                    "leurs cases demandaient ; leurs cases montrent "
-                                    "maintenant l'\xC3\xA9tat du syst\xC3\xA8me :") +
-           "\r\n" + lines;
+    return lang::LookupLangStringOr(app, "091") + "\r\n" + lines;
 }
 
 void ShowDetectedStatesOfFailures(App& app, const std::vector<LibraryOutcome>& outcomes,

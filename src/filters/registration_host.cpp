@@ -187,15 +187,7 @@ std::optional<std::string> StartRegistrationHost(App& app) {
     if (started.ok()) {
         return std::nullopt;
     }
-    return lang::LookupLangStringOr(app, "150",
-                                    "The filter settings could not be applied: the process that "
-                                    "runs the filter libraries could not be started. Nothing "
-                                    "was changed.",
-                                    "Les r\xC3\xA9glages des filtres n'ont pas pu \xC3\xAAtre "
-                                    "appliqu\xC3\xA9s : le processus qui lance les "
-                                    "biblioth\xC3\xA8ques de filtres n'a pas pu \xC3\xAAtre "
-                                    "d\xC3\xA9marr\xC3\xA9. Rien n'a \xC3\xA9t\xC3\xA9 "
-                                    "modifi\xC3\xA9.") +
+    return lang::LookupLangStringOr(app, "150") +
            "\r\n" + app.sys.files.DescribeError(started.error);
 }
 
@@ -207,8 +199,7 @@ void FinishRegistrationHost(App& app) {
 
 std::string CrashedText(const App& app, const LibraryOutcome& outcome) {
     const std::string text = lang::Fill(
-        lang::LookupLangStringOr(app, "149", "the library crashed with the code %1",
-                                 "la biblioth\xC3\xA8que a plant\xC3\xA9 avec le code %1"),
+        lang::LookupLangStringOr(app, "149"),
         {Hex(outcome.code)});
     return outcome.reason.empty() ? text : text + ": " + outcome.reason;
 }

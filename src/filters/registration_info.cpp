@@ -29,15 +29,10 @@ struct StateTexts {
 
 StateTexts LookUpStateTexts(const App& app) {
     return {
-        lang::LookupLangStringOr(app, "130", "Registered to this copy.",
-                                 "Enregistr\xC3\xA9 avec cette copie."),
-        lang::LookupLangStringOr(app, "131", "Registered to another copy: %1",
-                                 "Enregistr\xC3\xA9 avec une autre copie : %1"),
-        lang::LookupLangStringOr(app, "132",
-                                 "Partly registered to this copy: %1 of its %2 classes.",
-                                 "Enregistr\xC3\xA9 en partie avec cette copie : %1 de ses %2 "
-                                 "classes."),
-        lang::LookupLangStringOr(app, "133", "Not registered.", "Non enregistr\xC3\xA9."),
+        lang::LookupLangStringOr(app, "130"),
+        lang::LookupLangStringOr(app, "131"),
+        lang::LookupLangStringOr(app, "132"),
+        lang::LookupLangStringOr(app, "133"),
     };
 }
 

@@ -95,6 +95,11 @@ std::string LookupLangStringOr(const App& app, std::string_view id, std::string_
     return std::string(app.form.Text("langg") == "fr" ? french : english);
 }
 
+std::string LookupLangStringOr(const App& app, BuiltinId id) {
+    const BuiltinText& builtin = Builtin(id);
+    return LookupLangStringOr(app, builtin.id, builtin.english, builtin.french);
+}
+
 std::string LookupMessageText(const App& app, std::string_view messageId,
                               std::string_view sharedId) {
     if (const auto& content = ReadLangFile(app)) {

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "core/app.h"
+#include "lang/builtin_texts.h"
 
 namespace tzp::lang {
 
@@ -37,7 +38,11 @@ std::string FindLangLine(std::string_view content, std::string_view id);
 std::string LookupLangString(const App& app, std::string_view id);
 
 // For messages that the pack's language files lack: the text of the id when the file
-// has it, else the built-in text in French (language "fr") or English.
+// has it, else the built-in text of lang/builtin_texts.cpp in French (language "fr") or
+// English.
+std::string LookupLangStringOr(const App& app, BuiltinId id);
+
+// The same with the fallback texts given by the caller.
 std::string LookupLangStringOr(const App& app, std::string_view id, std::string_view english,
                                std::string_view french);
 

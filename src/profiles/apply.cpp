@@ -167,34 +167,15 @@ std::string ImportFailureMessage(const App& app, const ImportResult& import) {
     std::string text;
     switch (import.kind) {
         case ImportKind::FileMissing:
-            return lang::LookupLangStringOr(
-                       app, "062",
-                       "The settings of this profile could not be imported: its registry file "
-                       "is missing.",
-                       "Les r\xC3\xA9glages de ce profil n'ont pas pu \xC3\xAAtre "
-                       "import\xC3\xA9s : son fichier de registre est absent.") +
-                   "\r\n" + import.file;
+            return lang::LookupLangStringOr(app, "062") + "\r\n" + import.file;
         case ImportKind::EditorNotStarted:
-            text = lang::LookupLangStringOr(
-                app, "061",
-                "The settings of this profile could not be imported: the registry editor could "
-                "not be started.",
-                "Les r\xC3\xA9glages de ce profil n'ont pas pu \xC3\xAAtre import\xC3\xA9s : "
-                "l'\xC3\xA9"
-                "diteur du registre n'a pas pu \xC3\xAAtre d\xC3\xA9marr\xC3\xA9.");
+            text = lang::LookupLangStringOr(app, "061");
             return import.reason.empty() ? text : text + "\r\n" + import.reason;
         case ImportKind::Refused:
             return import.reason;
         case ImportKind::Failed:
-            return lang::Fill(
-                lang::LookupLangStringOr(
-                    app, "093",
-                    "The settings of this profile could not all be imported: the registry "
-                    "editor ended with the code %1.",
-                    "Les r\xC3\xA9glages de ce profil n'ont pas tous pu \xC3\xAAtre "
-                    "import\xC3\xA9s : l'\xC3\xA9"
-                    "diteur du registre s'est termin\xC3\xA9 avec le code %1."),
-                {std::to_string(import.exitCode)});
+            return lang::Fill(lang::LookupLangStringOr(app, "093"),
+                              {std::to_string(import.exitCode)});
         default:
             return {};
     }

@@ -14,6 +14,7 @@ namespace tzp::shell {
 #ifdef TZP_STEP_TIMES
 struct StepTimes {
     std::chrono::steady_clock::time_point last = std::chrono::steady_clock::now();
+    std::chrono::steady_clock::time_point lastPart = last;
     std::vector<std::pair<std::string, double>> steps;  // name, milliseconds
 };
 
@@ -31,6 +32,20 @@ inline void StepDone([[maybe_unused]] const char* step) {
     times.steps.emplace_back(step,
                              std::chrono::duration<double, std::milli>(now - times.last).count());
     times.last = now;
+    times.lastPart = now;
+#endif
+}
+
+// A part of the step under way has just finished: listed before the step, which still
+// counts the whole.
+inline void StepPartDone([[maybe_unused]] const char* part) {
+#ifdef TZP_STEP_TIMES
+    auto& times = StartupStepTimes();
+    const auto now = std::chrono::steady_clock::now();
+    times.steps.emplace_back(
+        std::string("  ") + part,
+        std::chrono::duration<double, std::milli>(now - times.lastPart).count());
+    times.lastPart = now;
 #endif
 }
 

@@ -121,6 +121,9 @@ TEST_F(FiltersGui, IconsAreNamedAndTheirTooltipsSayWhatTheyOpen) {
     EXPECT_EQ(app.Tooltip(kCheck6), pack.InstallDir() +
                                         "filtres\\ffdshow.ax\r\nversion 1.3.4531.0\r\n"
                                         "Not registered.");
+    // And the tip shows where the pointer rests, on an icon and on a filter box.
+    EXPECT_TRUE(app.TooltipShowsOnRest(kPicture7));
+    EXPECT_TRUE(app.TooltipShowsOnRest(kCheck6));
 }
 
 TEST_F(FiltersGui, AClassRegisteredToAnotherCopyIsNamedInTheTooltipUntilApplied) {

@@ -232,6 +232,33 @@ std::string GuiApp::Tooltip(int id) const {
     return Narrow(text);
 }
 
+bool GuiApp::TooltipShowsOnRest(int id, int milliseconds) const {
+    const auto shown = [this] {
+        Search search{process_.dwProcessId, TOOLTIPS_CLASSW, L""};
+        EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+    };
+    SetCursorPos(0, 0);
+    for (int waited = 0; shown() && waited < 10000; waited += 50) {
+        Sleep(50);
+    }
+    RECT rect{};
+    GetWindowRect(Control(id), &rect);
+    const int x = (rect.left + rect.right) / 2;
+    const int y = (rect.top + rect.bottom) / 2;
+    // Two positions on the control: the pointer moves onto it, as a hand moves it.
+    SetCursorPos(x - 1, y - 1);
+    Sleep(50);
+    SetCursorPos(x, y);
+    for (int waited = 0; waited < milliseconds; waited += 50) {
+        if (shown()) {
+            return true;
+        }
+        Sleep(50);
+    }
+    return false;
+}
+
 void GuiApp::TypeText(int id, const std::string& text) {
     HWND control = Control(id);
     const bool combo = _wcsicmp(ClassOf(control).c_str(), L"ComboBox") == 0;

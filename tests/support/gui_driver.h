@@ -46,6 +46,9 @@ class GuiApp {
     std::vector<std::string> TabCaptions() const;
     // The text the window's tooltip control shows for the control; "" for none.
     std::string Tooltip(int id) const;
+    // Takes the pointer off the window until no tip shows, then rests it on the control;
+    // true when the window's tooltip then shows, within the time given.
+    bool TooltipShowsOnRest(int id, int milliseconds = 5000) const;
     void TypeText(int id, const std::string& text);  // edit boxes and the combo's edit
     void PickComboEntry(int id, int index);
     std::vector<std::string> ListEntries(int id) const;

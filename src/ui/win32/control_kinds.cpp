@@ -73,9 +73,14 @@ RECT NativeRect(const Control& control, int dpi) {
 }
 
 HWND CreateNativeControl(const Control& control, HWND parent, int id, HINSTANCE instance, int dpi,
-                         HFONT font) {
+                         HFONT font, bool seen) {
     const KindTraits& traits = TraitsOf(control);
-    DWORD style = traits.style;
+    DWORD style = traits.style & ~static_cast<DWORD>(WS_TABSTOP);
+    if (!seen) {
+        style &= ~static_cast<DWORD>(WS_VISIBLE);
+    } else if (traits.focusable) {
+        style |= WS_TABSTOP;
+    }
     if (&traits == &kLabel && (control.look == Look::Centred || control.look == Look::WaitText)) {
         style |= SS_CENTER;
     }

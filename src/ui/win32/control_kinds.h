@@ -26,9 +26,10 @@ const KindTraits& TraitsOf(const Control& control);
 // The window class of the frames and pictures that contain other controls.
 inline constexpr wchar_t kContainerClass[] = L"TessalyContainer";
 
-// The native window of one control, at its place for the DPI, with its font.
+// The native window of one control, at its place for the DPI, with its font; shown and a
+// keyboard stop (when its kind takes the focus) if `seen`, else hidden and no stop.
 HWND CreateNativeControl(const Control& control, HWND parent, int id, HINSTANCE instance, int dpi,
-                         HFONT font);
+                         HFONT font, bool seen);
 
 // The native window's rectangle for the DPI, relative to its parent.
 RECT NativeRect(const Control& control, int dpi);

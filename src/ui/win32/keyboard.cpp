@@ -9,6 +9,8 @@ bool NativeWindow::TranslateKeyboard(MSG& message) {
     if (main_ == nullptr || (message.hwnd != main_ && !IsChild(main_, message.hwnd))) {
         return false;
     }
+    // Every pump passes here, so the pointer's moves reach the tooltip from here too.
+    tooltips_.Relay(message);
     const auto report = [this](const char* what) { ShowError(what); };
     if (Barrier(
             true, [&] { return TranslateOwnKeys(message); }, report)) {

@@ -1,6 +1,7 @@
 #include "ui/win32/native_window.h"
 
 #include "platform/win32/wide.h"
+#include "shell/step_times.h"
 #include "ui/control_ids.h"
 #include "ui/form1_controls.h"
 #include "ui/win32/control_kinds.h"
@@ -63,20 +64,15 @@ bool NativeWindow::Create(HINSTANCE instance) {
     fonts_ = Fonts(dpi_);
     SetWindowPos(main_, nullptr, 0, 0, Px(kFormWidth), Px(kFormHeight),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    for (const auto& control : form_.Controls()) {
-        CreateControl(*control);
-    }
+    shell::StepPartDone("main window and fonts");
+    CreateControls();
+    shell::StepPartDone("child controls");
     tooltips_.Create(main_, instance_, Px(5000));
-    // Later rows of the table lie above earlier ones: the tab strip at the bottom, then
-    // the pages' backgrounds, their frames and buttons, and the wait panel on top.
-    for (const auto& control : form_.Controls()) {
-        if (control->parent.empty()) {
-            SetWindowPos(natives_.Hwnd(control->name), HWND_TOP, 0, 0, 0, 0,
-                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        }
-    }
+    shell::StepPartDone("tooltip control");
     SyncAll();
+    shell::StepPartDone("model shown");
     focus_.UpdateReach();
+    shell::StepPartDone("keyboard stops");
     // Whatever moves the focus from now on, it never lands on a control the user cannot see.
     focus_.Start();
     platform::SetKeyboardTranslator(this);
@@ -87,14 +83,39 @@ bool NativeWindow::Create(HINSTANCE instance) {
 
 void NativeWindow::Show(int showCommand) {
     ShowWindow(main_, showCommand);
+    shell::StepPartDone("ShowWindow");
     UpdateWindow(main_);
+    shell::StepPartDone("first paint");
+}
+
+void NativeWindow::CreateControls() {
+    // Later rows of the table lie above earlier ones: the tab strip at the bottom, then the
+    // pages' backgrounds, their frames and buttons, and the wait panel on top. A new child
+    // window goes below its siblings, so the window's own rows are made last row first and
+    // need no re-stacking; inside a container the first row lies on top, as made.
+    const auto& controls = form_.Controls();
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+        if ((*it)->parent.empty()) {
+            CreateControl(**it);
+        }
+    }
+    for (const auto& control : controls) {
+        if (!control->parent.empty()) {
+            CreateControl(*control);
+        }
+    }
 }
 
 void NativeWindow::CreateControl(Control& control) {
     const int id = *ControlId(control.name);
     HWND parent = control.parent.empty() ? main_ : natives_.Hwnd(control.parent);
-    HWND hwnd = CreateNativeControl(control, parent, id, instance_, dpi_, fonts_.For(control.look));
-    natives_.Add(control, hwnd, id);
+    // What the user does not see is made hidden, and only what is seen is a keyboard stop
+    // (every control is enabled as made): the first reckoning of the stops then changes
+    // nothing, instead of hiding half the window control by control.
+    const bool seen = form_.Seen(control.name);
+    HWND hwnd =
+        CreateNativeControl(control, parent, id, instance_, dpi_, fonts_.For(control.look), seen);
+    natives_.Add(control, hwnd, id).shown = seen;
 }
 
 void NativeWindow::Place(NativeControl& native, bool raise) {

@@ -34,7 +34,8 @@ class NativeWindow : public FormObserver, public platform::KeyboardTranslator {
 
     // The window's keyboard interface, for the message loop: Tab and Shift+Tab walk the
     // stops in reading order, Ctrl+Tab and Ctrl+Shift+Tab switch pages, Enter presses the
-    // focused button; the rest goes to the dialog manager. True when the message was used.
+    // focused button; the rest goes to the dialog manager. The pointer's messages are also
+    // relayed to the tooltips. True when the message was used.
     bool TranslateKeyboard(MSG& message) override;
 
   private:
@@ -52,6 +53,7 @@ class NativeWindow : public FormObserver, public platform::KeyboardTranslator {
 
     // native_window.cpp
     void RegisterClasses();
+    void CreateControls();
     void CreateControl(Control& control);
     int Px(int twips) const;
     void Place(NativeControl& native, bool raise);

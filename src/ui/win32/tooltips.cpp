@@ -27,8 +27,9 @@ Tooltips::~Tooltips() {
 void Tooltips::Create(HWND window, HINSTANCE instance, int maxWidth) {
     window_ = window;
     instance_ = instance;
-    // Each control becomes a tool when it gets a text. The tooltip relays the pointer's
-    // moves itself (TTF_SUBCLASS).
+    // Each control becomes a tool when it gets a text. The window's message pumps relay the
+    // pointer's moves to the tooltip (Relay): subclassing every control that has a text,
+    // as TTF_SUBCLASS does, would cost the start two calls to the window server per tool.
     tooltip_ =
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                         WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -72,12 +73,20 @@ bool Tooltips::StartDescriptions() {
     return true;
 }
 
+void Tooltips::Relay(const MSG& message) {
+    if (tooltip_ != nullptr && message.message >= WM_MOUSEFIRST &&
+        message.message <= WM_MOUSELAST) {
+        MSG copy = message;
+        SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&copy));
+    }
+}
+
 void Tooltips::Sync(HWND control, const std::string& text, TipState& state) {
     if (tooltip_ != nullptr && (state.hasTip || !text.empty())) {
         std::wstring wide = Widen(text);
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.uFlags = TTF_IDISHWND;
         tool.hwnd = window_;
         tool.uId = reinterpret_cast<UINT_PTR>(control);
         tool.hinst = instance_;

@@ -27,6 +27,9 @@ class Tooltips {
     // One tooltip control serves every control of the window.
     void Create(HWND window, HINSTANCE instance, int maxWidth);
     void SetMaxWidth(int maxWidth);
+    // The pointer's messages from the queue, for the tooltip to show and hide by; a message
+    // of any window of the main window may come.
+    void Relay(const MSG& message);
     // Gives the control the text, or takes it away when empty.
     void Sync(HWND control, const std::string& text, TipState& state);
     // Loads the annotation service for an accessibility client, once; true when it just

@@ -35,10 +35,17 @@ LRESULT CALLBACK NativeWindow::MainProc(HWND hwnd, UINT message, WPARAM wParam, 
 
 LRESULT CALLBACK NativeWindow::ContainerProc(HWND hwnd, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
-    HWND top = GetAncestor(hwnd, GA_ROOT);
-    auto* self = reinterpret_cast<NativeWindow*>(GetWindowLongPtrW(top, GWLP_USERDATA));
+    // The window a container belongs to is found once and kept with the container: asking
+    // the system for a window's root costs a round trip to the window server under Wine, and
+    // a container hears of every child it holds being made, painted and coloured.
+    auto* self = reinterpret_cast<NativeWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (self == nullptr) {
-        return DefWindowProcW(hwnd, message, wParam, lParam);
+        HWND top = GetAncestor(hwnd, GA_ROOT);
+        self = reinterpret_cast<NativeWindow*>(GetWindowLongPtrW(top, GWLP_USERDATA));
+        if (self == nullptr) {
+            return DefWindowProcW(hwnd, message, wParam, lParam);
+        }
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     const auto report = [self](const char* what) { self->ShowError(what); };
     return Barrier(

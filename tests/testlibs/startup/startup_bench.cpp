@@ -1,11 +1,13 @@
 // The start-up benchmark: the program started as a whole process, as a user starts it,
 // until its window is shown, populated and idle, against
-// - the bare window (the same control table and window code, no load sequence), and
+// - the bare window (the same control table and window code, no load sequence),
+// - the plain window (the same controls in plain Win32 calls: what any program with this
+//   window pays), and
 // - with 0, 1 000 and 10 000 personal extensions, against the four raw registry reads
 //   per extension (RegGetValueW in one loop) on the same registry data.
-// One warm-up round, then alternating rounds; medians and the ratio of every round.
-// Also prints the time of every start-up step, from the program's benchmark build
-// (tzpcp_steps), and the peak working sets. Prints; asserts nothing.
+// One warm-up round, then rounds that alternate the order of the three windows; medians and the
+// ratio of every round. Also prints the time of every start-up step, from the program's benchmark
+// build (tzpcp_steps), and the peak working sets. Prints; asserts nothing.
 //
 // Run it in a Wine prefix of its own (tests/support/wine-run.sh): it writes the pack's
 // registry values, 10 000 extensions' associations and registers the test filters.
@@ -139,6 +141,7 @@ void RegisterFilters(const std::wstring& folder) {
 
 struct Layout {
     std::wstring bare;                  // the bare window's program
+    std::wstring plain;                 // the plain window's program
     std::map<int, std::wstring> packs;  // personal extension count -> the program
     std::map<int, std::wstring> steps;  // the benchmark build, in the 1 000 and 10 000 packs
     std::wstring stepLog;
@@ -150,8 +153,8 @@ Layout LayOut() {
     GetTempPathW(MAX_PATH, temp);
     const std::wstring root = std::wstring(temp) + L"tzp startup bench";
     const std::wstring install = root + L"\\Install Dir";
-    for (const auto& dir :
-         {root, install, install + L"\\filtres", install + L"\\mpc", root + L"\\bare"}) {
+    for (const auto& dir : {root, install, install + L"\\filtres", install + L"\\mpc",
+                            root + L"\\bare", root + L"\\plain"}) {
         CreateDirectoryW(dir.c_str(), nullptr);
     }
     WIN32_FIND_DATAW found;
@@ -172,6 +175,8 @@ Layout LayOut() {
     Layout layout;
     layout.bare = root + L"\\bare\\tzp_bare_window.exe";
     Copy(OwnFolder() + L"\\tzp_bare_window.exe", layout.bare);
+    layout.plain = root + L"\\plain\\tzp_plain_window.exe";
+    Copy(OwnFolder() + L"\\tzp_plain_window.exe", layout.plain);
     for (const int count : kPersonalCounts) {
         const std::wstring pack = root + L"\\pack" + std::to_wstring(count);
         for (const auto& dir : {pack, pack + L"\\Langs", pack + L"\\Settings", pack + L"\\Sav"}) {
@@ -247,7 +252,7 @@ struct Start {
 
 // From CreateProcess to a window that is shown and answers a message: the window is
 // shown at the end of the load sequence, and answers once its message loop runs.
-// `personal` < 0 for the bare window; else the lists must hold what was asked.
+// `personal` < 0 for the bare and plain windows; else the lists must hold what was asked.
 Start StartProgram(const std::wstring& program, int personal) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -337,12 +342,15 @@ double RawReads(int count) {
     return ms;
 }
 
-std::map<std::string, double> StepTimes(const Layout& layout, int personal) {
+using Steps = std::vector<std::pair<std::string, double>>;  // in the order they ran
+
+// The step times of one start of `program` (the benchmark build, or the plain window).
+Steps StepTimes(const Layout& layout, const std::wstring& program, int personal) {
     DeleteFileW(layout.stepLog.c_str());
     SetEnvironmentVariableW(L"TZP_STEP_LOG", layout.stepLog.c_str());
-    StartProgram(layout.steps.at(personal), personal);
+    StartProgram(program, personal);
     SetEnvironmentVariableW(L"TZP_STEP_LOG", nullptr);
-    std::map<std::string, double> steps;
+    Steps steps;
     FILE* in = _wfopen(layout.stepLog.c_str(), L"r");
     if (in == nullptr) {
         Fail("the benchmark build wrote no step times");
@@ -352,7 +360,7 @@ std::map<std::string, double> StepTimes(const Layout& layout, int personal) {
         std::string text(line);
         const size_t tab = text.find('\t');
         if (tab != std::string::npos) {
-            steps[text.substr(0, tab)] = std::atof(text.c_str() + tab + 1);
+            steps.emplace_back(text.substr(0, tab), std::atof(text.c_str() + tab + 1));
         }
     }
     std::fclose(in);
@@ -384,6 +392,21 @@ void PrintTimes(const char* what, const std::vector<double>& values, const char*
     std::printf(" )\n");
 }
 
+// In the order the program runs them; the plain window's time beside each step it has.
+void PrintSteps(const std::vector<std::string>& order,
+                std::map<int, std::map<std::string, std::vector<double>>>& steps) {
+    std::printf("\nStart-up steps (median ms)%26s%14s%16s%14s\n", "", "1000 personal",
+                "10000 personal", "plain window");
+    for (const auto& step : order) {
+        std::printf("  %-48s %12.2f %15.2f", step.c_str(), Median(steps[1000][step]),
+                    Median(steps[10000][step]));
+        if (const auto plain = steps[-1].find(step); plain != steps[-1].end()) {
+            std::printf(" %13.2f", Median(plain->second));
+        }
+        std::printf("\n");
+    }
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -392,30 +415,37 @@ int wmain(int argc, wchar_t** argv) {
     std::fflush(stdout);
     const Layout layout = LayOut();
 
-    std::vector<double> bare, peakBare, peakProgram, raw1000, raw10000;
+    std::vector<double> bare, plain, peakBare, peakPlain, peakProgram, raw1000, raw10000;
     std::map<int, std::vector<double>> program;
+    // personal extension count (-1: the plain window) -> step -> the rounds' times
     std::map<int, std::map<std::string, std::vector<double>>> steps;
+    std::vector<std::string> stepOrder;
     for (int round = 0; round <= rounds; ++round) {
         const bool record = round > 0;  // round 0 is the warm-up
-        // The pair's order alternates, so that a drift of the machine favours neither.
-        Start b, p0;
+        // The three windows' order alternates, so that a drift of the machine favours none.
+        Start b, w, p0;
         if (round % 2 == 0) {
+            w = StartProgram(layout.plain, -1);
             b = StartProgram(layout.bare, -1);
             p0 = StartProgram(layout.packs.at(0), 0);
         } else {
             p0 = StartProgram(layout.packs.at(0), 0);
             b = StartProgram(layout.bare, -1);
+            w = StartProgram(layout.plain, -1);
         }
         const Start p1000 = StartProgram(layout.packs.at(1000), 1000);
         const double r1000 = RawReads(1000);
         const Start p10000 = StartProgram(layout.packs.at(10000), 10000);
         const double r10000 = RawReads(10000);
-        const auto steps1000 = StepTimes(layout, 1000);
-        const auto steps10000 = StepTimes(layout, 10000);
+        const Steps steps1000 = StepTimes(layout, layout.steps.at(1000), 1000);
+        const Steps steps10000 = StepTimes(layout, layout.steps.at(10000), 10000);
+        const Steps stepsPlain = StepTimes(layout, layout.plain, -1);
         if (!record) {
             continue;
         }
         bare.push_back(b.ms);
+        plain.push_back(w.ms);
+        peakPlain.push_back(w.peakMiB);
         program[0].push_back(p0.ms);
         program[1000].push_back(p1000.ms);
         program[10000].push_back(p10000.ms);
@@ -423,32 +453,45 @@ int wmain(int argc, wchar_t** argv) {
         raw10000.push_back(r10000);
         peakBare.push_back(b.peakMiB);
         peakProgram.push_back(p1000.peakMiB);
+        if (stepOrder.empty()) {
+            for (const auto& step : steps1000) {
+                stepOrder.push_back(step.first);
+            }
+        }
         for (const auto& [step, ms] : steps1000) {
             steps[1000][step].push_back(ms);
+        }
+        for (const auto& [step, ms] : stepsPlain) {
+            steps[-1][step].push_back(ms);
         }
         for (const auto& [step, ms] : steps10000) {
             steps[10000][step].push_back(ms);
         }
         std::printf(
-            "round %d: bare %.0f ms, program %.0f / %.0f / %.0f ms (0 / 1000 / 10000), "
-            "raw reads %.0f / %.0f ms\n",
-            round, b.ms, p0.ms, p1000.ms, p10000.ms, r1000, r10000);
+            "round %d: plain %.0f ms, bare %.0f ms, program %.0f / %.0f / %.0f ms "
+            "(0 / 1000 / 10000), raw reads %.0f / %.0f ms\n",
+            round, w.ms, b.ms, p0.ms, p1000.ms, p10000.ms, r1000, r10000);
         std::fflush(stdout);
     }
 
     std::printf("\nTimes (whole processes; raw reads: the loop alone), %d rounds\n", rounds);
+    PrintTimes("plain window", plain, "ms");
     PrintTimes("bare window", bare, "ms");
     PrintTimes("program, 0 personal extensions", program[0], "ms");
     PrintTimes("program, 1000 personal extensions", program[1000], "ms");
     PrintTimes("program, 10000 personal extensions", program[10000], "ms");
     PrintTimes("raw reads, 1000 extensions", raw1000, "ms");
     PrintTimes("raw reads, 10000 extensions", raw10000, "ms");
+    PrintTimes("peak working set, plain window", peakPlain, "MiB");
     PrintTimes("peak working set, bare window", peakBare, "MiB");
     PrintTimes("peak working set, program with 1000", peakProgram, "MiB");
 
-    std::vector<double> startRatio, added1000, added10000, linear, rawLinear, memoryRatio;
+    std::vector<double> startRatio, plainRatio, bareOverPlain, added1000, added10000, linear,
+        rawLinear, memoryRatio;
     for (size_t i = 0; i < bare.size(); ++i) {
         startRatio.push_back(program[0][i] / bare[i]);
+        plainRatio.push_back(program[0][i] / plain[i]);
+        bareOverPlain.push_back(bare[i] / plain[i]);
         const double cost1000 = program[1000][i] - program[0][i];
         const double cost10000 = program[10000][i] - program[0][i];
         added1000.push_back(cost1000 / raw1000[i]);
@@ -459,6 +502,8 @@ int wmain(int argc, wchar_t** argv) {
     }
     std::printf("\nRatios (median of the rounds' ratios)\n");
     PrintRatio("start-up: program (0 personal) / bare window", startRatio, "<= 1.2");
+    PrintRatio("start-up: program (0 personal) / plain window", plainRatio, "<= 1.2");
+    PrintRatio("  (the bare window / plain window)", bareOverPlain, "none, the window code");
     PrintRatio("1000 personal: time added / raw reads", added1000, "<= 1.5");
     PrintRatio("10000 personal: time added / raw reads", added10000, "<= 1.5");
     PrintRatio("linearity: time added by 10000 / by 1000", linear, "<= 11");
@@ -474,6 +519,8 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("\nRatios of the fastest runs (the least disturbed)\n");
     std::printf("%-52s %6.2f\n", "start-up: program (0 personal) / bare window",
                 floor0 / least(bare));
+    std::printf("%-52s %6.2f\n", "start-up: program (0 personal) / plain window",
+                floor0 / least(plain));
     std::printf("%-52s %6.2f\n", "1000 personal: time added / raw reads",
                 (least(program[1000]) - floor0) / least(raw1000));
     std::printf("%-52s %6.2f\n", "10000 personal: time added / raw reads",
@@ -481,31 +528,6 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("%-52s %6.2f\n", "linearity: time added by 10000 / by 1000",
                 (least(program[10000]) - floor0) / (least(program[1000]) - floor0));
 
-    std::printf(
-        "\nStart-up steps of the benchmark build (median ms)   1000 personal  10000 personal\n");
-    std::vector<std::pair<std::string, double>> ordered;
-    for (const auto& [step, values] : steps[1000]) {
-        ordered.emplace_back(step, Median(values));
-    }
-    // In the order the program runs them: the marks are numbered where the load sequence
-    // numbers its steps; the others come before it, except the window shown at the end.
-    const auto rank = [](const std::string& step) {
-        if (step == "common controls")
-            return 1.0;
-        if (step == "window and its controls")
-            return 2.0;
-        if (step == "services and behaviours")
-            return 3.0;
-        if (step == "window shown")
-            return 100.0;
-        if (step.rfind("0 ", 0) == 0)
-            return 0.0;
-        return 3.0 + std::atof(step.c_str());
-    };
-    std::stable_sort(ordered.begin(), ordered.end(),
-                     [&](const auto& a, const auto& b) { return rank(a.first) < rank(b.first); });
-    for (const auto& [step, ms] : ordered) {
-        std::printf("  %-44s %12.2f %15.2f\n", step.c_str(), ms, Median(steps[10000][step]));
-    }
+    PrintSteps(stepOrder, steps);
     return 0;
 }

@@ -104,6 +104,16 @@ TEST_F(ReadAssociationTest, AMissingClassKeyVerbCommandOrValueIsNotAssociated) {
     EXPECT_EQ(ReadAssociation(sys.app, ".nothing"), kNotAssociated);
     EXPECT_EQ(ReadAssociation(sys.app, ".nocmd"), kNotAssociated);
     EXPECT_EQ(ReadAssociation(sys.app, ".noprog"), kNotAssociated);
+    // With no ProgID at all the missing-value marker is no key name: a stray key of that
+    // name gives nothing a program, and no read looks for it.
+    sys.registry.Set("HKCR\\Erreur\\shell\\open\\command\\", "C:\\Stray\\stray.exe %1");
+    sys.registry.log.clear();
+    EXPECT_EQ(ReadAssociation(sys.app, ".nothing"), kNotAssociated);
+    const std::vector<std::string> expected = {
+        "read:HKCR\\.nothing\\",
+        std::string("read:") + kUserExts + ".nothing\\ProgId",
+    };
+    EXPECT_EQ(sys.registry.log, expected);
 }
 
 TEST_F(ReadAssociationTest, MakesFourReadsAndWritesNothing) {

@@ -5,14 +5,17 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <cwchar>
 #include <string>
 #include <vector>
 
 #include "cli/arguments.h"
 #include "cli/command_mode.h"
+#include "app/registration_host.h"
 #include "cli/quiet_interaction.h"
 #include "platform/win32/console_win32.h"
 #include "platform/win32/files_win32.h"
+#include "platform/win32/host_process_win32.h"
 #include "platform/win32/library_search.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/processes_win32.h"
@@ -79,7 +82,9 @@ struct Win32Services {
     tzp::platform::Win32Registry registry;
     tzp::platform::Win32Files files;
     tzp::platform::Win32Versions versions;
-    tzp::platform::Win32SelfRegistration selfRegistration;
+    // The libraries run in a host process, never in this one.
+    tzp::platform::Win32RegistrationHost host;
+    tzp::platform::Win32SelfRegistration selfRegistration{&host};
     tzp::platform::Win32Processes processes;
     tzp::platform::Win32Shell shell;
 
@@ -140,6 +145,9 @@ int RunWindow(HINSTANCE instance, int showCommand) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     // Before anything can load a library by name.
     tzp::platform::RestrictLibrarySearch();
+    if (__argc == 3 && std::wcscmp(__wargv[1], tzp::platform::kRegistrationHostArgument) == 0) {
+        return tzp::app::RunRegistrationHost(__wargv[2]);
+    }
     const auto arguments = Arguments();
     const auto invocation = tzp::cli::ParseArguments(arguments);
     if (invocation.command == tzp::cli::Command::Window) {

@@ -54,6 +54,8 @@ std::string_view OutcomeName(filters::OutcomeKind kind) {
             return "entryPointFailed";
         case OutcomeKind::TimedOut:
             return "timedOut";
+        case OutcomeKind::Crashed:
+            return "crashed";
     }
     return "nothingRun";
 }
@@ -152,6 +154,10 @@ ExitCode ApplyCommand(App& app, const std::string& name, bool json,
             !profiles::CompareSettings(app.sys.registry, settings.wanted).empty();
     }
     report.result = profiles::RunApply(app, name, /*waitForImport=*/true);
+    if (!report.result.hostProblem.empty()) {
+        output.Err(AsLines(report.result.hostProblem));
+        return ExitCode::SomeFailed;
+    }
     for (const auto& outcome : report.result.libraries) {
         report.changed.push_back(!filters::SameRegistration(
             filters::RegistrationOf(before, outcome.box),

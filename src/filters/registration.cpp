@@ -6,6 +6,7 @@
 
 #include "filters/catalogue.h"
 #include "filters/filters.h"
+#include "filters/registration_host.h"
 #include "lang/fill.h"
 #include "lang/lang.h"
 #include "platform/paths.h"
@@ -82,7 +83,10 @@ struct Pass {
         if (progress) {
             progress(outcomes.size() + 1, PassLength(), path);
         }
-        outcomes.push_back(RunSelfRegistration(app, path, mode));
+        // Where there is a host process, the library runs there, not in this process.
+        auto* host = app.sys.selfRegistration.Host();
+        outcomes.push_back(host != nullptr ? RunInHost(app, *host, path, mode)
+                                           : RunSelfRegistration(app, path, mode));
         outcomes.back().box = box;
     }
 };
@@ -225,6 +229,8 @@ std::string OutcomeText(const App& app, const LibraryOutcome& outcome) {
         case OutcomeKind::TimedOut:
             return lang::Fill(LookupLangStringOr(app, "098"),
                               {std::to_string(kEntryPointWaitMs / 1000)});
+        case OutcomeKind::Crashed:
+            return CrashedText(app, outcome);
         case OutcomeKind::NotStarted:
         case OutcomeKind::NothingRun: {
             std::string text = LookupLangStringOr(app, "099");

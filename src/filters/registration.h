@@ -26,6 +26,7 @@ enum class OutcomeKind {
     NotStarted,        // no worker thread could be started: `code` is the system error
     EntryPointFailed,  // the entry point returned a failure: `code` is its HRESULT
     TimedOut,          // still running after the time limit; released once it ends
+    Crashed,           // ended the process that ran it: `code` is the exit or exception code
 };
 
 struct LibraryOutcome {

@@ -177,6 +177,12 @@ constexpr auto kTexts = std::to_array<BuiltinText>({
      "Les réglages du profil ont été importés ; le registre les avait déjà : inchangé."},
     {"148", "Nothing changed: the PC already matched the profile.",
      "Rien n'a changé : le PC était déjà conforme au profil."},
+    {"149", "the library crashed with the code %1", "la bibliothèque a planté avec le code %1"},
+    {"150",
+     "The filter settings could not be applied: the process that runs the filter libraries "
+     "could not be started. Nothing was changed.",
+     "Les réglages des filtres n'ont pas pu être appliqués : le processus qui lance les "
+     "bibliothèques de filtres n'a pas pu être démarré. Rien n'a été modifié."},
 });
 
 constexpr bool RowsFollowTheIds() {

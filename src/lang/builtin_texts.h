@@ -24,7 +24,7 @@ inline constexpr auto kBuiltinIds = std::to_array<std::string_view>(
      "095", "096", "097", "098", "099", "100", "101", "102", "103", "104", "105", "106",
      "107", "108", "109", "110", "111", "112", "113", "114", "115", "116", "117", "118",
      "119", "120", "130", "131", "132", "133", "134", "135", "136", "137", "138", "139",
-     "140", "141", "142", "143", "144", "145", "146", "147", "148"});
+     "140", "141", "142", "143", "144", "145", "146", "147", "148", "149", "150"});
 
 // An id that has a built-in text. It is made from the id's literal when the program
 // compiles, so a call that names an id without a text does not build.

@@ -1,5 +1,7 @@
 #pragma once
 // What the logic asks of the user and of the window's event loop.
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +31,14 @@ class Interaction {
     virtual void DoEvents() = 0;
     // Ends the program at once, without further close handling.
     virtual void EndProgram() = 0;
+    // Runs `action` once, `milliseconds` from now, from the event pump (while the window
+    // waits on something too), unless cancelled first; a new call replaces a pending one.
+    // Where there is no event pump to wait in, the action runs at once.
+    virtual void RunLater(uint32_t milliseconds, std::function<void()> action) {
+        (void)milliseconds;
+        action();
+    }
+    virtual void CancelRunLater() {}
 };
 
 }  // namespace tzp::platform

@@ -8,6 +8,8 @@
 
 namespace tzp::platform {
 
+class RegistrationHost;
+
 struct ModuleHandle {
     uintptr_t value = 0;
 };
@@ -44,6 +46,9 @@ class SelfRegistrationService {
     // A library whose entry point is still running after the wait: it must stay
     // loaded while its thread runs; the service releases both once the thread ends.
     virtual void Abandon(ModuleHandle module, ThreadHandle thread) = 0;
+    // The process the pass runs the libraries in, or nullptr to run them in this one
+    // (inside that host itself, and where there is no such process).
+    virtual RegistrationHost* Host() { return nullptr; }
 };
 
 // The bitness a library file was built for, from the first bytes of the file (the DOS

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "filters/registration.h"
+#include "filters/registration_host.h"
 #include "filters/registration_info.h"
 #include "lang/fill.h"
 #include "lang/lang.h"
@@ -25,14 +26,12 @@ bool IsListedProfile(const App& app, const std::string& name) {
                        [&](const ui::ListEntry& entry) { return entry.text == name; });
 }
 
-void ShowWaitPanel(App& app) {
-    app.form.Move("wf", 120, 0);
-    app.sys.ui.DoEvents();
-}
+// How long a pass runs before its wait panel shows: about what people notice as a wait.
+constexpr uint32_t kWaitPanelDelayMs = 250;
 
+// The window is repainted under the message that follows, which shows at once.
 void ParkWaitPanel(App& app) {
     app.form.Move("wf", ui::kPark, ui::kPark);
-    app.sys.ui.DoEvents();
 }
 
 // Imports without asking anything.
@@ -109,41 +108,69 @@ ImportResult ImportProfileSettings(App& app, const std::string& profileName, boo
     return import;
 }
 
-// The wait panel's label tells which library the pass is on, under its usual words.
+// The wait panel's label tells which library the pass is on, under its usual words. The
+// panel itself shows only once the pass has run for a noticeable time: a pass of quick
+// libraries is over before it could be read, and showing and parking it costs a repaint
+// of the window each.
 class PanelProgress {
   public:
     explicit PanelProgress(App& app)
         : app_(app),
           waitText_(app.form.Caption("Label2")),
-          pattern_(filters::ProgressPattern(app)) {}
-    ~PanelProgress() { app_.form.SetCaption("Label2", waitText_); }
+          pattern_(filters::ProgressPattern(app)) {
+        app_.sys.ui.RunLater(kWaitPanelDelayMs, [this] { Show(); });
+    }
+    ~PanelProgress() {
+        app_.sys.ui.CancelRunLater();
+        app_.form.SetCaption("Label2", waitText_);
+        if (shown_) {
+            ParkWaitPanel(app_);
+        }
+    }
     PanelProgress(const PanelProgress&) = delete;
     PanelProgress& operator=(const PanelProgress&) = delete;
 
     void operator()(size_t position, size_t total, const std::string& path) {
         app_.form.SetCaption(
             "Label2", waitText_ + "\r\n" + filters::ProgressText(pattern_, position, total, path));
-        // Painted before the library runs, whatever it then does.
-        app_.sys.ui.DoEvents();
+        if (shown_) {
+            // Painted before the library runs, whatever it then does.
+            app_.sys.ui.DoEvents();
+        }
     }
 
   private:
+    // From the event pump, while the pass waits for a library: painted by that pump.
+    void Show() {
+        shown_ = true;
+        app_.form.Move("wf", 120, 0);
+    }
+
     App& app_;
     std::string waitText_;
     std::string pattern_;
+    bool shown_ = false;
 };
 
 }  // namespace
 
 bool ApplyResult::AnyFailure() const {
-    return import.failed() || std::any_of(libraries.begin(), libraries.end(), filters::IsFailure);
+    return !hostProblem.empty() || import.failed() ||
+           std::any_of(libraries.begin(), libraries.end(), filters::IsFailure);
 }
 
 ApplyResult RunApply(App& app, const std::string& profileName, bool waitForImport,
                      const filters::PassProgress& progress) {
     ApplyResult result;
+    // Nothing is run, and the pending change stays, when the libraries cannot be run
+    // apart from this process: half a pass would leave the filters half applied.
+    if (auto problem = filters::StartRegistrationHost(app)) {
+        result.hostProblem = std::move(*problem);
+        return result;
+    }
     app.form.SetValue("ischange", 0);
     result.libraries = filters::ApplyFilterStates(app, progress);
+    filters::FinishRegistrationHost(app);
     result.registrations = filters::RefreshRegistrationInfo(app);
     app.sys.ui.DoEvents();
     // The profile's own filter settings go in after every library is (un)registered,
@@ -180,16 +207,22 @@ void ApplyCurrentState(App& app) {
         ui.ShowMessage(lang::LookupLangString(app, "043"));
         return;
     }
+    // The host starts while the question is read, so the pass can begin on the Yes; one
+    // that cannot start is told after the Yes, by the pass.
+    (void)filters::StartRegistrationHost(app);
     if (ui.Ask(lang::LookupLangString(app, "033")) != platform::Answer::Yes) {
+        filters::FinishRegistrationHost(app);
         return;
     }
-    ShowWaitPanel(app);
     ApplyResult result;
     {
         PanelProgress progress(app);
         result = RunApply(app, profile, false, std::ref(progress));
     }
-    ParkWaitPanel(app);
+    if (!result.hostProblem.empty()) {
+        ui.ShowMessage(result.hostProblem);
+        return;
+    }
     const std::string report = filters::FailureReport(app, result.libraries);
     if (!report.empty()) {
         filters::ShowDetectedStatesOfFailures(app, result.libraries, result.registrations);

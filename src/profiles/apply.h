@@ -36,6 +36,9 @@ struct ApplyResult {
     ImportResult import;
     // What the registry holds once the pass is done, row by row.
     std::vector<filters::RowRegistration> registrations;
+    // Why nothing was run at all (the process the libraries run in could not be
+    // started); empty when the pass ran.
+    std::string hostProblem;
     bool AnyFailure() const;
 };
 

@@ -43,6 +43,19 @@ void FakeInteraction::DoEvents() {
     }
 }
 
+void FakeInteraction::RunLater(uint32_t milliseconds, std::function<void()> action) {
+    laterMs = milliseconds;
+    if (runLaterAtOnce) {
+        action();
+    } else {
+        later = std::move(action);
+    }
+}
+
+void FakeInteraction::CancelRunLater() {
+    later = nullptr;
+}
+
 void FakeInteraction::EndProgram() {
     ended = true;
     log.push_back("end");

@@ -18,6 +18,8 @@ class FakeInteraction : public platform::Interaction {
     void SetBusyCursor(bool busy) override;
     void DoEvents() override;
     void EndProgram() override;
+    void RunLater(uint32_t milliseconds, std::function<void()> action) override;
+    void CancelRunLater() override;
 
     // Answers for the coming questions, in order; a question with none left gets
     // `unscriptedAnswer` and is counted.
@@ -33,6 +35,11 @@ class FakeInteraction : public platform::Interaction {
     std::vector<std::string> log;
     std::vector<std::string> messages;   // texts of OK boxes
     std::vector<std::string> questions;  // texts of Yes/No boxes
+    // What RunLater was given: run at once (as if the time had passed), or kept here for
+    // the test to run, or not; CancelRunLater empties it.
+    bool runLaterAtOnce = true;
+    std::function<void()> later;
+    uint32_t laterMs = 0;
     int unansweredQuestions = 0;
     int doEventsCount = 0;
     bool busy = false;

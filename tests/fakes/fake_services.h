@@ -55,6 +55,9 @@ class FakeSelfRegistration : public platform::SelfRegistrationService {
 
     void Add(const std::string& path, Library library = Library());
     bool failThreadStart = false;
+    // The host process the pass is to run in; none runs the libraries here.
+    platform::RegistrationHost* host = nullptr;
+    platform::RegistrationHost* Host() override { return host; }
 
     // "load:<path>", "run:<path>:<entry>", "wait:<ms>", "close", "free:<path>",
     // "abandon:<path>"; and just the entry points that ran, as "<path>|<entry>".

@@ -534,6 +534,24 @@ TEST_F(CommandMode, ApplyRegistersTheProfilesLibrariesAndImportsItsSettingsAwait
     EXPECT_EQ(written.find("The filter settings have been applied."), std::string::npos);
 }
 
+TEST_F(CommandMode, ApplyWithALibraryThatCrashesNamesItAndRunsTheRest) {
+    ASSERT_TRUE(CopyOneFile(BuildPath("testlibs/variants/nullwrite/VSFilter.dll"),
+                            pack.InstallDir() + "filtres\\VSFilter.dll"));
+    ASSERT_TRUE(WriteBytes(Sav("Office.sav"), StateFile({{"006", 1}, {"010", 1}})));
+    ASSERT_TRUE(WriteBytes(Sav("Office.reg"), "REGEDIT4\r\n"));
+    const Ran ran = Command("/apply Office");
+    EXPECT_EQ(ran.exitCode, 1u) << ran.out << ran.err;
+    EXPECT_NE(ran.out.find("  VSFilter       filtres\\VSFilter.dll         register    "
+                           "the library crashed with the code 0xC0000005"),
+              std::string::npos)
+        << ran.out;
+    EXPECT_NE(ran.out.find("  FFDshow        filtres\\ffdshow.ax           register    done"),
+              std::string::npos)
+        << ran.out;
+    EXPECT_TRUE(RegisteredToPack(pack, filters::Row("Check6")));
+    EXPECT_FALSE(RegisteredToPack(pack, filters::Row("Check10")));
+}
+
 TEST_F(CommandMode, WrongUsageAndAMissingProfileSayWhyWithTheirExitCodes) {
     const Ran wrong = Command("/apply");
     EXPECT_EQ(wrong.exitCode, 2u);

@@ -7,6 +7,10 @@ namespace tzp::platform {
 
 class Win32SelfRegistration : public SelfRegistrationService {
   public:
+    // With a host, the pass runs the libraries there; without one, in this process.
+    explicit Win32SelfRegistration(RegistrationHost* host = nullptr) : host_(host) {}
+    RegistrationHost* Host() override { return host_; }
+
     LoadResult Load(const std::string& path) override;
     int LibraryBits(const std::string& path) override;
     std::optional<EntryPoint> FindEntryPoint(ModuleHandle module, const std::string& name) override;
@@ -23,6 +27,9 @@ class Win32SelfRegistration : public SelfRegistrationService {
     // The worker's own reference keeps the library loaded until its entry point returns,
     // and the worker lets go of it then: the library is unloaded once it ends.
     void Abandon(ModuleHandle module, ThreadHandle thread) override;
+
+  private:
+    RegistrationHost* host_;
 };
 
 }  // namespace tzp::platform

@@ -8,6 +8,7 @@
 #include "platform/win32/message_loop.h"
 #include "platform/win32/wide.h"
 #include "ui/form1_controls.h"
+#include "ui/win32/barrier.h"
 
 namespace tzp::ui {
 
@@ -72,6 +73,40 @@ void Win32Interaction::DoEvents() {
     if (!platform::RunPendingMessages(platform::UserInput::Handle, quitCode)) {
         PostQuitMessage(quitCode);  // the quit is the main loop's
     }
+}
+
+namespace {
+constexpr UINT_PTR kRunLaterTimer = 1;
+Win32Interaction* runLaterOwner = nullptr;
+}  // namespace
+
+void Win32Interaction::RunLater(uint32_t milliseconds, std::function<void()> action) {
+    later_ = std::move(action);
+    runLaterOwner = this;
+    SetTimer(window_.Handle(), kRunLaterTimer, milliseconds, &RunPendingAction);
+}
+
+void Win32Interaction::CancelRunLater() {
+    KillTimer(window_.Handle(), kRunLaterTimer);
+    later_ = nullptr;
+}
+
+// Called by the system from the event pump: nothing thrown may go back through it.
+void CALLBACK Win32Interaction::RunPendingAction(HWND window, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(window, timer);
+    Win32Interaction* self = runLaterOwner;
+    if (self == nullptr || !self->later_) {
+        return;
+    }
+    const auto action = std::move(self->later_);
+    self->later_ = nullptr;
+    Barrier(
+        0,
+        [&] {
+            action();
+            return 0;
+        },
+        [self](const char* what) { self->window_.ShowError(what); });
 }
 
 void Win32Interaction::EndProgram() {

@@ -16,9 +16,14 @@ class Win32Interaction : public platform::Interaction {
     void SetBusyCursor(bool busy) override;
     void DoEvents() override;
     void EndProgram() override;
+    void RunLater(uint32_t milliseconds, std::function<void()> action) override;
+    void CancelRunLater() override;
 
   private:
+    static void CALLBACK RunPendingAction(HWND window, UINT message, UINT_PTR timer, DWORD time);
+
     NativeWindow& window_;
+    std::function<void()> later_;
 };
 
 }  // namespace tzp::ui

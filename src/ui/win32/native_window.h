@@ -38,13 +38,15 @@ class NativeWindow : public FormObserver, public platform::KeyboardTranslator {
     // relayed to the tooltips. True when the message was used.
     bool TranslateKeyboard(MSG& message) override;
 
+    // What a behaviour threw where the system called in: told, and the window lives on.
+    void ShowError(const char* what);
+
   private:
     // window_procs.cpp: routing, behind one exception barrier each.
     static LRESULT CALLBACK MainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK ContainerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMain(UINT message, WPARAM wParam, LPARAM lParam);
     bool HandleWindowState(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    void ShowError(const char* what);
     void OnDpiChanged(int dpi, const RECT& suggested);
 
     // container_window.cpp: frames and pictures that hold other controls.

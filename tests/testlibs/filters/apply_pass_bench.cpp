@@ -16,6 +16,7 @@
 #include "platform/win32/files_win32.h"
 #include "core/app.h"
 #include "support/real_panel.h"
+#include "user_seen_apply.h"
 
 namespace {
 
@@ -113,5 +114,6 @@ int wmain(int argc, wchar_t** argv) {
     const Summary bareOff = Report("unregister bare", bareUnregistering);
     Ratio("register", pass, bare);
     Ratio("unregister", passOff, bareOff);
+    tzp::testing::TimeUserSeenApply(rounds);
     return 0;
 }

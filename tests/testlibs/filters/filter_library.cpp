@@ -10,6 +10,10 @@
 //   TZP_ENTRY_POINTS_GATED the entry points signal the event "TzpGateEntered", then wait
 //                          (30 s at most) for "TzpGateOpen" before doing their work, so a
 //                          test can act on the window while a pass is running
+//   TZP_ENTRY_POINTS_WRITE_NULL  the entry points write through a null pointer
+//   TZP_ENTRY_POINTS_EXIT_PROCESS the entry points end their process with ExitProcess(7)
+//   TZP_ENTRY_POINTS_OVERFLOW    the entry points recurse until the stack overflows
+//   TZP_DLLMAIN_CRASHES          DllMain writes through a null pointer as the library loads
 #include <windows.h>
 
 #include <string>
@@ -113,7 +117,33 @@ LSTATUS SetString(HKEY key, const wchar_t* name, const std::wstring& value) {
 // patience.
 [[maybe_unused]] constexpr DWORD kSlowMs = 3000;
 
+// Through a pointer the compiler cannot see is null, so that the write is really made.
+[[maybe_unused]] void WriteThroughNull() {
+    volatile int* volatile target = nullptr;
+    *target = 1;
+}
+
+// Each call keeps a page of stack that the next one cannot reuse; `depth` never runs out
+// before the stack does.
+[[maybe_unused]] int Deeper(unsigned depth) {
+    volatile char page[4096];
+    page[0] = static_cast<char>(depth);
+    if (depth == 0) {
+        return page[0];
+    }
+    return Deeper(depth + 1) + page[0];
+}
+
 [[maybe_unused]] HRESULT Act(bool registering) {
+#if defined(TZP_ENTRY_POINTS_WRITE_NULL)
+    WriteThroughNull();
+#elif defined(TZP_ENTRY_POINTS_EXIT_PROCESS)
+    ExitProcess(7);
+#elif defined(TZP_ENTRY_POINTS_OVERFLOW)
+    if (Deeper(1) == 0) {
+        return E_FAIL;
+    }
+#endif
 #if defined(TZP_ENTRY_POINTS_SLOW)
     Sleep(kSlowMs);
 #endif
@@ -146,6 +176,9 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
         self = instance;
         DisableThreadLibraryCalls(instance);
+#if defined(TZP_DLLMAIN_CRASHES)
+        WriteThroughNull();
+#endif
     }
     return TRUE;
 }

@@ -68,10 +68,23 @@ TEST_F(ApplyTest, ThePanelCoversTheWindowWhileTheLibrariesAreRegistered) {
     form().Click("Command3");
     ASSERT_GE(panelAtDoEvents.size(), 3u);
     EXPECT_EQ(panelAtDoEvents.front(), std::make_pair(120, 0));
-    EXPECT_EQ(panelAtDoEvents.back(), std::make_pair(ui::kPark, ui::kPark));
-    // The message comes once the panel is parked again.
+    // The message comes once the panel is parked again; it repaints the window under it.
     EXPECT_EQ(sys.ui.log.back(), "message:en 034");
     EXPECT_EQ(form().Get("wf").left, ui::kPark);
+}
+
+TEST_F(ApplyTest, APassOverBeforeThePanelsDelayNeverShowsIt) {
+    sys.ui.answers = {Answer::Yes};
+    sys.ui.runLaterAtOnce = false;
+    bool panelSeen = false;
+    sys.ui.onDoEvents = [&] { panelSeen = panelSeen || form().Get("wf").left == 120; };
+    form().UserToggle("Check9");
+    form().Click("Command3");
+    EXPECT_FALSE(panelSeen);
+    EXPECT_GE(sys.ui.laterMs, 100u);
+    EXPECT_FALSE(sys.ui.later) << "the panel's show is called off with the pass";
+    EXPECT_EQ(form().Get("wf").left, ui::kPark);
+    EXPECT_EQ(sys.ui.log.back(), "message:en 034");
 }
 
 TEST_F(ApplyTest, APreviewedProfileIsImportedAfterTheLibraries) {

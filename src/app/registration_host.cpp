@@ -1,0 +1,176 @@
+// The registration host: runs the libraries its caller names, one at a time, as the
+// control panel itself once did, and answers each on the pipe. Whatever a library does to
+// this process, the caller sees it end and goes on with another host.
+#include "app/registration_host.h"
+
+#include <windows.h>
+
+#include <cwchar>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "filters/registration_host.h"
+#include "platform/win32/files_win32.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/processes_win32.h"
+#include "platform/win32/registry_win32.h"
+#include "platform/win32/self_registration_win32.h"
+#include "platform/win32/version_win32.h"
+#include "ui/form1_controls.h"
+
+namespace tzp::app {
+
+namespace {
+
+// Nobody is there to see anything: no cursor, no message, no events.
+class NoInteraction : public platform::Interaction {
+  public:
+    void ShowMessage(std::string_view) override {}
+    platform::Answer Ask(std::string_view) override { return platform::Answer::None; }
+    std::optional<std::string> ChooseFileToOpen(const platform::OpenFileRequest&) override {
+        return std::nullopt;
+    }
+    void SetBusyCursor(bool) override {}
+    void DoEvents() override {}
+    void EndProgram() override {}
+};
+
+// Exceptions that end a program: a library that raises one as it loads ends the host
+// with it, as it would on its own worker thread, instead of the loader turning it into
+// a load failure that hides what happened.
+bool IsFatal(DWORD code) {
+    switch (code) {
+        case EXCEPTION_ACCESS_VIOLATION:
+        case EXCEPTION_STACK_OVERFLOW:
+        case EXCEPTION_ILLEGAL_INSTRUCTION:
+        case EXCEPTION_PRIV_INSTRUCTION:
+        case EXCEPTION_INT_DIVIDE_BY_ZERO:
+        case EXCEPTION_IN_PAGE_ERROR:
+        case 0xC0000374:  // heap corruption
+        case 0xC0000409:  // stack buffer overrun
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The process ends with the exception's code: the caller reads it as the exit code. No
+// debugger is started and no crash dialog shown (Wine starts its debugger from the
+// default filter whatever the error mode says).
+LONG WINAPI EndWithExceptionCode(EXCEPTION_POINTERS* exception) {
+    TerminateProcess(GetCurrentProcess(), exception->ExceptionRecord->ExceptionCode);
+    return EXCEPTION_EXECUTE_HANDLER;
+}
+
+DWORD loadingThread = 0;
+
+LONG WINAPI EndOnFatalWhileLoading(EXCEPTION_POINTERS* exception) {
+    if (GetCurrentThreadId() == loadingThread &&
+        IsFatal(exception->ExceptionRecord->ExceptionCode)) {
+        return EndWithExceptionCode(exception);
+    }
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
+// The loader of the host: a library that crashes as it loads ends the host, and the
+// threads of libraries still running after the limit are kept, so that the host ends
+// only once they have returned.
+class HostSelfRegistration : public platform::Win32SelfRegistration {
+  public:
+    platform::LoadResult Load(const std::string& path) override {
+        loadingThread = GetCurrentThreadId();
+        void* handler = AddVectoredExceptionHandler(1, &EndOnFatalWhileLoading);
+        auto loaded = Win32SelfRegistration::Load(path);
+        if (handler != nullptr) {
+            RemoveVectoredExceptionHandler(handler);
+        }
+        loadingThread = 0;
+        return loaded;
+    }
+    void Abandon(platform::ModuleHandle module, platform::ThreadHandle thread) override {
+        running_.emplace_back(reinterpret_cast<HANDLE>(thread.value));
+        // The worker holds the library loaded for itself until it returns.
+        FreeLibrary(reinterpret_cast<HMODULE>(module.value));
+    }
+    void WaitForTheLeftRunning() {
+        for (const auto& thread : running_) {
+            WaitForSingleObject(thread.get(), INFINITE);
+        }
+    }
+
+  private:
+    std::vector<platform::UniqueHandleT> running_;
+};
+
+void NoCrashDialogs() {
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+    // The error reporting's own window, where the system has it (WER_FAULT_REPORTING_NO_UI).
+    using SetFlags = HRESULT(WINAPI*)(DWORD);
+    if (const auto setFlags = reinterpret_cast<SetFlags>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "WerSetFlags")))) {
+        setFlags(0x00000020);
+    }
+    SetUnhandledExceptionFilter(&EndWithExceptionCode);
+}
+
+// Lines from the pipe, as they come.
+class Channel {
+  public:
+    explicit Channel(HANDLE pipe) : pipe_(pipe) {}
+    std::optional<std::string> ReadLine() {
+        for (;;) {
+            const size_t end = buffer_.find('\n');
+            if (end != std::string::npos) {
+                std::string line = buffer_.substr(0, end);
+                buffer_.erase(0, end + 1);
+                return line;
+            }
+            char chunk[4096];
+            DWORD got = 0;
+            if (!ReadFile(pipe_.get(), chunk, sizeof chunk, &got, nullptr) || got == 0) {
+                return std::nullopt;
+            }
+            buffer_.append(chunk, got);
+        }
+    }
+    bool WriteLine(const std::string& line) {
+        const std::string bytes = line + "\n";
+        DWORD written = 0;
+        return WriteFile(pipe_.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                         nullptr) &&
+               written == bytes.size();
+    }
+    void Close() { pipe_.reset(); }
+
+  private:
+    platform::UniqueHandleT pipe_;
+    std::string buffer_;
+};
+
+}  // namespace
+
+int RunRegistrationHost(const wchar_t* channelText) {
+    NoCrashDialogs();
+    Channel channel(
+        reinterpret_cast<HANDLE>(static_cast<uintptr_t>(std::wcstoull(channelText, nullptr, 10))));
+    platform::Win32Registry registry;
+    platform::Win32Files files;
+    platform::Win32Versions versions;
+    HostSelfRegistration loader;
+    platform::Win32Processes processes;
+    platform::Win32Shell shell;
+    NoInteraction interaction;
+    platform::Platform services{registry, files, versions, loader, processes, shell, interaction};
+    auto form = ui::CreateForm1();
+    App app{*form, services, platform::ProgramFolder()};
+    filters::ServeRegistrationRequests(
+        app, [&] { return channel.ReadLine(); },
+        [&](const std::string& line) { return channel.WriteLine(line); });
+    // The caller has gone on; a library still running finishes here on its own.
+    channel.Close();
+    loader.WaitForTheLeftRunning();
+    return 0;
+}
+
+}  // namespace tzp::app

@@ -1,0 +1,252 @@
+#include "platform/win32/host_process_win32.h"
+
+#include <windows.h>
+
+#include <atomic>
+#include <vector>
+
+#include "platform/win32/message_loop.h"
+
+namespace tzp::platform {
+
+namespace {
+
+std::wstring OwnProgram() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+// Unique among this program's pipes and those of any other copy of it.
+std::wstring NewPipeName() {
+    static std::atomic<unsigned> counter{0};
+    return L"\\\\.\\pipe\\tzpcp-host-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+           std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(++counter);
+}
+
+// The system error an exception code stands for, 0 for an exit code a program chose.
+uint32_t SystemErrorOf(uint32_t code) {
+    if ((code & 0xC0000000u) != 0xC0000000u) {
+        return 0;
+    }
+    using Convert = ULONG(WINAPI*)(LONG);
+    const auto convert = reinterpret_cast<Convert>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlNtStatusToDosError")));
+    const ULONG error = convert != nullptr ? convert(static_cast<LONG>(code)) : 0;
+    return error == ERROR_MR_MID_NOT_FOUND ? 0 : error;
+}
+
+// The host's end of the pipe, inherited by the host and by nothing else started meanwhile.
+struct HandleList {
+    std::vector<char> storage;
+    LPPROC_THREAD_ATTRIBUTE_LIST list = nullptr;
+    HANDLE inherited;
+
+    explicit HandleList(HANDLE handle) : inherited(handle) {
+        SIZE_T size = 0;
+        InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
+        storage.resize(size);
+        list = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(storage.data());
+        if (!InitializeProcThreadAttributeList(list, 1, 0, &size) ||
+            !UpdateProcThreadAttribute(list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, &inherited,
+                                       sizeof inherited, nullptr, nullptr)) {
+            list = nullptr;
+        }
+    }
+    ~HandleList() {
+        if (list != nullptr) {
+            DeleteProcThreadAttributeList(list);
+        }
+    }
+    HandleList(const HandleList&) = delete;
+    HandleList& operator=(const HandleList&) = delete;
+};
+
+}  // namespace
+
+Win32RegistrationHost::Win32RegistrationHost(std::wstring program) : program_(std::move(program)) {}
+
+Win32RegistrationHost::~Win32RegistrationHost() {
+    Finish();
+}
+
+Status Win32RegistrationHost::Start() {
+    if (pipe_) {
+        return Status::Ok();
+    }
+    const std::wstring name = NewPipeName();
+    UniqueHandleT pipe(CreateNamedPipeW(
+        name.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
+        PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1, 4096, 4096,
+        0, nullptr));
+    if (!pipe) {
+        return Status::Fail(GetLastError());
+    }
+    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+    UniqueHandleT hostEnd(CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, &inheritable,
+                                      OPEN_EXISTING, 0, nullptr));
+    if (!hostEnd) {
+        return Status::Fail(GetLastError());
+    }
+    HandleList handles(hostEnd.get());
+    if (handles.list == nullptr) {
+        return Status::Fail(GetLastError());
+    }
+    const std::wstring program = program_.empty() ? OwnProgram() : program_;
+    std::wstring commandLine = L"\"" + program + L"\" " + kRegistrationHostArgument + L" " +
+                               std::to_wstring(reinterpret_cast<uintptr_t>(hostEnd.get()));
+    STARTUPINFOEXW startup{};
+    startup.StartupInfo.cb = sizeof startup;
+    // No standard handles at all: the pipe is the host's only way out.
+    startup.StartupInfo.dwFlags = STARTF_USESTDHANDLES | STARTF_USESHOWWINDOW;
+    startup.StartupInfo.wShowWindow = SW_HIDE;
+    startup.lpAttributeList = handles.list;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+                        EXTENDED_STARTUPINFO_PRESENT | CREATE_NO_WINDOW, nullptr, nullptr,
+                        &startup.StartupInfo, &started)) {
+        return Status::Fail(GetLastError());
+    }
+    CloseHandle(started.hThread);
+    process_.reset(started.hProcess);
+    processId_ = started.dwProcessId;
+    pipe_ = std::move(pipe);
+    pending_.clear();
+    if (!readDone_) {
+        readDone_.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    }
+    return Status::Ok();
+}
+
+bool Win32RegistrationHost::Send(const std::string& line) {
+    const std::string bytes = line + "\n";
+    OVERLAPPED overlapped{};
+    overlapped.hEvent = readDone_.get();
+    DWORD written = 0;
+    if (!WriteFile(pipe_.get(), bytes.data(), static_cast<DWORD>(bytes.size()), nullptr,
+                   &overlapped) &&
+        GetLastError() != ERROR_IO_PENDING) {
+        return false;
+    }
+    return GetOverlappedResult(pipe_.get(), &overlapped, &written, TRUE) && written == bytes.size();
+}
+
+HostAnswer Win32RegistrationHost::Ended() {
+    HostAnswer answer;
+    answer.kind = HostAnswer::Kind::Ended;
+    // The pipe breaks as the process ends; its exit code is there a moment later.
+    WaitForSingleObject(process_.get(), 5000);
+    DWORD code = 0;
+    GetExitCodeProcess(process_.get(), &code);
+    answer.code = code;
+    answer.systemError = SystemErrorOf(code);
+    Finish();
+    return answer;
+}
+
+// One read of what the host sends, while the window is kept painted and the user's
+// input to it dropped, as during the in-process wait.
+Win32RegistrationHost::Read Win32RegistrationHost::ReadSome(ULONGLONG deadline) {
+    char buffer[4096];
+    OVERLAPPED overlapped{};
+    overlapped.hEvent = readDone_.get();
+    ResetEvent(readDone_.get());
+    if (!ReadFile(pipe_.get(), buffer, sizeof buffer, nullptr, &overlapped) &&
+        GetLastError() != ERROR_IO_PENDING) {
+        return Read::HostGone;
+    }
+    const HANDLE waited[] = {readDone_.get(), process_.get()};
+    bool quit = false;
+    int quitCode = 0;
+    for (;;) {
+        const ULONGLONG now = GetTickCount64();
+        const DWORD remaining = now >= deadline ? 0 : static_cast<DWORD>(deadline - now);
+        const DWORD woke =
+            MsgWaitForMultipleObjectsEx(2, waited, remaining, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        if (woke == WAIT_OBJECT_0 + 2) {
+            if (!RunPendingMessages(UserInput::Drop, quitCode)) {
+                quit = true;
+            }
+            continue;
+        }
+        // The host gone or the time up: what the read got so far still counts, as the
+        // host may have answered just before it ended.
+        if (woke != WAIT_OBJECT_0) {
+            CancelIoEx(pipe_.get(), &overlapped);
+        }
+        DWORD got = 0;
+        const bool read = GetOverlappedResult(pipe_.get(), &overlapped, &got, TRUE) != 0;
+        pending_.append(buffer, got);
+        if (quit) {
+            PostQuitMessage(quitCode);
+        }
+        if (woke == WAIT_OBJECT_0 && read) {
+            return Read::Got;
+        }
+        return woke == WAIT_OBJECT_0 || woke == WAIT_OBJECT_0 + 1 ? Read::HostGone : Read::TimeUp;
+    }
+}
+
+HostAnswer Win32RegistrationHost::Ask(const std::string& line, uint32_t milliseconds) {
+    HostAnswer answer;
+    if (!pipe_) {
+        answer.code = ERROR_INVALID_HANDLE;
+        return answer;
+    }
+    if (!Send(line)) {
+        // The host ended before this library was given to it (a library left running
+        // after the limit may end it later): this one has not run, and goes to a new one.
+        Finish();
+        const Status started = Start();
+        if (!started.ok() || !Send(line)) {
+            answer.code = started.ok() ? ERROR_BROKEN_PIPE : started.error;
+            Finish();
+            return answer;
+        }
+    }
+    const ULONGLONG deadline = GetTickCount64() + milliseconds;
+    for (;;) {
+        const size_t end = pending_.find('\n');
+        if (end != std::string::npos) {
+            answer.kind = HostAnswer::Kind::Answered;
+            answer.line = pending_.substr(0, end);
+            pending_.erase(0, end + 1);
+            return answer;
+        }
+        const Read read = ReadSome(deadline);
+        if (read == Read::HostGone) {
+            if (pending_.find('\n') == std::string::npos) {
+                return Ended();
+            }
+            // It answered, then ended: the answer stands, the next library gets a new host.
+            answer.kind = HostAnswer::Kind::Answered;
+            answer.line = pending_.substr(0, pending_.find('\n'));
+            Finish();
+            return answer;
+        }
+        if (read == Read::TimeUp) {
+            // A library that hangs as it loads: its host is left to end by itself.
+            Finish();
+            answer.kind = HostAnswer::Kind::Silent;
+            return answer;
+        }
+    }
+}
+
+void Win32RegistrationHost::Finish() {
+    // The host reads the end of its requests and ends once its libraries have returned;
+    // nobody waits for it.
+    pipe_.reset();
+    process_.reset();
+    processId_ = 0;
+    pending_.clear();
+}
+
+}  // namespace tzp::platform

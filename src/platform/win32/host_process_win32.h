@@ -1,0 +1,48 @@
+#pragma once
+// The registration host as a process of this same program (so of its own bitness),
+// started with a private argument. The channel is one pipe whose two ends this process
+// creates before the host starts: the host inherits its end, named in the handle list as
+// the only handle it inherits, and has no window, console or standard handles. A named
+// pipe rather than CreatePipe's anonymous one, since only it can be read overlapped, so
+// that the wait for an answer also watches the host's end and keeps the window painted.
+#include <cstdint>
+#include <string>
+
+#include "platform/registration_host.h"
+#include "platform/win32/handles.h"
+
+namespace tzp::platform {
+
+// The argument that makes the program a registration host; the usage does not list it.
+inline constexpr wchar_t kRegistrationHostArgument[] = L"/registration-host";
+
+class Win32RegistrationHost : public RegistrationHost {
+  public:
+    // The program to start as the host; empty for this program itself.
+    explicit Win32RegistrationHost(std::wstring program = {});
+    ~Win32RegistrationHost() override;
+    Win32RegistrationHost(const Win32RegistrationHost&) = delete;
+    Win32RegistrationHost& operator=(const Win32RegistrationHost&) = delete;
+
+    Status Start() override;
+    HostAnswer Ask(const std::string& line, uint32_t milliseconds) override;
+    void Finish() override;
+
+    // The running host's process id, 0 when none runs.
+    uint32_t ProcessId() const { return processId_; }
+
+  private:
+    enum class Read { Got, HostGone, TimeUp };
+    Read ReadSome(ULONGLONG deadline);
+    HostAnswer Ended();
+    bool Send(const std::string& line);
+
+    std::wstring program_;
+    UniqueHandleT pipe_;
+    UniqueHandleT process_;
+    UniqueHandleT readDone_;
+    uint32_t processId_ = 0;
+    std::string pending_;  // what has arrived beyond the last answer line
+};
+
+}  // namespace tzp::platform

@@ -2,41 +2,17 @@
 
 #include <optional>
 
+#include "platform/lines.h"
 #include "platform/text.h"
-#include "platform/utf8.h"
 
 namespace tzp::lang {
 
 namespace {
 
-// The text of a line that starts with the id: the line after the id and one separator
-// character. The content is UTF-8 by now, so a separator outside ASCII is several bytes,
-// and all of them go.
-std::string TextAfterSeparator(std::string_view line) {
-    if (line.size() <= 4) {
-        return {};
-    }
-    return std::string(line.substr(platform::Utf8CharacterEnd(line, 3)));
-}
-
-// Walks the content line by line without copying it: a line ends at a carriage return,
-// optionally followed by a line feed, as platform::SplitLines has it.
+// The text of the first line of the id, as an owned string for the callers.
 std::optional<std::string> FindLine(std::string_view content, std::string_view id) {
-    while (!content.empty()) {
-        const size_t end = content.find('\r');
-        const std::string_view line = content.substr(0, end);
-        // Only the first three characters are compared; the fourth is a separator
-        // whatever it is, and the text is taken as it stands.
-        if (line.size() >= 3 && line.substr(0, 3) == id) {
-            return TextAfterSeparator(line);
-        }
-        if (end == std::string_view::npos) {
-            break;
-        }
-        content.remove_prefix(end + 1);
-        if (!content.empty() && content.front() == '\n') {
-            content.remove_prefix(1);
-        }
+    if (const auto text = platform::FindIdLine(content, id)) {
+        return std::string(*text);
     }
     return std::nullopt;
 }

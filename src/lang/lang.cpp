@@ -4,6 +4,7 @@
 
 #include "platform/lines.h"
 #include "platform/text.h"
+#include "ui/control_names.h"
 
 namespace tzp::lang {
 
@@ -22,7 +23,7 @@ std::optional<std::string> FindLine(std::string_view content, std::string_view i
 // again only when the language code, and with it the path, changes).
 const std::optional<std::string>& ReadLangFile(const App& app) {
     auto& cache = app.languageFile;
-    std::string path = LangFilePath(app, app.form.Text("langg"));
+    std::string path = LangFilePath(app, app.form.Text(ui::kLanguageCode));
     if (!cache.readOnce || !cache.read || cache.path != path) {
         const auto bytes = app.sys.files.ReadAll(path);
         cache.text = bytes ? std::optional(platform::DecodeTextFile(*bytes)) : std::nullopt;
@@ -68,7 +69,7 @@ std::string LookupLangStringOr(const App& app, std::string_view id, std::string_
             return *text;
         }
     }
-    return std::string(app.form.Text("langg") == "fr" ? french : english);
+    return std::string(app.form.Text(ui::kLanguageCode) == "fr" ? french : english);
 }
 
 std::string LookupLangStringOr(const App& app, BuiltinId id) {

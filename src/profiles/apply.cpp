@@ -13,25 +13,20 @@
 #include "profiles/messages.h"
 #include "profiles/profile_files.h"
 #include "profiles/profiles.h"
+#include "ui/control_names.h"
 #include "ui/form1_controls.h"
 
 namespace tzp::profiles {
 
 namespace {
 
-bool IsListedProfile(const App& app, const std::string& name) {
-    const auto& entries = app.form.Entries("Combo1");
-    return std::any_of(entries.begin(), entries.end(),
-                       [&](const ui::ListEntry& entry) { return entry.text == name; });
-}
-
 void ShowWaitPanel(App& app) {
-    app.form.Move("wf", 120, 0);
+    app.form.Move(ui::kWaitPanel, 120, 0);
     app.sys.ui.DoEvents();
 }
 
 void ParkWaitPanel(App& app) {
-    app.form.Move("wf", ui::kPark, ui::kPark);
+    app.form.Move(ui::kWaitPanel, ui::kPark, ui::kPark);
     app.sys.ui.DoEvents();
 }
 
@@ -142,7 +137,7 @@ bool ApplyResult::AnyFailure() const {
 ApplyResult RunApply(App& app, const std::string& profileName, bool waitForImport,
                      const filters::PassProgress& progress) {
     ApplyResult result;
-    app.form.SetValue("ischange", 0);
+    app.form.SetValue(ui::kUnsavedChanges, 0);
     result.libraries = filters::ApplyFilterStates(app, progress);
     result.registrations = filters::RefreshRegistrationInfo(app);
     app.sys.ui.DoEvents();
@@ -175,8 +170,8 @@ std::string ImportFailureMessage(const App& app, const ImportResult& import) {
 void ApplyCurrentState(App& app) {
     auto& form = app.form;
     auto& ui = app.sys.ui;
-    const std::string profile = form.Text("Combo1");
-    if (!profile.empty() && !IsListedProfile(app, profile)) {
+    const std::string profile = form.Text(ui::kProfileBox);
+    if (!profile.empty() && !IsListedProfile(app.form, profile)) {
         ui.ShowMessage(lang::LookupLangString(app, "043"));
         return;
     }

@@ -10,14 +10,6 @@ namespace tzp::lang {
 
 namespace {
 
-// The text of the first line of the id, as an owned string for the callers.
-std::optional<std::string> FindLine(std::string_view content, std::string_view id) {
-    if (const auto text = platform::FindIdLine(content, id)) {
-        return std::string(*text);
-    }
-    return std::nullopt;
-}
-
 // Every lookup reads the file anew, except inside the load sequence: that one makes
 // a hundred and more lookups within a moment, and reads the file once for them all (and
 // again only when the language code, and with it the path, changes).
@@ -54,7 +46,7 @@ bool HasLanguageFile(const App& app) {
 }
 
 std::string FindLangLine(std::string_view content, std::string_view id) {
-    return FindLine(content, id).value_or(std::string());
+    return platform::FindIdLine(content, id).value_or(std::string());
 }
 
 std::string LookupLangString(const App& app, std::string_view id) {
@@ -65,7 +57,7 @@ std::string LookupLangString(const App& app, std::string_view id) {
 std::string LookupLangStringOr(const App& app, std::string_view id, std::string_view english,
                                std::string_view french) {
     if (const auto& content = ReadLangFile(app)) {
-        if (auto text = FindLine(*content, id)) {
+        if (auto text = platform::FindIdLine(*content, id)) {
             return *text;
         }
     }
@@ -80,7 +72,7 @@ std::string LookupLangStringOr(const App& app, BuiltinId id) {
 std::string LookupMessageText(const App& app, std::string_view messageId,
                               std::string_view sharedId) {
     if (const auto& content = ReadLangFile(app)) {
-        if (auto text = FindLine(*content, messageId)) {
+        if (auto text = platform::FindIdLine(*content, messageId)) {
             return *text;
         }
         return FindLangLine(*content, sharedId);

@@ -18,12 +18,12 @@ std::string_view TextAfterIdSeparator(std::string_view line) {
     return line.size() > 3 ? line.substr(Utf8CharacterEnd(line, 3)) : std::string_view();
 }
 
-std::optional<std::string_view> FindIdLine(std::string_view content, std::string_view id) {
+std::optional<std::string> FindIdLine(std::string_view content, std::string_view id) {
     while (!content.empty()) {
         const size_t end = content.find('\r');
         const std::string_view line = content.substr(0, end);
         if (BelongsTo(line, id)) {
-            return TextAfterIdSeparator(line);
+            return std::string(TextAfterIdSeparator(line));
         }
         if (end == std::string_view::npos) {
             break;
@@ -36,11 +36,11 @@ std::optional<std::string_view> FindIdLine(std::string_view content, std::string
     return std::nullopt;
 }
 
-std::optional<std::string_view> FindIdLine(const std::vector<std::string_view>& lines,
-                                           std::string_view id) {
+std::optional<std::string> FindIdLine(const std::vector<std::string_view>& lines,
+                                      std::string_view id) {
     for (const std::string_view line : lines) {
         if (BelongsTo(line, id)) {
-            return TextAfterIdSeparator(line);
+            return std::string(TextAfterIdSeparator(line));
         }
     }
     return std::nullopt;

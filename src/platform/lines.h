@@ -4,6 +4,7 @@
 // is what follows the id and one separator character, whatever that character is. A
 // line ends at a carriage return, optionally followed by a line feed (SplitLineViews).
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,10 +16,10 @@ namespace tzp::platform {
 std::string_view TextAfterIdSeparator(std::string_view line);
 
 // The text of the first line that belongs to the id; nullopt when none does. The content
-// is walked without copying it.
-std::optional<std::string_view> FindIdLine(std::string_view content, std::string_view id);
+// is walked without copying it; only the text found is.
+std::optional<std::string> FindIdLine(std::string_view content, std::string_view id);
 // The same over lines already split, for a reader of many ids.
-std::optional<std::string_view> FindIdLine(const std::vector<std::string_view>& lines,
-                                           std::string_view id);
+std::optional<std::string> FindIdLine(const std::vector<std::string_view>& lines,
+                                      std::string_view id);
 
 }  // namespace tzp::platform

@@ -29,18 +29,12 @@ std::string BuildStateFile(const ui::Form& form) {
 }
 
 std::optional<std::string> FindStateValue(std::string_view content, std::string_view id) {
-    if (const auto text = platform::FindIdLine(content, id)) {
-        return std::string(*text);
-    }
-    return std::nullopt;
+    return platform::FindIdLine(content, id);
 }
 
 std::optional<std::string> FindStateValue(const std::vector<std::string_view>& lines,
                                           std::string_view id) {
-    if (const auto text = platform::FindIdLine(lines, id)) {
-        return std::string(*text);
-    }
-    return std::nullopt;
+    return platform::FindIdLine(lines, id);
 }
 
 std::optional<int> ParseBoxState(std::string_view value) {

@@ -13,6 +13,7 @@
 #include "profiles/apply.h"
 #include "profiles/profiles.h"
 #include "profiles/settings_check.h"
+#include "ui/control_names.h"
 
 namespace tzp::cli {
 
@@ -141,9 +142,9 @@ ExitCode ApplyCommand(App& app, const std::string& name, bool json,
     }
     // The window's preview puts the profile's states into the boxes; when it cannot read
     // them it says so (on the error output here) and takes the name away.
-    app.form.SetText("Combo1", name);
+    app.form.SetText(ui::kProfileBox, name);
     profiles::PreviewProfile(app);
-    if (app.form.Text("Combo1") != name) {
+    if (app.form.Text(ui::kProfileBox) != name) {
         return ExitCode::NoSuchProfile;
     }
     // What the registry holds before the pass, read once, to tell what the run changed.

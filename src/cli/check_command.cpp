@@ -1,7 +1,5 @@
 #include "cli/check_command.h"
 
-#include <algorithm>
-
 #include "cli/status.h"
 #include "cli/texts.h"
 #include "filters/catalogue.h"
@@ -11,6 +9,7 @@
 #include "profiles/profile_name.h"
 #include "profiles/profiles.h"
 #include "profiles/settings_check.h"
+#include "ui/control_names.h"
 
 namespace tzp::cli {
 
@@ -112,12 +111,6 @@ std::string ComparisonJson(const std::string& name, const Comparison& comparison
     return json + (comparison.settings.empty() ? "" : "\r\n  ") + "]\r\n}\r\n";
 }
 
-bool IsListedProfile(const App& app, const std::string& name) {
-    const auto& entries = app.form.Entries("Combo1");
-    return std::any_of(entries.begin(), entries.end(),
-                       [&](const ui::ListEntry& entry) { return entry.text == name; });
-}
-
 }  // namespace
 
 ExitCode CheckProfileName(App& app, const std::string& name, platform::StandardOutput& output) {
@@ -130,7 +123,7 @@ ExitCode CheckProfileName(App& app, const std::string& name, platform::StandardO
         output.Err(AsLines(profiles::NotFoundText(app, folder)));
         return ExitCode::PackNotFound;
     }
-    if (!IsListedProfile(app, name)) {
+    if (!profiles::IsListedProfile(app.form, name)) {
         output.Err(AsLines(lang::LookupLangString(app, "043") + "\n" + name));
         return ExitCode::NoSuchProfile;
     }
@@ -144,9 +137,9 @@ ExitCode CheckCommand(App& app, const std::string& name, bool json,
     }
     // The window's preview reads the state file into the boxes, as the apply's does; when
     // it cannot, it says why (on the error output) and takes the name away.
-    app.form.SetText("Combo1", name);
+    app.form.SetText(ui::kProfileBox, name);
     profiles::PreviewProfile(app);
-    if (app.form.Text("Combo1") != name) {
+    if (app.form.Text(ui::kProfileBox) != name) {
         return ExitCode::FilesUnreadable;
     }
     const auto settings = profiles::ReadProfileSettings(app, name);

@@ -16,6 +16,7 @@
 #include "profiles/profiles.h"
 #include "profiles/save.h"
 #include "shell/startup.h"
+#include "ui/control_names.h"
 
 namespace tzp::cli {
 
@@ -43,7 +44,7 @@ std::string ProblemText(const App& app, const Invocation& invocation) {
 
 // The installation directory as start-up read it; "Erreur\" when the registry has none.
 bool InstallationFound(App& app) {
-    const std::string directory = app.form.Text("filterpath");
+    const std::string directory = app.form.Text(ui::kFilterPath);
     return directory != std::string(platform::kErreur) + "\\" &&
            app.sys.files.DirectoryExists(directory.substr(0, directory.size() - 1));
 }
@@ -103,7 +104,7 @@ ExitCode RunCommand(App& app, const Invocation& invocation, platform::StandardOu
             break;
     }
     if (!InstallationFound(app)) {
-        const std::string directory = app.form.Text("filterpath");
+        const std::string directory = app.form.Text(ui::kFilterPath);
         output.Err(AsLines(Say(app, Text::PackNotFound, directory)));
         return ExitCode::PackNotFound;
     }

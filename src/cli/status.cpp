@@ -7,6 +7,7 @@
 #include "core/version.h"
 #include "filters/filters.h"
 #include "platform/file_version.h"
+#include "ui/control_names.h"
 
 namespace tzp::cli {
 
@@ -14,8 +15,7 @@ namespace {
 
 std::string VersionTextOf(App& app, std::string_view relative) {
     platform::FileVersionTexts texts;
-    platform::ReadFileVersionInfo(app.sys.versions,
-                                  app.form.Text("filterpath") + std::string(relative), texts);
+    platform::ReadFileVersionInfo(app.sys.versions, filters::InstalledPath(app, relative), texts);
     return texts.version;
 }
 
@@ -30,7 +30,7 @@ std::string JsonVersion(const std::string& versionText) {
 
 std::vector<std::string> ProfileNames(const App& app) {
     std::vector<std::string> names;
-    for (const auto& entry : app.form.Entries("Combo1")) {
+    for (const auto& entry : app.form.Entries(ui::kProfileBox)) {
         names.push_back(entry.text);
     }
     return names;
@@ -75,8 +75,8 @@ std::vector<StatusRow> StatusRows(App& app) {
 }
 
 std::string StatusText(App& app) {
-    std::string text = Labelled(app, Text::Language, app.form.Text("langg")) +
-                       Labelled(app, Text::InstallationDir, app.form.Text("filterpath")) +
+    std::string text = Labelled(app, Text::Language, app.form.Text(ui::kLanguageCode)) +
+                       Labelled(app, Text::InstallationDir, app.form.Text(ui::kFilterPath)) +
                        Labelled(app, Text::Player,
                                 filters::LocalisedVersionText(
                                     app, VersionTextOf(app, filters::kPlayerVersionFile)));
@@ -96,8 +96,8 @@ std::string StatusText(App& app) {
 std::string StatusJson(App& app) {
     std::string json =
         "{\r\n  \"version\": " + JsonString(ProgramVersion()) +
-        ",\r\n  \"language\": " + JsonString(app.form.Text("langg")) +
-        ",\r\n  \"installationDirectory\": " + JsonString(app.form.Text("filterpath")) +
+        ",\r\n  \"language\": " + JsonString(app.form.Text(ui::kLanguageCode)) +
+        ",\r\n  \"installationDirectory\": " + JsonString(app.form.Text(ui::kFilterPath)) +
         ",\r\n  \"player\": {\"file\": " +
         JsonString(std::string(filters::kPlayerVersionFile).substr(1)) +
         ", \"version\": " + JsonVersion(VersionTextOf(app, filters::kPlayerVersionFile)) +

@@ -1,14 +1,15 @@
 #include "filters/boxes.h"
 
 #include "filters/catalogue.h"
+#include "ui/control_names.h"
 
 namespace tzp::filters {
 
 namespace {
 
 void OnSimpleBox(App& app) {
-    app.form.SetValue("ischange", 1);
-    app.form.SetText("Combo1", "");
+    app.form.SetValue(ui::kUnsavedChanges, 1);
+    app.form.SetText(ui::kProfileBox, "");
 }
 
 bool AnyMemberOn(const App& app) {
@@ -23,7 +24,7 @@ bool AnyMemberOn(const App& app) {
 // A member does not mark changes itself: the master does, when its value changes.
 void OnSplitterMember(App& app) {
     auto& form = app.form;
-    form.SetText("Combo1", "");
+    form.SetText(ui::kProfileBox, "");
     if (AnyMemberOn(app)) {
         // `tt` tells the master that a member ticks it, so it leaves the others alone.
         form.SetValue("tt", 1);
@@ -36,8 +37,8 @@ void OnSplitterMember(App& app) {
 
 void OnSplitterMaster(App& app) {
     auto& form = app.form;
-    form.SetText("Combo1", "");
-    form.SetValue("ischange", 1);
+    form.SetText(ui::kProfileBox, "");
+    form.SetValue(ui::kUnsavedChanges, 1);
     // Decided once: the members' own behaviours may change the master meanwhile.
     if (form.Value(kSplitterMaster) == 0) {
         for (const auto member : SplitterMembers()) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/app.h"
@@ -9,6 +10,9 @@
 
 namespace tzp::filters {
 
+// A file of the filters' installation folder (the folder with its trailing backslash,
+// as start-up read it), named by its path relative to the folder.
+std::string InstalledPath(const App& app, std::string_view relative);
 // Start-up step 8: version captions of the player and the filters; boxes of libraries
 // without version information are disabled.
 void SetVersionCaptions(App& app);

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "lang/lang.h"
+#include "ui/control_names.h"
 
 namespace tzp::filters {
 
@@ -81,14 +82,14 @@ void ReportStartFailure(App& app, const std::string& commandLine, const std::str
 }
 
 void Launch(App& app, const Launcher& launcher) {
-    const std::string installDir = app.form.Text("filterpath");
+    const std::string installDir = app.form.Text(ui::kFilterPath);
     if (!launcher.testedFile.empty() &&
         !app.sys.files.FileExists(installDir + std::string(launcher.testedFile))) {
         app.sys.ui.ShowMessage(lang::LookupLangString(app, "021"));
         return;
     }
     if (launcher.marksChange) {
-        app.form.SetValue("ischange", 1);
+        app.form.SetValue(ui::kUnsavedChanges, 1);
     }
     const std::string commandLine = CommandLine(launcher, installDir);
     // Nobody waits for the program; only a start that fails outright is worth a word.

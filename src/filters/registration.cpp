@@ -79,7 +79,7 @@ struct Pass {
     std::vector<LibraryOutcome> outcomes;
 
     void Run(std::string_view box, std::string_view mode) {
-        const std::string path = app.form.Text("filterpath") + std::string(Row(box).library);
+        const std::string path = InstalledPath(app, Row(box).library);
         if (progress) {
             progress(outcomes.size() + 1, PassLength(), path);
         }

@@ -52,7 +52,7 @@ std::string StateText(const StateTexts& texts, const RowRegistration& registrati
 }
 
 std::string LibraryLines(const App& app, const FilterRow& row) {
-    std::string lines = app.form.Text("filterpath") + std::string(row.library);
+    std::string lines = InstalledPath(app, row.library);
     if (const auto version = ShownVersion(app, row)) {
         lines += "\r\n" + *version;
     }
@@ -101,8 +101,8 @@ std::vector<RowRegistration> ReadRegistrations(const App& app) {
             servers.push_back(platform::ReadRegValue(app.sys.registry, platform::kRootClasses,
                                                      InprocServerKey(clsid), platform::kErreur));
         }
-        registrations.push_back(ClassifyRegistration(
-            row, servers, app.form.Text("filterpath") + std::string(row.detectionLibrary)));
+        registrations.push_back(
+            ClassifyRegistration(row, servers, InstalledPath(app, row.detectionLibrary)));
     }
     return registrations;
 }

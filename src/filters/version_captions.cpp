@@ -31,8 +31,7 @@ std::string VersionOf(App& app, const std::string& path) {
 }
 
 void CaptionFilterRow(App& app, const FilterRow& row) {
-    const std::string version =
-        VersionOf(app, app.form.Text("filterpath") + std::string(row.library));
+    const std::string version = VersionOf(app, InstalledPath(app, row.library));
     if (version == platform::kErreur) {
         // Missing, or not a library we can tell anything about: shown, but greyed.
         app.form.SetEnabled(row.box, false);
@@ -57,8 +56,7 @@ std::optional<std::string> ShownVersion(const App& app, const FilterRow& row) {
 }
 
 void SetVersionCaptions(App& app) {
-    const std::string player =
-        VersionOf(app, app.form.Text("filterpath") + std::string(kPlayerVersionFile));
+    const std::string player = VersionOf(app, InstalledPath(app, kPlayerVersionFile));
     app.form.SetCaption(
         kPlayerLabel, std::string(kPlayerCaptionPrefix) + LocalisedVersionText(app, player) + ")");
 

@@ -2,51 +2,20 @@
 
 #include <optional>
 
+#include "platform/lines.h"
 #include "platform/text.h"
-#include "platform/utf8.h"
+#include "ui/control_names.h"
 
 namespace tzp::lang {
 
 namespace {
-
-// The text of a line that starts with the id: the line after the id and one separator
-// character. The content is UTF-8 by now, so a separator outside ASCII is several bytes,
-// and all of them go.
-std::string TextAfterSeparator(std::string_view line) {
-    if (line.size() <= 4) {
-        return {};
-    }
-    return std::string(line.substr(platform::Utf8CharacterEnd(line, 3)));
-}
-
-// Walks the content line by line without copying it: a line ends at a carriage return,
-// optionally followed by a line feed, as platform::SplitLines has it.
-std::optional<std::string> FindLine(std::string_view content, std::string_view id) {
-    while (!content.empty()) {
-        const size_t end = content.find('\r');
-        const std::string_view line = content.substr(0, end);
-        // Only the first three characters are compared; the fourth is a separator
-        // whatever it is, and the text is taken as it stands.
-        if (line.size() >= 3 && line.substr(0, 3) == id) {
-            return TextAfterSeparator(line);
-        }
-        if (end == std::string_view::npos) {
-            break;
-        }
-        content.remove_prefix(end + 1);
-        if (!content.empty() && content.front() == '\n') {
-            content.remove_prefix(1);
-        }
-    }
-    return std::nullopt;
-}
 
 // Every lookup reads the file anew, except inside the load sequence: that one makes
 // a hundred and more lookups within a moment, and reads the file once for them all (and
 // again only when the language code, and with it the path, changes).
 const std::optional<std::string>& ReadLangFile(const App& app) {
     auto& cache = app.languageFile;
-    std::string path = LangFilePath(app, app.form.Text("langg"));
+    std::string path = LangFilePath(app, app.form.Text(ui::kLanguageCode));
     if (!cache.readOnce || !cache.read || cache.path != path) {
         const auto bytes = app.sys.files.ReadAll(path);
         cache.text = bytes ? std::optional(platform::DecodeTextFile(*bytes)) : std::nullopt;
@@ -77,7 +46,7 @@ bool HasLanguageFile(const App& app) {
 }
 
 std::string FindLangLine(std::string_view content, std::string_view id) {
-    return FindLine(content, id).value_or(std::string());
+    return platform::FindIdLine(content, id).value_or(std::string());
 }
 
 std::string LookupLangString(const App& app, std::string_view id) {
@@ -88,11 +57,11 @@ std::string LookupLangString(const App& app, std::string_view id) {
 std::string LookupLangStringOr(const App& app, std::string_view id, std::string_view english,
                                std::string_view french) {
     if (const auto& content = ReadLangFile(app)) {
-        if (auto text = FindLine(*content, id)) {
+        if (auto text = platform::FindIdLine(*content, id)) {
             return *text;
         }
     }
-    return std::string(app.form.Text("langg") == "fr" ? french : english);
+    return std::string(app.form.Text(ui::kLanguageCode) == "fr" ? french : english);
 }
 
 std::string LookupLangStringOr(const App& app, BuiltinId id) {
@@ -103,7 +72,7 @@ std::string LookupLangStringOr(const App& app, BuiltinId id) {
 std::string LookupMessageText(const App& app, std::string_view messageId,
                               std::string_view sharedId) {
     if (const auto& content = ReadLangFile(app)) {
-        if (auto text = FindLine(*content, messageId)) {
+        if (auto text = platform::FindIdLine(*content, messageId)) {
             return *text;
         }
         return FindLangLine(*content, sharedId);

@@ -1,5 +1,7 @@
 #include "platform/text.h"
 
+#include "platform/utf16.h"
+
 namespace tzp::platform {
 
 std::string AsciiUpper(std::string_view text) {
@@ -26,10 +28,37 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
     return UnicodeLower(a) == UnicodeLower(b);
 }
 
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+}  // namespace
+
+std::string_view TrimLeadingBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    return text;
+}
+
+std::string_view TrimTrailingBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    return TrimTrailingBlanks(TrimLeadingBlanks(text));
+}
+
 std::string DecodeTextFile(std::string_view bytes) {
-    constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-    if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
-        return std::string(bytes.substr(kUtf8Bom.size()));
+    // Only the UTF-8 mark counts: the pack's 8-bit files are never UTF-16.
+    const MarkedText marked = SplitByteOrderMark(bytes);
+    if (marked.mark == TextMark::kUtf8) {
+        return std::string(marked.body);
     }
     return AnsiToUtf8(bytes);
 }

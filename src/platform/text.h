@@ -21,6 +21,12 @@ std::string AsciiUpper(std::string_view text);
 std::string AsciiLower(std::string_view text);
 bool EqualsNoCase(std::string_view a, std::string_view b);  // Unicode lower-casing
 
+// Without leading, trailing or both spaces and tabs: the blanks a hand-edited file or
+// the registry editor may leave around a value.
+std::string_view TrimLeadingBlanks(std::string_view text);
+std::string_view TrimTrailingBlanks(std::string_view text);
+std::string_view TrimBlanks(std::string_view text);
+
 // An 8-bit text file as read from disk, to UTF-8: a file that starts with the UTF-8
 // byte-order mark is UTF-8 (the mark is dropped), any other is in the ANSI code page.
 std::string DecodeTextFile(std::string_view bytes);

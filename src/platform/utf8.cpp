@@ -98,47 +98,4 @@ std::string CodePointsToUtf8(std::u32string_view codePoints) {
     return out;
 }
 
-std::u32string Utf16LeToCodePoints(std::string_view bytes) {
-    std::u32string out;
-    auto unit = [&](size_t i) {
-        return static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                     (static_cast<unsigned char>(bytes[i + 1]) << 8));
-    };
-    size_t i = 0;
-    while (i + 1 < bytes.size()) {
-        const char16_t first = unit(i);
-        i += 2;
-        if (first >= 0xD800 && first <= 0xDBFF && i + 1 < bytes.size()) {
-            const char16_t second = unit(i);
-            if (second >= 0xDC00 && second <= 0xDFFF) {
-                out.push_back(0x10000 + ((first - 0xD800) << 10) + (second - 0xDC00));
-                i += 2;
-                continue;
-            }
-        }
-        out.push_back(first >= 0xD800 && first <= 0xDFFF ? kReplacement : first);
-    }
-    if (i < bytes.size()) {
-        out.push_back(kReplacement);
-    }
-    return out;
-}
-
-std::string CodePointsToUtf16Le(std::u32string_view codePoints) {
-    std::string out;
-    auto unit = [&](uint32_t u) {
-        out.push_back(static_cast<char>(u & 0xFF));
-        out.push_back(static_cast<char>(u >> 8));
-    };
-    for (const char32_t cp : codePoints) {
-        if (cp >= 0x10000 && cp <= 0x10FFFF) {
-            unit(0xD800 + ((cp - 0x10000) >> 10));
-            unit(0xDC00 + ((cp - 0x10000) & 0x3FF));
-        } else {
-            unit(cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF) ? kReplacement : cp);
-        }
-    }
-    return out;
-}
-
 }  // namespace tzp::platform

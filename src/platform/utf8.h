@@ -8,11 +8,6 @@ namespace tzp::platform {
 std::u32string Utf8ToCodePoints(std::string_view utf8);
 std::string CodePointsToUtf8(std::u32string_view codePoints);
 
-// UTF-16LE code units to code points, as the registry stores strings; a lone
-// surrogate or an odd last byte becomes U+FFFD.
-std::u32string Utf16LeToCodePoints(std::string_view bytes);
-// Code points to UTF-16LE bytes, without a terminator.
-std::string CodePointsToUtf16Le(std::u32string_view codePoints);
 // The same one character at a time, for conversions that need no string of code points:
 // the code point that starts at `at` (U+FFFD for a malformed byte), `at` moved past it;
 // and a code point appended as UTF-8 (U+FFFD for one that UTF-8 cannot hold).

@@ -14,24 +14,19 @@
 #include "profiles/messages.h"
 #include "profiles/profile_files.h"
 #include "profiles/profiles.h"
+#include "ui/control_names.h"
 #include "ui/form1_controls.h"
 
 namespace tzp::profiles {
 
 namespace {
 
-bool IsListedProfile(const App& app, const std::string& name) {
-    const auto& entries = app.form.Entries("Combo1");
-    return std::any_of(entries.begin(), entries.end(),
-                       [&](const ui::ListEntry& entry) { return entry.text == name; });
-}
-
 // How long a pass runs before its wait panel shows: about what people notice as a wait.
 constexpr uint32_t kWaitPanelDelayMs = 250;
 
 // The window is repainted under the message that follows, which shows at once.
 void ParkWaitPanel(App& app) {
-    app.form.Move("wf", ui::kPark, ui::kPark);
+    app.form.Move(ui::kWaitPanel, ui::kPark, ui::kPark);
 }
 
 // Imports without asking anything.
@@ -143,7 +138,7 @@ class PanelProgress {
     // From the event pump, while the pass waits for a library: painted by that pump.
     void Show() {
         shown_ = true;
-        app_.form.Move("wf", 120, 0);
+        app_.form.Move(ui::kWaitPanel, 120, 0);
     }
 
     App& app_;
@@ -168,7 +163,7 @@ ApplyResult RunApply(App& app, const std::string& profileName, bool waitForImpor
         result.hostProblem = std::move(*problem);
         return result;
     }
-    app.form.SetValue("ischange", 0);
+    app.form.SetValue(ui::kUnsavedChanges, 0);
     result.libraries = filters::ApplyFilterStates(app, progress);
     filters::FinishRegistrationHost(app);
     result.registrations = filters::RefreshRegistrationInfo(app);
@@ -202,8 +197,8 @@ std::string ImportFailureMessage(const App& app, const ImportResult& import) {
 void ApplyCurrentState(App& app) {
     auto& form = app.form;
     auto& ui = app.sys.ui;
-    const std::string profile = form.Text("Combo1");
-    if (!profile.empty() && !IsListedProfile(app, profile)) {
+    const std::string profile = form.Text(ui::kProfileBox);
+    if (!profile.empty() && !IsListedProfile(app.form, profile)) {
         ui.ShowMessage(lang::LookupLangString(app, "043"));
         return;
     }

@@ -3,6 +3,7 @@
 #include "profiles/profile_files.h"
 #include "profiles/profile_name.h"
 #include "profiles/profiles.h"
+#include "ui/control_names.h"
 
 namespace tzp::profiles {
 
@@ -35,7 +36,7 @@ std::vector<std::string> RemoveProfileFiles(App& app, const std::string& name) {
 void DeleteProfile(App& app) {
     auto& ui = app.sys.ui;
     auto& files = app.sys.files;
-    const std::string name = app.form.Text("Combo1");
+    const std::string name = app.form.Text(ui::kProfileBox);
     if (name.empty()) {
         ui.ShowMessage(lang::LookupLangString(app, "038"));
         return;

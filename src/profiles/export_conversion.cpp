@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "platform/text.h"
+#include "platform/utf16.h"
 #include "platform/utf8.h"
 #include "profiles/reg_syntax.h"
 
@@ -16,21 +17,18 @@ constexpr std::string_view kAnsiHeader = "REGEDIT4";
 // so that no line, its trailing backslash included, is longer than 80.
 constexpr size_t kHexLineLimit = 77;
 
-std::u32string DecodeUtf16Le(std::string_view bytes) {
-    return platform::Utf16LeToCodePoints(bytes);
-}
-
 // The export as UTF-8 text when it is Unicode (UTF-16LE with or without its mark, or
 // UTF-8 with its mark); nullopt for 8-bit text.
 std::optional<std::string> DecodeUnicodeText(std::string_view bytes) {
-    if (bytes.substr(0, 2) == "\xFF\xFE") {
-        return platform::CodePointsToUtf8(DecodeUtf16Le(bytes.substr(2)));
+    const platform::MarkedText marked = platform::SplitByteOrderMark(bytes);
+    if (marked.mark == platform::TextMark::kUtf16Le) {
+        return platform::CodePointsToUtf8(platform::Utf16LeToCodePoints(marked.body));
     }
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
-        return std::string(bytes.substr(3));
+    if (marked.mark == platform::TextMark::kUtf8) {
+        return std::string(marked.body);
     }
     if (bytes.size() >= 2 && bytes[0] != '\0' && bytes[1] == '\0') {
-        return platform::CodePointsToUtf8(DecodeUtf16Le(bytes));
+        return platform::CodePointsToUtf8(platform::Utf16LeToCodePoints(bytes));
     }
     return std::nullopt;
 }
@@ -61,7 +59,7 @@ std::optional<std::string> Utf16PayloadToAnsi(std::string_view payload) {
         out += platform::Utf8ToAnsi(utf8);
         return true;
     };
-    for (const char32_t cp : DecodeUtf16Le(payload)) {
+    for (const char32_t cp : platform::Utf16LeToCodePoints(payload)) {
         if (cp == 0xFFFD) {
             return std::nullopt;
         }
@@ -122,7 +120,7 @@ class UnicodeExportConverter {
                 }
                 continue;
             }
-            if (skippingSection_ && !TrimLeft(line).empty()) {
+            if (skippingSection_ && !platform::TrimLeadingBlanks(line).empty()) {
                 continue;
             }
             AddTextLine(line, value ? value->name : std::string());
@@ -188,7 +186,7 @@ class UnicodeExportConverter {
 
 std::optional<ConvertedExport> ConvertUnicodeExport(const std::string& text, std::string_view key) {
     const auto lines = platform::SplitLines(text);
-    if (lines.empty() || TrimRight(lines[0]) != kUnicodeHeader) {
+    if (lines.empty() || platform::TrimTrailingBlanks(lines[0]) != kUnicodeHeader) {
         return std::nullopt;
     }
     UnicodeExportConverter converter(key);
@@ -202,7 +200,7 @@ std::optional<ConvertedExport> ConvertUnicodeExport(const std::string& text, std
 // they are, once it is known to be an export of the key.
 std::optional<ConvertedExport> ConvertAnsiExport(std::string_view bytes, std::string_view key) {
     auto lines = platform::SplitLines(bytes);
-    if (lines.empty() || TrimRight(lines[0]) != kAnsiHeader) {
+    if (lines.empty() || platform::TrimTrailingBlanks(lines[0]) != kAnsiHeader) {
         return std::nullopt;
     }
     ConvertedExport result;

@@ -1,6 +1,7 @@
 #include "profiles/import_check.h"
 
 #include "platform/text.h"
+#include "platform/utf16.h"
 #include "platform/utf8.h"
 #include "profiles/profile_files.h"
 
@@ -8,28 +9,24 @@ namespace tzp::profiles {
 
 namespace {
 
-// UTF-16 code units to code points, as the editor reads a file with a byte-order mark.
-// Surrogates are kept as they are: a key name is only compared with ASCII names.
-std::u32string DecodeUtf16(std::string_view bytes, bool bigEndian) {
-    std::u32string out;
-    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        const auto first = static_cast<unsigned char>(bytes[i]);
-        const auto second = static_cast<unsigned char>(bytes[i + 1]);
-        out.push_back(bigEndian ? (first << 8 | second) : (second << 8 | first));
-    }
-    return out;
+bool IsWide(platform::TextMark mark) {
+    return mark == platform::TextMark::kUtf16Le || mark == platform::TextMark::kUtf16Be;
 }
 
 // The file as code points. 8-bit text keeps its bytes one to one: the names compared
 // are plain ASCII, which reads the same in every code page and in UTF-8, and in a
 // double-byte code page an ASCII byte after a lead byte cannot end a profile key's
-// name early (the key is refused then, never let through).
+// name early (the key is refused then, never let through). A file with a UTF-16 mark
+// is read as the editor reads it; an odd last byte is no character there, and is left
+// out. A key name is only compared with ASCII names, so
+// any character outside ASCII refuses a name the same way, a surrogate pair or not.
 std::u32string Decode(std::string_view bytes) {
-    if (bytes.starts_with("\xFF\xFE")) {
-        return DecodeUtf16(bytes.substr(2), false);
-    }
-    if (bytes.starts_with("\xFE\xFF")) {
-        return DecodeUtf16(bytes.substr(2), true);
+    const platform::MarkedText marked = platform::SplitByteOrderMark(bytes);
+    if (IsWide(marked.mark)) {
+        const std::string_view units = marked.body.substr(0, marked.body.size() & ~size_t{1});
+        return platform::Utf16ToCodePoints(units, marked.mark == platform::TextMark::kUtf16Be
+                                                      ? platform::ByteOrder::kBigEndian
+                                                      : platform::ByteOrder::kLittleEndian);
     }
     std::u32string out;
     for (const char byte : bytes) {
@@ -84,7 +81,7 @@ std::string ToUtf8(std::u32string_view text, bool wide) {
 std::optional<std::string> FindRefusedSection(std::string_view fileBytes) {
     static constexpr std::u32string_view kLineEnds(U"\r\n\0", 3);
     const std::u32string text = Decode(fileBytes);
-    const bool wide = fileBytes.starts_with("\xFF\xFE") || fileBytes.starts_with("\xFE\xFF");
+    const bool wide = IsWide(platform::SplitByteOrderMark(fileBytes).mark);
     // Lines end at CR or LF; a NUL ends one too, so that no reader that stops at it
     // can find a section this check did not see.
     size_t start = 0;

@@ -8,6 +8,7 @@
 #include "profiles/profile_files.h"
 #include "profiles/profile_name.h"
 #include "profiles/profiles.h"
+#include "ui/control_names.h"
 
 namespace tzp::profiles {
 
@@ -29,7 +30,7 @@ std::optional<std::string> ReadStateFile(const App& app, const std::string& name
 }  // namespace
 
 std::string ReadProfileValue(const App& app, std::string_view id) {
-    const auto content = ReadStateFile(app, app.form.Text("Combo1"));
+    const auto content = ReadStateFile(app, app.form.Text(ui::kProfileBox));
     if (!content) {
         return std::string();
     }
@@ -38,13 +39,13 @@ std::string ReadProfileValue(const App& app, std::string_view id) {
 
 void PreviewProfile(App& app) {
     auto& form = app.form;
-    if (form.Value("ischange") == 1 &&
+    if (form.Value(ui::kUnsavedChanges) == 1 &&
         app.sys.ui.Ask(lang::LookupMessageText(app, lang::kPreviewQuestionId, "045")) !=
             platform::Answer::Yes) {
-        form.SetText("Combo1", "");
+        form.SetText(ui::kProfileBox, "");
         return;
     }
-    const std::string name = form.Text("Combo1");
+    const std::string name = form.Text(ui::kProfileBox);
     if (name.empty()) {
         return;
     }
@@ -53,7 +54,7 @@ void PreviewProfile(App& app) {
         // Showing the name over boxes that are not the profile's would let the apply
         // import its settings with the wrong filters.
         app.sys.ui.ShowMessage(NotFoundText(app, StateFilePath(app, name)));
-        form.SetText("Combo1", "");
+        form.SetText(ui::kProfileBox, "");
         return;
     }
     // The profile's states are shown as they are stored: the boxes' own behaviours
@@ -65,7 +66,7 @@ void PreviewProfile(App& app) {
             form.SetValueQuietly(row.box, *state);
         }
     }
-    form.SetValue("ischange", 0);
+    form.SetValue(ui::kUnsavedChanges, 0);
 }
 
 }  // namespace tzp::profiles

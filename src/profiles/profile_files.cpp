@@ -1,7 +1,7 @@
 #include "profiles/profile_files.h"
 
+#include "platform/lines.h"
 #include "platform/text.h"
-#include "platform/utf8.h"
 
 namespace tzp::profiles {
 
@@ -28,40 +28,19 @@ std::string BuildStateFile(const ui::Form& form) {
     return out;
 }
 
-namespace {
-
-// The text after the separator that follows the id: one character, however many bytes
-// of UTF-8 it takes, so that a separator outside ASCII leaves no broken character.
-std::string AfterSeparator(std::string_view line) {
-    return line.size() > 3 ? std::string(line.substr(platform::Utf8CharacterEnd(line, 3)))
-                           : std::string();
-}
-
-}  // namespace
-
 std::optional<std::string> FindStateValue(std::string_view content, std::string_view id) {
-    return FindStateValue(platform::SplitLineViews(content), id);
+    return platform::FindIdLine(content, id);
 }
 
 std::optional<std::string> FindStateValue(const std::vector<std::string_view>& lines,
                                           std::string_view id) {
-    for (const std::string_view line : lines) {
-        if (line.size() >= 3 && line.substr(0, 3) == id) {
-            return AfterSeparator(line);
-        }
-    }
-    return std::nullopt;
+    return platform::FindIdLine(lines, id);
 }
 
 std::optional<int> ParseBoxState(std::string_view value) {
     // Surrounding blanks are tolerated, as a hand-edited file may hold them; the
     // number itself is digits with an optional fraction, which is dropped.
-    while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) {
-        value.remove_prefix(1);
-    }
-    while (!value.empty() && (value.back() == ' ' || value.back() == '\t')) {
-        value.remove_suffix(1);
-    }
+    value = platform::TrimBlanks(value);
     const size_t point = value.find('.');
     const std::string_view whole = value.substr(0, point);
     const std::string_view fraction =

@@ -15,6 +15,10 @@ std::string ProfileFolder(const App& app);
 // empties Combo1's text; callers put a name back where they need one.
 void RefreshProfileList(App& app);
 
+// Whether the name is one of the profile box's entries: exactly, letter case included,
+// as the profile was saved.
+bool IsListedProfile(const ui::Form& form, std::string_view name);
+
 // The value of a string id in the state file of the profile named in Combo1; empty
 // when the file has no line with the id or cannot be read.
 std::string ReadProfileValue(const App& app, std::string_view id);

@@ -6,25 +6,11 @@
 
 namespace tzp::profiles {
 
-std::string TrimRight(std::string_view text) {
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
-    }
-    return std::string(text);
-}
-
-std::string_view TrimLeft(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    return text;
-}
-
 // The key named by a section line, or nullopt for any other line. The importer takes a
 // line that starts with "[" (after blanks) as a key whose name runs to the line's last
 // "]", whatever follows it, so that is what must be checked.
 std::optional<std::string> SectionName(std::string_view line) {
-    line = TrimLeft(line);
+    line = platform::TrimLeadingBlanks(line);
     const size_t close = line.rfind(']');
     if (line.empty() || line.front() != '[' || close == std::string_view::npos) {
         return std::nullopt;
@@ -91,9 +77,9 @@ std::optional<HexData> ParseHexData(std::string_view data) {
         hex.type = static_cast<int>(number & 0x7FFFFFFF);
     }
     std::string_view rest = data.substr(colon + 1);
-    while (!TrimLeft(rest).empty()) {
+    while (!platform::TrimLeadingBlanks(rest).empty()) {
         const size_t comma = rest.find(',');
-        const std::string item = TrimRight(TrimLeft(rest.substr(0, comma)));
+        const std::string item(platform::TrimBlanks(rest.substr(0, comma)));
         if (item.empty() || item.size() > 2) {
             return std::nullopt;
         }
@@ -116,10 +102,10 @@ std::optional<HexData> ParseHexData(std::string_view data) {
 // and moves past the lines taken.
 std::string JoinContinuations(const std::string& first, const std::vector<std::string>& lines,
                               size_t& next) {
-    std::string joined = TrimRight(first);
+    std::string joined(platform::TrimTrailingBlanks(first));
     while (!joined.empty() && joined.back() == '\\' && next < lines.size()) {
         joined.pop_back();
-        joined += TrimRight(TrimLeft(lines[next]));
+        joined += platform::TrimBlanks(lines[next]);
         ++next;
     }
     return joined;

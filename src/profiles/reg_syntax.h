@@ -10,10 +10,6 @@
 
 namespace tzp::profiles {
 
-// Without trailing, or leading, spaces and tabs.
-std::string TrimRight(std::string_view text);
-std::string_view TrimLeft(std::string_view text);
-
 // The key named by a section line, or nullopt for any other line. The importer takes a
 // line that starts with "[" (after blanks) as a key whose name runs to the line's last
 // "]", whatever follows it.

@@ -1,24 +1,13 @@
-#include <algorithm>
-
 #include "lang/lang.h"
 #include "profiles/messages.h"
 #include "profiles/profile_name.h"
 #include "profiles/profiles.h"
 #include "profiles/save.h"
+#include "ui/control_names.h"
 #include "ui/form1_controls.h"
 #include "ui/wait_panel.h"
 
 namespace tzp::profiles {
-
-namespace {
-
-bool IsListed(const ui::Form& form, const std::string& name) {
-    const auto& entries = form.Entries("Combo1");
-    return std::any_of(entries.begin(), entries.end(),
-                       [&](const ui::ListEntry& entry) { return entry.text == name; });
-}
-
-}  // namespace
 
 SaveOutcome SaveProfileUnasked(App& app, const std::string& name) {
     SaveOutcome outcome;
@@ -42,8 +31,8 @@ SaveOutcome SaveProfileUnasked(App& app, const std::string& name) {
         return outcome;
     }
     RefreshProfileList(app);
-    form.SetText("Combo1", name);
-    form.SetValue("ischange", 0);
+    form.SetText(ui::kProfileBox, name);
+    form.SetValue(ui::kUnsavedChanges, 0);
     outcome.result = SaveResult::Saved;
     return outcome;
 }
@@ -54,7 +43,7 @@ SaveOutcome SaveProfileUnasked(App& app, const std::string& name) {
 void SaveProfile(App& app) {
     auto& form = app.form;
     auto& user = app.sys.ui;
-    const std::string name = form.Text("Combo1");
+    const std::string name = form.Text(ui::kProfileBox);
     if (name.empty()) {
         user.ShowMessage(lang::LookupLangString(app, "038"));
         return;
@@ -65,7 +54,7 @@ void SaveProfile(App& app) {
     }
     // Only an exact match counts as the listed profile; a name differing in letter
     // case is asked about as a new one.
-    const char* question = IsListed(form, name) ? "041" : "039";
+    const char* question = IsListedProfile(form, name) ? "041" : "039";
     if (user.Ask(lang::LookupLangString(app, question)) != platform::Answer::Yes) {
         return;
     }

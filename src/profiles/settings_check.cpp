@@ -5,6 +5,7 @@
 
 #include "lang/lang.h"
 #include "platform/text.h"
+#include "platform/utf16.h"
 #include "platform/utf8.h"
 #include "profiles/import_check.h"
 #include "profiles/messages.h"
@@ -39,10 +40,11 @@ std::vector<std::string> RegistryLines(std::string_view text) {
 }
 
 DecodedFile Decode(std::string_view bytes) {
-    if (bytes.starts_with("\xFF\xFE")) {
-        return {RegistryLines(
-                    platform::CodePointsToUtf8(platform::Utf16LeToCodePoints(bytes.substr(2)))),
-                true};
+    const platform::MarkedText marked = platform::SplitByteOrderMark(bytes);
+    if (marked.mark == platform::TextMark::kUtf16Le) {
+        return {
+            RegistryLines(platform::CodePointsToUtf8(platform::Utf16LeToCodePoints(marked.body))),
+            true};
     }
     return {RegistryLines(platform::AnsiToUtf8(bytes)), false};
 }
@@ -68,15 +70,14 @@ std::optional<std::string> Unquote(std::string_view quoted) {
         const char escaped = quoted[++i];
         out += escaped == 'n' ? '\n' : escaped == 'r' ? '\r' : escaped;
     }
-    if (i == quoted.size() || !TrimRight(quoted.substr(i + 1)).empty()) {
+    if (i == quoted.size() || !platform::TrimTrailingBlanks(quoted.substr(i + 1)).empty()) {
         return std::nullopt;
     }
     return out;
 }
 
 std::optional<RegData> DwordData(std::string_view digits) {
-    const std::string trimmed = TrimRight(digits);
-    digits = trimmed;
+    digits = platform::TrimTrailingBlanks(digits);
     if (digits.empty() || digits.size() > 8) {
         return std::nullopt;
     }
@@ -134,7 +135,7 @@ std::optional<RegData> HexValueData(std::string_view data, bool wide) {
 // The data of a value line: nullopt for a line the editor would not take; a present
 // optional holding nullopt for "-", which deletes the value.
 std::optional<std::optional<RegData>> ValueData(std::string_view data, bool wide) {
-    if (TrimRight(data) == "-") {
+    if (platform::TrimTrailingBlanks(data) == "-") {
         return std::optional<RegData>();
     }
     if (data.starts_with('"')) {
@@ -188,16 +189,17 @@ class Effect {
 };
 
 bool IsHeader(std::string_view line) {
-    const std::string header = TrimRight(line);
+    const std::string_view header = platform::TrimTrailingBlanks(line);
     return header == "REGEDIT4" || header == "Windows Registry Editor Version 5.00";
 }
 
 // One value line of the key `key`: `next` moves past its continuation lines.
 void ReadValueLine(const DecodedFile& file, size_t& next, const std::string& key, Effect& effect) {
     const std::string& line = file.lines[next - 1];
-    auto value = SplitValueLine(TrimLeft(line));
+    auto value = SplitValueLine(platform::TrimLeadingBlanks(line));
     if (value && IsHexData(value->data)) {
-        value = SplitValueLine(TrimLeft(JoinContinuations(line, file.lines, next)));
+        value =
+            SplitValueLine(platform::TrimLeadingBlanks(JoinContinuations(line, file.lines, next)));
     }
     if (!value) {
         return;

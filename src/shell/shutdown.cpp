@@ -1,12 +1,13 @@
 #include "shell/shutdown.h"
 
 #include "lang/lang.h"
+#include "ui/control_names.h"
 
 namespace tzp::shell {
 
 void WireShutdown(App& app) {
     app.form.OnClose([&app](bool& cancel) {
-        if (app.form.Value("ischange") != 1) {
+        if (app.form.Value(ui::kUnsavedChanges) != 1) {
             return;
         }
         switch (app.sys.ui.Ask(lang::LookupLangString(app, "037"))) {

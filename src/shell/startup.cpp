@@ -12,6 +12,7 @@
 #include "shell/shutdown.h"
 #include "shell/step_times.h"
 #include "shell/tabs.h"
+#include "ui/control_names.h"
 
 namespace tzp::shell {
 
@@ -71,10 +72,10 @@ void RunLoadSequence(App& app) {
     const lang::ReadOnceScope languageFileReadOnce(app);
 
     // 1-2. The language: the registry's code when its file exists, else "en".
-    form.SetText("langg", platform::ReadRegValue(registry, platform::kRootCurrentUser,
-                                                 kLanguageValue, platform::kErreur));
-    if (!app.sys.files.FileExists(lang::LangFilePath(app, form.Text("langg")))) {
-        form.SetText("langg", "en");
+    form.SetText(ui::kLanguageCode, platform::ReadRegValue(registry, platform::kRootCurrentUser,
+                                                           kLanguageValue, platform::kErreur));
+    if (!app.sys.files.FileExists(lang::LangFilePath(app, form.Text(ui::kLanguageCode)))) {
+        form.SetText(ui::kLanguageCode, "en");
     }
     StepDone("1-2 language code");
     // 3. The window's size is fixed by the native window (8025 x 8600 twips).
@@ -82,9 +83,9 @@ void RunLoadSequence(App& app) {
     form.SelectTab("TabStrip1", 1);
     StepDone("3-4 first tab");
     // 5. The installation directory, always with a trailing backslash.
-    form.SetText("filterpath", platform::ReadRegValue(registry, platform::kRootCurrentUser,
-                                                      kPackKey, platform::kErreur) +
-                                   "\\");
+    form.SetText(ui::kFilterPath, platform::ReadRegValue(registry, platform::kRootCurrentUser,
+                                                         kPackKey, platform::kErreur) +
+                                      "\\");
     StepDone("5 installation directory");
     // 6. The text shown for an extension that opens with nothing.
     form.SetText("errr", lang::LookupLangString(app, "029"));
@@ -106,7 +107,7 @@ void RunLoadSequence(App& app) {
     filters::NameIcons(app);
     StepDone("11 captions");
     // 12. Detection marked changes; a freshly started window has none.
-    form.SetValue("ischange", 0);
+    form.SetValue(ui::kUnsavedChanges, 0);
     StepDone("12 change flag");
     // 13. The saved profiles.
     profiles::RefreshProfileList(app);

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "ui/control_names.h"
 #include "ui/form1_controls.h"
 
 namespace tzp::shell {
@@ -31,7 +32,7 @@ constexpr auto kPlacements = std::to_array<PagePlacement>({
     {"Frame11", Moves::LeftAndTop, {{{P, P}, {5260, 720}, {P, P}}}},
     {"Frame10", Moves::LeftAndTop, {{{P, P}, {360, 4920}, {P, P}}}},
     {"Frame13", Moves::LeftOnly, {{{4440, 0}, {P, 0}, {P, 0}}}},
-    {"Combo1", Moves::TopOnly, {{{7520, 0}, {P, 0}, {P, 0}}}},
+    {ui::kProfileBox, Moves::TopOnly, {{{7520, 0}, {P, 0}, {P, 0}}}},
     {"Command1", Moves::TopOnly, {{{7520, 0}, {P, 0}, {P, 0}}}},
     {"Command2", Moves::TopOnly, {{{7520, 0}, {P, 0}, {P, 0}}}},
     {"Command3", Moves::TopOnly, {{{7520, 0}, {P, 0}, {P, 0}}}},

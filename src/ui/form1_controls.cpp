@@ -79,7 +79,7 @@ constexpr auto kControls = std::to_array<ControlSpec>({
      Look::Centred},
 
     // profile bar
-    {K::ComboBox, "Combo1", "", 240, 7520, 2295, 315, ""},
+    {K::ComboBox, kProfileBox, "", 240, 7520, 2295, 315, ""},
     {K::Button, "Command1", "", 2640, 7520, 1455, 315, "Charger"},
     {K::Button, "Command2", "", 4320, 7520, 1575, 315, "Sauvegarder"},
     {K::Button, "Command3", "", 6120, 7520, 1575, 315, "Appliquer"},
@@ -134,15 +134,15 @@ constexpr auto kControls = std::to_array<ControlSpec>({
     {K::Button, "Command10", "", 240, 11760, 7455, 405, "donation"},
 
     // ---- state that is never shown: outside the window for good
-    {K::TextBox, "langg", "", 12000, 0, 1215, 285, ""},
+    {K::TextBox, kLanguageCode, "", 12000, 0, 1215, 285, ""},
     {K::TextBox, "errr", "", 12000, 300, 1215, 285, ""},
     {K::Frame, "Frame4", "", 12000, 600, 2415, 975, "Reglages"},
-    {K::TextBox, "filterpath", "Frame4", 120, 240, 2175, 285, ""},
+    {K::TextBox, kFilterPath, "Frame4", 120, 240, 2175, 285, ""},
     {K::TextBox, "asss", "Frame4", 120, 600, 2175, 285, ""},
-    {K::CheckBox, "ischange", "", 12000, 1680, 1215, 255, "ischange"},
+    {K::CheckBox, kUnsavedChanges, "", 12000, 1680, 1215, 255, "ischange"},
     {K::Frame, "Frame12", "", 12000, 2040, 1455, 615, ""},
     {K::CheckBox, "tt", "Frame12", 120, 240, 1215, 255, "tt"},
-    {K::FileList, "File1", "", 12000, 2760, 1455, 1035, ""},
+    {K::FileList, kProfileFiles, "", 12000, 2760, 1455, 1035, ""},
     {K::CheckBox, "Check14", "", 12000, 3900, 1215, 255, "Check7"},
     {K::Picture, "Picture11", "", 12000, 4260, 2865, 540, ""},
     {K::CheckBox, "Check16", "Picture11", 120, 120, 2655, 255, "Mpeg2Dec"},
@@ -151,10 +151,10 @@ constexpr auto kControls = std::to_array<ControlSpec>({
     {K::CheckBox, "Check70", "Picture1", 520, 120, 3015, 255, "MadVr"},
 
     // ---- the wait panel, parked until a long action brings it over the window
-    {K::Frame, "wf", "", 12000, 12000, 7695, 8055, ""},
-    {K::Picture, "Picture19", "wf", 2040, 1440, 3615, 3615, "", Look::Logo},
+    {K::Frame, kWaitPanel, "", 12000, 12000, 7695, 8055, ""},
+    {K::Picture, "Picture19", kWaitPanel, 2040, 1440, 3615, 3615, "", Look::Logo},
     // Two lines: the words, and the progress of a registration pass under them.
-    {K::Label, "Label2", "wf", 120, 5400, 7455, 1200, "Merci de patienter", Look::WaitText},
+    {K::Label, "Label2", kWaitPanel, 120, 5400, 7455, 1200, "Merci de patienter", Look::WaitText},
 });
 
 }  // namespace

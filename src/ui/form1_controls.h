@@ -3,6 +3,7 @@
 #include <span>
 
 #include "ui/control.h"
+#include "ui/control_names.h"
 
 namespace tzp::ui {
 
@@ -13,9 +14,6 @@ std::span<const ControlSpec> Form1Controls();
 class Form;
 // The main window's model, its tab strip holding the three built-in tab captions.
 std::unique_ptr<Form> CreateForm1();
-
-// The panel that long actions bring over the window while they run.
-inline constexpr const char* kWaitPanel = "wf";
 
 // The park position: a control moved here lies outside the window.
 inline constexpr int kPark = 12000;

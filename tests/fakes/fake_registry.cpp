@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "platform/text.h"
+#include "platform/utf16.h"
 #include "platform/utf8.h"
 
 namespace tzp::fakes {

@@ -54,6 +54,26 @@ struct RegTest : ::testing::Test {
     fakes::FakeRegistry registry;
 };
 
+// The logic names roots, the registry tools number them: both must reach the same key.
+TEST_F(RegTest, ANamedRootReachesTheKeyOfItsNumber) {
+    const RegRoot roots[] = {RegRoot::ClassesRoot, RegRoot::CurrentUser, RegRoot::LocalMachine,
+                             RegRoot::Users, RegRoot::CurrentConfig};
+    for (int32_t number = 0; number < 5; ++number) {
+        const RegRoot root = roots[number];
+        EXPECT_EQ(RegRootOfNumber(number), root);
+        EXPECT_EQ(RegRootPrefix(root), RegRootPrefix(number));
+        ASSERT_TRUE(WriteRegValue(registry, root, "k\v", std::to_string(number), 0).ok());
+        EXPECT_EQ(ReadRegValue(registry, number, "k\v", "Erreur"), std::to_string(number));
+        DeleteRegEntry(registry, root, "k\v");
+        EXPECT_EQ(ReadRegValue(registry, number, "k\v", "Erreur"), "Erreur") << number;
+    }
+    EXPECT_EQ(RegRootOfNumber(5), std::nullopt);
+    EXPECT_EQ(RegRootOfNumber(-1), std::nullopt);
+    // The name rules hold for a named root as for a number.
+    EXPECT_EQ(ReadRegValue(registry, kRootCurrentUser, "\\k", "dflt"), "dflt");
+    EXPECT_FALSE(WriteRegValue(registry, kRootCurrentUser, "k\\\\v", "x", 0).ok());
+}
+
 TEST_F(RegTest, ReadsKeyDefaultsAndNamedValuesByTheNameRule) {
     registry.Set("HKCR\\CLSID\\{X}\\InprocServer32\\", "C:\\f.ax");
     registry.Set("HKCR\\CLSID\\{X}\\InprocServer32", "named");

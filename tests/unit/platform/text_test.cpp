@@ -33,6 +33,17 @@ TEST(DecodeTextFile, Utf8WithAMarkAndAnsiWithout) {
     EXPECT_EQ(DecodeTextFile("\xE9"), "\xC3\xA9");
 }
 
+TEST(TrimBlanks, DropsSpacesAndTabsOnlyAtTheChosenEnds) {
+    EXPECT_EQ(TrimBlanks(" \t1 \t"), "1");
+    EXPECT_EQ(TrimLeadingBlanks(" \t1 \t"), "1 \t");
+    EXPECT_EQ(TrimTrailingBlanks(" \t1 \t"), " \t1");
+    EXPECT_EQ(TrimBlanks("\xC2\xA0"
+                         "1\r\n"),
+              "\xC2\xA0"
+              "1\r\n");
+    EXPECT_EQ(TrimBlanks(" \t "), "");
+}
+
 TEST(UnicodeLower, LowersBeyondAscii) {
     EXPECT_EQ(UnicodeLower("C:\\PROGRAM FILES\\\xC3\x89T\xC3\x89\\A.AX"),
               "c:\\program files\\\xC3\xA9t\xC3\xA9\\a.ax");

@@ -10,6 +10,14 @@ namespace {
 
 using testing::Utf16Le;
 
+// The same text with the units' bytes swapped: big-endian, its mark included.
+std::string Swapped(std::string bytes) {
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        std::swap(bytes[i], bytes[i + 1]);
+    }
+    return bytes;
+}
+
 constexpr const char* kRun =
     "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run]";
 
@@ -57,6 +65,11 @@ TEST(ImportCheck, RefusesTheFirstSectionOutsideTheProfileKeys) {
         {Utf16Le("Windows Registry Editor Version 5.00\r\n"
                  "[HKEY_LOCAL_MACHINE\\Software\\NorviM\xE2\x84\xAAx]\r\n"),
          "[HKEY_LOCAL_MACHINE\\Software\\NorviM\xE2\x84\xAAx]"},
+        // Big-endian with its mark; a character beyond the first plane shows whole, and an
+        // odd last byte is no character.
+        {Swapped(Utf16Le(std::string("Windows Registry Editor Version 5.00\r\n") + kRun)), kRun},
+        {Utf16Le("Windows Registry Editor Version 5.00\r\n[HKEY_USERS\\\xF0\x9F\x98\x80]") + "x",
+         "[HKEY_USERS\\\xF0\x9F\x98\x80]"},
         // UTF-16 without its mark is not read as UTF-16 by the editor either.
         {Utf16Le("REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\Quorel]\r\n", false), "["},
     };

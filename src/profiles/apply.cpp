@@ -111,6 +111,7 @@ class PanelProgress {
   public:
     explicit PanelProgress(App& app)
         : app_(app),
+          busy_(app.form),
           waitText_(app.form.Caption("Label2")),
           pattern_(filters::ProgressPattern(app)) {
         app_.sys.ui.RunLater(kWaitPanelDelayMs, [this] { Show(); });
@@ -142,6 +143,8 @@ class PanelProgress {
     }
 
     App& app_;
+    // The user's commands are refused from the start, the panel shown or not yet.
+    ui::BusyHold busy_;
     std::string waitText_;
     std::string pattern_;
     bool shown_ = false;

@@ -200,10 +200,14 @@ bool Form::Seen(std::string_view name) const {
     if (Clip(box, {0, 0, viewWidth_, viewHeight_}).Empty()) {
         return false;
     }
-    return !Busy() || c->name == waitPanel_;
+    return !WaitPanelShown() || c->name == waitPanel_;
 }
 
 bool Form::Busy() const {
+    return busyHolds_ > 0 || WaitPanelShown();
+}
+
+bool Form::WaitPanelShown() const {
     if (waitPanel_.empty()) {
         return false;
     }

@@ -37,9 +37,16 @@ class Form {
     // those of its containers, lies partly in the area and no wait panel covers it.
     void SetView(int width, int height, std::string_view waitPanel);
     bool Seen(std::string_view name) const;
-    // A long action runs: its wait panel is in view. The user's commands below are then
-    // refused, whatever their source, and a close request is refused without asking.
+    // A long action runs: its wait panel is in view, or the action holds the window busy
+    // before its panel shows. The user's commands below are then refused, whatever their
+    // source, and a close request is refused without asking.
     bool Busy() const;
+    // The wait panel is in view: it covers the window and takes the keyboard focus.
+    bool WaitPanelShown() const;
+    // An action that shows its panel only if it runs long holds the window busy meanwhile
+    // (through BusyHold).
+    void HoldBusy() { ++busyHolds_; }
+    void ReleaseBusy() { --busyHolds_; }
 
     // Behaviours, run when the control is clicked (check boxes: when their value
     // changes; combo box: when an entry is picked; tab strip: when the tab changes).
@@ -115,6 +122,19 @@ class Form {
     int viewWidth_ = 0;
     int viewHeight_ = 0;
     std::string waitPanel_;
+    int busyHolds_ = 0;
+};
+
+// Holds the window busy for its lifetime, however the action ends.
+class BusyHold {
+  public:
+    explicit BusyHold(Form& form) : form_(form) { form_.HoldBusy(); }
+    ~BusyHold() { form_.ReleaseBusy(); }
+    BusyHold(const BusyHold&) = delete;
+    BusyHold& operator=(const BusyHold&) = delete;
+
+  private:
+    Form& form_;
 };
 
 }  // namespace tzp::ui

@@ -57,7 +57,7 @@ bool FocusKeeper::MayTakeFocus(HWND hwnd) {
     if (owner == nullptr) {
         return true;  // the window itself, or another window of the program (a dialog)
     }
-    if (form_.Busy()) {
+    if (form_.WaitPanelShown()) {
         HWND panel = natives_.Hwnd(kWaitPanel);
         return panel != nullptr && (hwnd == panel || IsChild(panel, hwnd));
     }
@@ -105,7 +105,7 @@ void FocusKeeper::UpdateReach() {
 }
 
 void FocusKeeper::KeepFocusReachable() {
-    if (form_.Busy()) {
+    if (form_.WaitPanelShown()) {
         return;  // the wait panel holds it
     }
     HWND focus = GetFocus();
@@ -119,7 +119,7 @@ void FocusKeeper::KeepFocusReachable() {
 }
 
 void FocusKeeper::FocusDefault() {
-    if (form_.Busy()) {
+    if (form_.WaitPanelShown()) {
         if (HWND panel = natives_.Hwnd(kWaitPanel); panel != nullptr) {
             SetFocus(panel);
         }

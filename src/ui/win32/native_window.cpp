@@ -165,7 +165,7 @@ void NativeWindow::OnControlChanged(const Control& control, Property property) {
 void NativeWindow::ShowOrParkWaitPanel(NativeControl& panel) {
     // The panel comes over everything while a long action runs, and takes the keyboard
     // focus with it; what it covers is hidden until it goes.
-    if (form_.Busy()) {
+    if (form_.WaitPanelShown()) {
         focus_.RememberForWait(panel.hwnd);
         Place(panel, true);
         focus_.UpdateReach();

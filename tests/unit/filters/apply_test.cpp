@@ -73,14 +73,35 @@ TEST_F(ApplyTest, ThePanelCoversTheWindowWhileTheLibrariesAreRegistered) {
     EXPECT_EQ(form().Get("wf").left, ui::kPark);
 }
 
-TEST_F(ApplyTest, APassOverBeforeThePanelsDelayNeverShowsIt) {
+// Tries a click and a close each time the pass tells its progress.
+struct CommandsMidPass : ui::FormObserver {
+    ui::Form& form;
+    int refused = 0;
+    int tried = 0;
+    explicit CommandsMidPass(ui::Form& f) : form(f) {}
+    void OnControlChanged(const ui::Control& control, ui::Property) override {
+        if (control.name == "Label2" && tried < 3) {
+            ++tried;
+            refused += !form.UserToggle("Check10") && !form.RequestClose() ? 1 : 0;
+            panelSeen = panelSeen || form.Get("wf").left == 120;
+        }
+    }
+    bool panelSeen = false;
+};
+
+TEST_F(ApplyTest, APassOverBeforeThePanelsDelayNeverShowsItAndStillRefusesCommands) {
     sys.ui.answers = {Answer::Yes};
     sys.ui.runLaterAtOnce = false;
-    bool panelSeen = false;
-    sys.ui.onDoEvents = [&] { panelSeen = panelSeen || form().Get("wf").left == 120; };
     form().UserToggle("Check9");
+    const int box = form().Value("Check10");
+    CommandsMidPass commands(form());
+    form().SetObserver(&commands);
     form().Click("Command3");
-    EXPECT_FALSE(panelSeen);
+    form().SetObserver(nullptr);
+    EXPECT_EQ(commands.tried, 3);
+    EXPECT_EQ(commands.refused, 3);
+    EXPECT_EQ(form().Value("Check10"), box);
+    EXPECT_FALSE(commands.panelSeen);
     EXPECT_GE(sys.ui.laterMs, 100u);
     EXPECT_FALSE(sys.ui.later) << "the panel's show is called off with the pass";
     EXPECT_EQ(form().Get("wf").left, ui::kPark);

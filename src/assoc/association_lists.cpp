@@ -8,6 +8,7 @@
 #include "assoc/entries.h"
 #include "assoc/personal_file.h"
 #include "assoc/read_association.h"
+#include "shell/step_times.h"
 
 namespace tzp::assoc {
 
@@ -16,24 +17,29 @@ namespace {
 // The entries of a list are read first and then added in one go, so the window shows
 // the list once instead of once for every entry.
 template <typename Extensions>
-void AppendEntries(App& app, std::string_view list, const Extensions& extensions) {
+std::vector<std::string> ReadEntries(App& app, const Extensions& extensions) {
     std::vector<std::string> entries;
     entries.reserve(std::size(extensions));
     for (const auto& extension : extensions) {
         entries.push_back(MakeEntry(extension, ReadAssociation(app, extension)));
     }
-    app.form.AddEntries(list, std::move(entries));
+    return entries;
 }
 
 }  // namespace
 
 void AppendCatalogueEntries(App& app) {
-    AppendEntries(app, "List1", kVideoExtensions);
-    AppendEntries(app, "List2", kAudioExtensions);
+    app.form.AddEntries("List1", ReadEntries(app, kVideoExtensions));
+    app.form.AddEntries("List2", ReadEntries(app, kAudioExtensions));
 }
 
 void AppendPersonalEntries(App& app) {
-    AppendEntries(app, "List3", ReadPersonalExtensions(app));
+    const auto extensions = ReadPersonalExtensions(app);
+    shell::StepPartDone("personal file read");
+    auto entries = ReadEntries(app, extensions);
+    shell::StepPartDone("associations read");
+    app.form.AddEntries("List3", std::move(entries));
+    shell::StepPartDone("entries shown");
 }
 
 void BuildAssociationLists(App& app) {

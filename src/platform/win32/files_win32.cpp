@@ -207,17 +207,21 @@ std::string Win32Files::DescribeError(uint32_t error) {
     return Narrow(text);
 }
 
-std::string ProgramFolder() {
+std::wstring OwnProgramPath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length =
             GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length < path.size()) {
             path.resize(length);
-            break;
+            return path;
         }
         path.resize(path.size() * 2);
     }
+}
+
+std::string ProgramFolder() {
+    const std::wstring path = OwnProgramPath();
     const size_t slash = path.rfind(L'\\');
     return Narrow(slash == std::wstring::npos ? path : path.substr(0, slash));
 }

@@ -22,5 +22,7 @@ class Win32Files : public FileService {
 
 // The folder of the running program, without a trailing backslash.
 std::string ProgramFolder();
+// This program's own file, whatever the length of its path.
+std::wstring OwnProgramPath();
 
 }  // namespace tzp::platform

@@ -5,24 +5,12 @@
 #include <atomic>
 #include <vector>
 
+#include "platform/win32/files_win32.h"
 #include "platform/win32/message_loop.h"
 
 namespace tzp::platform {
 
 namespace {
-
-std::wstring OwnProgram() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
 
 // Unique among this program's pipes and those of any other copy of it.
 std::wstring NewPipeName() {
@@ -99,7 +87,7 @@ Status Win32RegistrationHost::Start() {
     if (handles.list == nullptr) {
         return Status::Fail(GetLastError());
     }
-    const std::wstring program = program_.empty() ? OwnProgram() : program_;
+    const std::wstring program = program_.empty() ? OwnProgramPath() : program_;
     std::wstring commandLine = L"\"" + program + L"\" " + kRegistrationHostArgument + L" " +
                                std::to_wstring(reinterpret_cast<uintptr_t>(hostEnd.get()));
     STARTUPINFOEXW startup{};

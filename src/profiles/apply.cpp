@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 
 #include "filters/registration.h"
 #include "filters/registration_host.h"
@@ -16,6 +17,7 @@
 #include "profiles/profiles.h"
 #include "ui/control_names.h"
 #include "ui/form1_controls.h"
+#include "ui/wait_panel.h"
 
 namespace tzp::profiles {
 
@@ -23,11 +25,6 @@ namespace {
 
 // How long a pass runs before its wait panel shows: about what people notice as a wait.
 constexpr uint32_t kWaitPanelDelayMs = 250;
-
-// The window is repainted under the message that follows, which shows at once.
-void ParkWaitPanel(App& app) {
-    app.form.Move(ui::kWaitPanel, ui::kPark, ui::kPark);
-}
 
 // Imports without asking anything.
 std::string ImportCommandLine(const std::string& registryFile) {
@@ -119,9 +116,9 @@ class PanelProgress {
     ~PanelProgress() {
         app_.sys.ui.CancelRunLater();
         app_.form.SetCaption("Label2", waitText_);
-        if (shown_) {
-            ParkWaitPanel(app_);
-        }
+        // The panel goes without a repaint of its own: the message that follows shows at
+        // once, and the window is repainted under it.
+        panel_.reset();
     }
     PanelProgress(const PanelProgress&) = delete;
     PanelProgress& operator=(const PanelProgress&) = delete;
@@ -129,7 +126,7 @@ class PanelProgress {
     void operator()(size_t position, size_t total, const std::string& path) {
         app_.form.SetCaption(
             "Label2", waitText_ + "\r\n" + filters::ProgressText(pattern_, position, total, path));
-        if (shown_) {
+        if (panel_) {
             // Painted before the library runs, whatever it then does.
             app_.sys.ui.DoEvents();
         }
@@ -137,17 +134,14 @@ class PanelProgress {
 
   private:
     // From the event pump, while the pass waits for a library: painted by that pump.
-    void Show() {
-        shown_ = true;
-        app_.form.Move(ui::kWaitPanel, 120, 0);
-    }
+    void Show() { panel_.emplace(app_.form, 120, 0); }
 
     App& app_;
     // The user's commands are refused from the start, the panel shown or not yet.
     ui::BusyHold busy_;
     std::string waitText_;
     std::string pattern_;
-    bool shown_ = false;
+    std::optional<ui::WaitPanel> panel_;
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "filters/registration.h"
@@ -134,14 +135,15 @@ class PanelProgress {
 
   private:
     // From the event pump, while the pass waits for a library: painted by that pump.
-    void Show() { panel_.emplace(app_.form, 120, 0); }
+    void Show() { panel_ = std::make_unique<ui::WaitPanel>(app_.form, 120, 0); }
 
     App& app_;
     // The user's commands are refused from the start, the panel shown or not yet.
     ui::BusyHold busy_;
     std::string waitText_;
     std::string pattern_;
-    std::optional<ui::WaitPanel> panel_;
+    // Not a std::optional: GCC 12's i686 optimiser warns falsely on one of this type.
+    std::unique_ptr<ui::WaitPanel> panel_;
 };
 
 }  // namespace

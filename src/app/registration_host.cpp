@@ -23,19 +23,6 @@ namespace tzp::app {
 
 namespace {
 
-// Nobody is there to see anything: no cursor, no message, no events.
-class NoInteraction : public platform::Interaction {
-  public:
-    void ShowMessage(std::string_view) override {}
-    platform::Answer Ask(std::string_view) override { return platform::Answer::None; }
-    std::optional<std::string> ChooseFileToOpen(const platform::OpenFileRequest&) override {
-        return std::nullopt;
-    }
-    void SetBusyCursor(bool) override {}
-    void DoEvents() override {}
-    void EndProgram() override {}
-};
-
 // Exceptions that end a program: a library that raises one as it loads ends the host
 // with it, as it would on its own worker thread, instead of the loader turning it into
 // a load failure that hides what happened.
@@ -160,7 +147,7 @@ int RunRegistrationHost(const wchar_t* channelText) {
     HostSelfRegistration loader;
     platform::Win32Processes processes;
     platform::Win32Shell shell;
-    NoInteraction interaction;
+    platform::NoInteraction interaction;
     platform::Platform services{registry, files, versions, loader, processes, shell, interaction};
     auto form = ui::CreateForm1();
     App app{*form, services, platform::ProgramFolder()};

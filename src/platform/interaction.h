@@ -41,4 +41,17 @@ class Interaction {
     virtual void CancelRunLater() {}
 };
 
+// Where nobody is there to see anything: no message, no answer, no dialog, no events.
+class NoInteraction : public Interaction {
+  public:
+    void ShowMessage(std::string_view) override {}
+    Answer Ask(std::string_view) override { return Answer::None; }
+    std::optional<std::string> ChooseFileToOpen(const OpenFileRequest&) override {
+        return std::nullopt;
+    }
+    void SetBusyCursor(bool) override {}
+    void DoEvents() override {}
+    void EndProgram() override {}
+};
+
 }  // namespace tzp::platform

@@ -23,24 +23,6 @@ namespace {
 constexpr int kCheck6 = 1006;
 constexpr int kCommand3 = 1103;
 
-// The file names of the modules loaded in a process, lower-cased.
-std::vector<std::string> ModulesOf(DWORD processId) {
-    std::vector<std::string> names;
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
-    if (snapshot == INVALID_HANDLE_VALUE) {
-        return names;
-    }
-    MODULEENTRY32W entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Module32FirstW(snapshot, &entry); more;
-         more = Module32NextW(snapshot, &entry)) {
-        CharLowerW(entry.szModule);
-        names.push_back(platform::Narrow(entry.szModule));
-    }
-    CloseHandle(snapshot);
-    return names;
-}
-
 bool ProcessRuns(const wchar_t* exeName) {
     const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     PROCESSENTRY32W entry{};

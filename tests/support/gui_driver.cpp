@@ -1,6 +1,7 @@
 #include "support/gui_driver.h"
 
 #include <commctrl.h>
+#include <tlhelp32.h>
 
 #include "platform/win32/wide.h"
 
@@ -398,6 +399,23 @@ bool GuiApp::WaitForExit(int milliseconds) {
 bool GuiApp::Running() const {
     return process_.hProcess != nullptr &&
            WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+std::vector<std::string> ModulesOf(DWORD processId) {
+    std::vector<std::string> names;
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
+    if (snapshot == INVALID_HANDLE_VALUE) {
+        return names;
+    }
+    MODULEENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Module32FirstW(snapshot, &entry); more;
+         more = Module32NextW(snapshot, &entry)) {
+        CharLowerW(entry.szModule);
+        names.push_back(platform::Narrow(entry.szModule));
+    }
+    CloseHandle(snapshot);
+    return names;
 }
 
 }  // namespace tzp::testing

@@ -82,4 +82,7 @@ class GuiApp {
     HWND main_ = nullptr;
 };
 
+// The file names of the modules loaded in a process, lower-cased.
+std::vector<std::string> ModulesOf(DWORD processId);
+
 }  // namespace tzp::testing

@@ -4,30 +4,23 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <tlhelp32.h>
 
+#include <algorithm>
 #include <chrono>
 
 #include "filters/registration_host.h"
 #include "platform/win32/host_process_win32.h"
 #include "platform/win32/wide.h"
+#include "support/gui_driver.h"
 #include "support/real_panel.h"
 #include "support/wine_files.h"
 
 namespace tzp::testing {
 namespace {
 
-bool ThisProcessHasLoaded(const wchar_t* name) {
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, GetCurrentProcessId());
-    MODULEENTRY32W entry{};
-    entry.dwSize = sizeof entry;
-    bool found = false;
-    for (BOOL more = Module32FirstW(snapshot, &entry); more && !found;
-         more = Module32NextW(snapshot, &entry)) {
-        found = lstrcmpiW(entry.szModule, name) == 0;
-    }
-    CloseHandle(snapshot);
-    return found;
+bool ThisProcessHasLoaded(const std::string& lowerCaseName) {
+    const auto modules = ModulesOf(GetCurrentProcessId());
+    return std::find(modules.begin(), modules.end(), lowerCaseName) != modules.end();
 }
 
 TEST(RegistrationHost, ALibraryPastTheLimitIsLeftInTheHostAndTheNextRunsOnTime) {
@@ -51,8 +44,8 @@ TEST(RegistrationHost, ALibraryPastTheLimitIsLeftInTheHostAndTheNextRunsOnTime) 
     EXPECT_LT(took, std::chrono::milliseconds(2500));
     host.Finish();
 
-    EXPECT_FALSE(ThisProcessHasLoaded(L"ts.dll"));
-    EXPECT_FALSE(ThisProcessHasLoaded(L"ffdshow.ax"));
+    EXPECT_FALSE(ThisProcessHasLoaded("ts.dll"));
+    EXPECT_FALSE(ThisProcessHasLoaded("ffdshow.ax"));
     // Let go, the host finishes ts.dll and ends by itself.
     const HANDLE process =
         OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, hostId);

@@ -32,18 +32,6 @@ using namespace tzp;
 constexpr int kPersonal = 1000;
 constexpr int kRuns = 5;
 
-class SilentInteraction : public platform::Interaction {
-  public:
-    void ShowMessage(std::string_view) override {}
-    platform::Answer Ask(std::string_view) override { return platform::Answer::No; }
-    std::optional<std::string> ChooseFileToOpen(const platform::OpenFileRequest&) override {
-        return std::nullopt;
-    }
-    void SetBusyCursor(bool) override {}
-    void DoEvents() override {}
-    void EndProgram() override {}
-};
-
 bool ClassKeyExists(const std::string& name) {
     HKEY key = nullptr;
     if (RegOpenKeyExW(HKEY_CLASSES_ROOT, platform::Widen(name).c_str(), 0, KEY_READ, &key) !=
@@ -96,7 +84,7 @@ int wmain() {
     platform::Win32SelfRegistration selfRegistration;
     platform::Win32Processes processes;
     platform::Win32Shell shell;
-    SilentInteraction ui;
+    platform::NoInteraction ui;
     platform::Platform platform{registry, files, versions, selfRegistration, processes, shell, ui};
 
     wchar_t temp[MAX_PATH] = {};

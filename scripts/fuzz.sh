@@ -60,11 +60,11 @@ for t in "${targets[@]}"; do
     for d in "tests/fuzz/seeds/$t" "$out/seeds/$t"; do
         [ -d "$d" ] && seedDirs+=("$d")
     done
-    # Inputs about the size of the files they stand for: a language file, an export,
-    # and small files or names for the others.
+    # Inputs about the size of the files they stand for: a language file, an export, a
+    # language file with a profile's two files, and small files or names for the others.
     case "$t" in
         lang_lookup) maxLen=16384 ;;
-        export_conversion) maxLen=4096 ;;
+        export_conversion | command_json) maxLen=4096 ;;
         *) maxLen=1024 ;;
     esac
     log=$out/logs/$t.log

@@ -60,25 +60,30 @@ for t in "${targets[@]}"; do
     for d in "tests/fuzz/seeds/$t" "$out/seeds/$t"; do
         [ -d "$d" ] && seedDirs+=("$d")
     done
-    # Inputs about the size of the files they stand for: a language file, an export,
-    # and small files or names for the others.
+    # Inputs about the size of the files they stand for: a language file, an export, a
+    # language file with a profile's two files, and small files or names for the others.
+    # An input that takes longer than the timeout fails the run: 20 minutes (libFuzzer's
+    # own), but 10 seconds for the registry file's target, whose first input brings a file
+    # of many values that a reading slower than linear takes minutes over.
+    timeout=1200
     case "$t" in
         lang_lookup) maxLen=16384 ;;
-        export_conversion) maxLen=4096 ;;
+        export_conversion | command_json) maxLen=4096 ;;
+        profile_settings) maxLen=1024 timeout=10 ;;
         *) maxLen=1024 ;;
     esac
     log=$out/logs/$t.log
     # The targets keep a started control panel from one input to the next, whose memory
     # use varies; leak checks would stop them for nothing.
-    if "$out/tests/fuzz/${t}_fuzz" "${limit[@]}" -max_len=$maxLen -detect_leaks=0 \
-        -artifact_prefix="$out/artifacts/$t-" \
+    if "$out/tests/fuzz/${t}_fuzz" "${limit[@]}" -max_len=$maxLen -timeout=$timeout \
+        -detect_leaks=0 -artifact_prefix="$out/artifacts/$t-" \
         -print_final_stats=1 "$corpus" "${seedDirs[@]}" >"$log" 2>&1; then
         runs=$(grep -aE '^stat::number_of_executed_units' "$log" | awk '{print $2}')
         echo "fuzz $t: passed, ${runs:-?} runs"
         passed=$((passed + 1))
     else
         echo "fuzz $t: FAILED (see $log)"
-        grep -aE 'property failed|ERROR: |runtime error' "$log" | head -n 3
+        grep -aE 'property failed|ERROR: |runtime error|timeout' "$log" | head -n 3
         failed=$((failed + 1))
     fi
 done

@@ -7,6 +7,7 @@
 #include "lang/fill.h"
 #include "lang/lang.h"
 #include "platform/status.h"
+#include "platform/utf8.h"
 
 namespace tzp::filters {
 
@@ -142,7 +143,9 @@ bool DecodeOutcome(std::string_view line, LibraryOutcome& outcome) {
     }
     outcome.kind = static_cast<OutcomeKind>(*kind);
     outcome.code = *code;
-    outcome.reason = (*fields)[2];
+    // Bytes from another process, where a library may have written too: whole UTF-8
+    // from here on, as the report and its JSON need it.
+    outcome.reason = platform::ValidUtf8((*fields)[2]);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/text.h"
 
 #include "platform/utf16.h"
+#include "platform/utf8.h"
 
 namespace tzp::platform {
 
@@ -58,7 +59,7 @@ std::string DecodeTextFile(std::string_view bytes) {
     // Only the UTF-8 mark counts: the pack's 8-bit files are never UTF-16.
     const MarkedText marked = SplitByteOrderMark(bytes);
     if (marked.mark == TextMark::kUtf8) {
-        return std::string(marked.body);
+        return ValidUtf8(marked.body);
     }
     return AnsiToUtf8(bytes);
 }

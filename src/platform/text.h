@@ -28,7 +28,8 @@ std::string_view TrimTrailingBlanks(std::string_view text);
 std::string_view TrimBlanks(std::string_view text);
 
 // An 8-bit text file as read from disk, to UTF-8: a file that starts with the UTF-8
-// byte-order mark is UTF-8 (the mark is dropped), any other is in the ANSI code page.
+// byte-order mark is UTF-8 (the mark is dropped, malformed bytes become U+FFFD), any
+// other is in the ANSI code page.
 std::string DecodeTextFile(std::string_view bytes);
 
 // Splits text into lines the way the pack's files are read: a line ends at a carriage

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 namespace tzp::platform {
 
@@ -22,6 +23,23 @@ int SequenceLength(unsigned char lead) {
     return 0;
 }
 
+// The bytes that may follow a lead byte: fewer than 80 to BF after the leads that would
+// otherwise start an overlong form, a surrogate or a code point past U+10FFFF.
+std::pair<unsigned char, unsigned char> SecondByteRange(unsigned char lead) {
+    switch (lead) {
+        case 0xE0:
+            return {0xA0, 0xBF};
+        case 0xED:
+            return {0x80, 0x9F};
+        case 0xF0:
+            return {0x90, 0xBF};
+        case 0xF4:
+            return {0x80, 0x8F};
+        default:
+            return {0x80, 0xBF};
+    }
+}
+
 }  // namespace
 
 size_t Utf8CharacterEnd(std::string_view utf8, size_t at) {
@@ -34,27 +52,24 @@ size_t Utf8CharacterEnd(std::string_view utf8, size_t at) {
 }
 
 char32_t NextCodePoint(std::string_view utf8, size_t& at) {
-    const auto lead = static_cast<unsigned char>(utf8[at]);
+    const auto lead = static_cast<unsigned char>(utf8[at++]);
     const int length = SequenceLength(lead);
-    if (length == 0 || at + static_cast<size_t>(length) > utf8.size()) {
-        ++at;
-        return kReplacement;
+    if (length <= 1) {
+        return length == 1 ? lead : kReplacement;
     }
-    char32_t cp = length == 1 ? lead : (lead & (0x7F >> length));
-    for (int k = 1; k < length; ++k) {
-        const auto next = static_cast<unsigned char>(utf8[at + k]);
-        if ((next & 0xC0) != 0x80) {
-            ++at;
+    char32_t cp = lead & (0x7F >> length);
+    auto [low, high] = SecondByteRange(lead);
+    for (int k = 1; k < length; ++k, ++at) {
+        const auto next = at < utf8.size() ? static_cast<unsigned char>(utf8[at]) : 0;
+        if (next < low || next > high) {
+            // What began the character well is one replacement (Unicode's "maximal
+            // subpart"); the byte that broke it starts the next character.
             return kReplacement;
         }
         cp = (cp << 6) | (next & 0x3F);
+        low = 0x80;
+        high = 0xBF;
     }
-    const bool overlong = (length == 3 && cp < 0x800) || (length == 4 && cp < 0x10000);
-    if (overlong || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-        ++at;
-        return kReplacement;
-    }
-    at += static_cast<size_t>(length);
     return cp;
 }
 
@@ -85,6 +100,17 @@ std::u32string Utf8ToCodePoints(std::string_view utf8) {
     out.reserve(utf8.size());
     for (size_t at = 0; at < utf8.size();) {
         out.push_back(NextCodePoint(utf8, at));
+    }
+    return out;
+}
+
+std::string ValidUtf8(std::string_view text) {
+    // UTF-8 has one form for each code point, and the decoder takes no other: a whole
+    // character is appended as the bytes it came as.
+    std::string out;
+    out.reserve(text.size());
+    for (size_t at = 0; at < text.size();) {
+        AppendUtf8(out, NextCodePoint(text, at));
     }
     return out;
 }

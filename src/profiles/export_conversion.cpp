@@ -25,7 +25,7 @@ std::optional<std::string> DecodeUnicodeText(std::string_view bytes) {
         return platform::CodePointsToUtf8(platform::Utf16LeToCodePoints(marked.body));
     }
     if (marked.mark == platform::TextMark::kUtf8) {
-        return std::string(marked.body);
+        return platform::ValidUtf8(marked.body);
     }
     if (bytes.size() >= 2 && bytes[0] != '\0' && bytes[1] == '\0') {
         return platform::CodePointsToUtf8(platform::Utf16LeToCodePoints(bytes));

@@ -2,6 +2,9 @@
 
 #include <cstdio>
 #include <iterator>
+#include <map>
+#include <optional>
+#include <unordered_map>
 
 #include "lang/lang.h"
 #include "platform/text.h"
@@ -157,35 +160,97 @@ std::optional<std::optional<RegData>> ValueData(std::string_view data, bool wide
     return std::optional<RegData>(std::move(*parsed));
 }
 
-bool IsWithin(std::string_view key, std::string_view ancestor) {
-    return platform::EqualsNoCase(key, ancestor) ||
-           (key.size() > ancestor.size() && key[ancestor.size()] == '\\' &&
-            platform::EqualsNoCase(key.substr(0, ancestor.size()), ancestor));
-}
-
-// The file's effect so far, kept in the file's order.
+// The file's effect so far, kept in the file's order. Keys and names are compared as the
+// registry compares them, through their folded (lower-cased) forms, which index what is
+// set or deleted: a line costs the same however many came before it. A replaced or
+// deleted entry leaves a hole in the order, which the result skips.
 class Effect {
   public:
     void DeleteKey(const std::string& key) {
-        std::erase_if(settings_, [&](const WantedSetting& s) { return IsWithin(s.key, key); });
-        settings_.push_back(WantedSetting{key, {}, true, std::nullopt});
+        const std::string folded = platform::UnicodeLower(key);
+        Forget(keys_.find(folded));
+        // The keys below it start with "key\": they sort together, before "key]" (']'
+        // follows '\').
+        const std::string past = folded + ']';
+        for (auto below = keys_.lower_bound(folded + '\\');
+             below != keys_.end() && below->first < past;) {
+            below = Forget(below);
+        }
+        keys_[folded].deletion = Add(WantedSetting{key, {}, true, std::nullopt});
     }
     // Writing a key creates it and the keys above it: none of them stays deleted.
     void OpenKey(const std::string& key) {
-        std::erase_if(settings_,
-                      [&](const WantedSetting& s) { return s.wholeKey && IsWithin(key, s.key); });
+        const std::string folded = FoldedKey(key);
+        for (size_t end = folded.find('\\'); end != std::string::npos;
+             end = folded.find('\\', end + 1)) {
+            Undelete(folded.substr(0, end));
+        }
+        Undelete(folded);
     }
     void SetValue(WantedSetting setting) {
-        std::erase_if(settings_, [&](const WantedSetting& s) {
-            return !s.wholeKey && platform::EqualsNoCase(s.key, setting.key) &&
-                   platform::EqualsNoCase(s.name, setting.name);
-        });
-        settings_.push_back(std::move(setting));
+        auto& values = keys_[FoldedKey(setting.key)].values;
+        const std::string name = platform::UnicodeLower(setting.name);
+        const size_t at = Add(std::move(setting));
+        const auto [slot, added] = values.try_emplace(name, at);
+        if (!added) {
+            entries_[slot->second].reset();
+            slot->second = at;
+        }
     }
-    std::vector<WantedSetting> Result() { return std::move(settings_); }
+    std::vector<WantedSetting> Result() {
+        std::vector<WantedSetting> settings;
+        for (auto& entry : entries_) {
+            if (entry) {
+                settings.push_back(std::move(*entry));
+            }
+        }
+        return settings;
+    }
 
   private:
-    std::vector<WantedSetting> settings_;
+    struct KeyEntries {
+        std::optional<size_t> deletion;                   // where "[-key]" stands
+        std::unordered_map<std::string, size_t> values;  // by folded name
+    };
+    using Keys = std::map<std::string, KeyEntries>;
+
+    size_t Add(WantedSetting setting) {
+        entries_.emplace_back(std::move(setting));
+        return entries_.size() - 1;
+    }
+    // Drops what the file has set or deleted in the key so far.
+    Keys::iterator Forget(Keys::iterator key) {
+        if (key == keys_.end()) {
+            return key;
+        }
+        if (key->second.deletion) {
+            entries_[*key->second.deletion].reset();
+        }
+        for (const auto& [name, at] : key->second.values) {
+            entries_[at].reset();
+        }
+        return keys_.erase(key);
+    }
+    void Undelete(const std::string& folded) {
+        const auto key = keys_.find(folded);
+        if (key != keys_.end() && key->second.deletion) {
+            entries_[*key->second.deletion].reset();
+            key->second.deletion.reset();
+        }
+    }
+    // A section's line and its values all name its key: it is folded once for them.
+    const std::string& FoldedKey(const std::string& key) {
+        if (key != lastKey_) {
+            lastKey_ = key;
+            lastFolded_ = platform::UnicodeLower(key);
+        }
+        return lastFolded_;
+    }
+
+    std::vector<std::optional<WantedSetting>> entries_;
+    Keys keys_;
+    std::string lastKey_;
+    std::string lastFolded_;
 };
 
 bool IsHeader(std::string_view line) {

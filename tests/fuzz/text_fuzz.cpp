@@ -1,9 +1,10 @@
-// The text conversions: the code page and UTF-8 round trips, the line rules, the
-// lower-casing and the replacement helper.
+// The text conversions: the code page and UTF-8 round trips, malformed UTF-8 made whole,
+// the line rules, the lower-casing and the replacement helper.
 #include <string>
 #include <vector>
 
 #include "fuzz_check.h"
+#include "json_check.h"
 #include "platform/text.h"
 #include "platform/utf8.h"
 
@@ -20,7 +21,14 @@ void CheckCodePage(std::string_view bytes) {
 }
 
 void CheckUtf8(std::string_view text) {
+    // Made whole, the text is UTF-8 by a reading of its own, and whole UTF-8 stays as it
+    // is; the decoder's code points are that whole text.
+    const std::string valid = ValidUtf8(text);
+    FUZZ_CHECK(tzp::fuzz::IsWholeUtf8(valid));
+    FUZZ_CHECK((valid == text) == tzp::fuzz::IsWholeUtf8(text));
+    FUZZ_CHECK(ValidUtf8(valid) == valid);
     const std::u32string cps = Utf8ToCodePoints(text);
+    FUZZ_CHECK(CodePointsToUtf8(cps) == valid);
     const std::string again = CodePointsToUtf8(cps);
     // Whole UTF-8 comes back unchanged; anything else only loses what was malformed.
     FUZZ_CHECK(Utf8ToCodePoints(again) == cps);
@@ -58,8 +66,8 @@ void CheckLines(std::string_view text) {
     FUZZ_CHECK(ReplaceAll(ReplaceAll(text, "\r\n", "\r"), "\r", "") ==
                ReplaceAll(ReplaceAll(joined, "\r\n", "\r"), "\r", ""));
     FUZZ_CHECK(ReplaceAll(joined, "\r\n", "") == withoutEnds);
-    // A byte-order mark makes the rest UTF-8 as it stands.
-    FUZZ_CHECK(DecodeTextFile("\xEF\xBB\xBF" + std::string(text)) == text);
+    // A byte-order mark makes the rest UTF-8, whole UTF-8 as it stands.
+    FUZZ_CHECK(DecodeTextFile("\xEF\xBB\xBF" + std::string(text)) == ValidUtf8(text));
     if (!text.starts_with("\xEF\xBB\xBF")) {
         FUZZ_CHECK(DecodeTextFile(text) == AnsiToUtf8(text));
     }

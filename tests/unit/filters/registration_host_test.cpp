@@ -56,6 +56,8 @@ TEST(RegistrationHostLines, RequestsAndOutcomesArriveAsTheyWereSent) {
     for (const char* broken : {"", "3\t0", "99\t0\t", "1\tx\t", "1\t0\tend\\", "1\t0\t\\q"}) {
         EXPECT_FALSE(filters::DecodeOutcome(broken, got)) << broken;
     }
+    ASSERT_TRUE(filters::DecodeOutcome("1\t0\tcut \xE2\x82", got));
+    EXPECT_EQ(got.reason, "cut \xEF\xBF\xBD");
     EXPECT_FALSE(filters::DecodeRequest("C:\\a.ax\t\tsoon"));
 }
 

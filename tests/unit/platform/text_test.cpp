@@ -33,6 +33,34 @@ TEST(DecodeTextFile, Utf8WithAMarkAndAnsiWithout) {
     EXPECT_EQ(DecodeTextFile("\xE9"), "\xC3\xA9");
 }
 
+TEST(DecodeTextFile, MalformedUtf8BecomesOneReplacementASequenceAndWholeUtf8StaysAsItIs) {
+    const std::string r = "\xEF\xBF\xBD";  // U+FFFD
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::string text;
+    } cases[] = {
+        {"two, three and four bytes, U+FFFD itself, the ends of the ranges",
+         "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80 \xEF\xBF\xBD \xED\x9F\xBF\xEE\x80\x80"
+         "\xF4\x8F\xBF\xBF",
+         "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80 \xEF\xBF\xBD \xED\x9F\xBF\xEE\x80\x80"
+         "\xF4\x8F\xBF\xBF"},
+        {"overlong forms", "\xC0\xAF|\xC1\xBF|\xE0\x80\xAF|\xF0\x8F\xBF\xBF",
+         r + r + "|" + r + r + "|" + r + r + r + "|" + r + r + r + r},
+        {"surrogates", "\xED\xA0\x80\xED\xBF\xBF", r + r + r + r + r + r},
+        {"past U+10FFFF", "\xF4\x90\x80\x80|\xF5\x80|\xFF", r + r + r + r + "|" + r + r + "|" + r},
+        {"cut off, at the end and before another character",
+         "a\xE2\x82|\xF0\x9F\x98\xF0\x9F\x98\x80|\xC3"
+         "a|\xF0\x9F\x98",
+         "a" + r + "|" + r + "\xF0\x9F\x98\x80|" + r + "a|" + r},
+        {"stray continuation bytes", "\x80"
+         "a\xBF\xC3\xA9\xA9", r + "a" + r + "\xC3\xA9" + r},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DecodeTextFile("\xEF\xBB\xBF" + c.bytes), c.text) << c.what;
+    }
+}
+
 TEST(TrimBlanks, DropsSpacesAndTabsOnlyAtTheChosenEnds) {
     EXPECT_EQ(TrimBlanks(" \t1 \t"), "1");
     EXPECT_EQ(TrimLeadingBlanks(" \t1 \t"), "1 \t");

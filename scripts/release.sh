@@ -14,9 +14,22 @@
 # gives the same bytes on any machine with the same tools. With a certificate in the
 # environment (see scripts/sign.sh) both programs are signed after the build and the
 # archives hold the signed programs; the unsigned programs, which are what a rebuild
-# reproduces, stay in unsigned/ with their hashes in SHA256SUMS too.
+# reproduces, stay in unsigned/ with their hashes in SHA256SUMS too. What ships is then
+# checked as it ships: the headers of both programs (scripts/check-executables.sh), and a
+# start of each under Wine where this machine runs its bitness (scripts/machine.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+# The certificate's variables go to the signing step alone, not to every compiler and
+# linker the builds start: taken out of the environment here, handed to sign.sh there.
+signing=()
+for variable in TZP_SIGN_CERT TZP_SIGN_KEY TZP_SIGN_KEY_PASSWORD TZP_SIGN_PKCS12 \
+    TZP_SIGN_PASSWORD TZP_SIGN_TIMESTAMP TZP_SIGN_CA; do
+    if [ -n "${!variable:-}" ]; then
+        signing+=("$variable=${!variable}")
+    fi
+    unset "$variable"
+done
 
 allowDirty=false
 for argument in "$@"; do
@@ -72,7 +85,7 @@ readmeText() {
 }
 
 sign=false
-if [ -n "${TZP_SIGN_PKCS12:-}" ] || [ -n "${TZP_SIGN_CERT:-}${TZP_SIGN_KEY:-}" ]; then
+if [ ${#signing[@]} -gt 0 ]; then
     sign=true
     mkdir -p "$out/unsigned"
 fi
@@ -82,12 +95,28 @@ for arch in i686 x86_64; do
     if $sign; then
         cp "build/release-$arch/tzpcp.exe" "$out/unsigned/$name.exe"
         echo "Signing $name/tzpcp.exe"
-        bash scripts/sign.sh "$out/unsigned/$name.exe" "$out/$name/tzpcp.exe"
+        env "${signing[@]}" bash scripts/sign.sh "$out/unsigned/$name.exe" "$out/$name/tzpcp.exe"
     else
         cp "build/release-$arch/tzpcp.exe" "$out/$name/tzpcp.exe"
     fi
     cp langs/en.ini langs/fr.ini "$out/$name/Langs/"
     readmeText >"$out/$name/README.txt"
+done
+
+# The programs as they ship: their headers, and a start of each, which prints its usage.
+bash scripts/check-executables.sh "$out/tzpcp-$version-i686/tzpcp.exe" \
+    "$out/tzpcp-$version-x86_64/tzpcp.exe" >/dev/null ||
+    { bash scripts/check-executables.sh "$out"/tzpcp-"$version"-*/tzpcp.exe >&2; exit 1; }
+source scripts/machine.sh
+tzp_detect_i686_runs
+for arch in i686 x86_64; do
+    if [ "$arch" = i686 ] && [ "$TZP_I686_RUNS" = no ]; then
+        echo "release.sh: the i686 program is not started: $TZP_I686_SKIP" >&2
+        continue
+    fi
+    usage=$(tests/support/wine-run.sh "$out/tzpcp-$version-$arch/tzpcp.exe" /? 2>/dev/null) || true
+    grep -q '^Tessaly Zivozod Pack Control Panel ' <<<"$usage" ||
+        { echo "release.sh: the $arch program does not start under Wine: $usage" >&2; exit 1; }
 done
 
 # Archives that depend on nothing but the files: entries in byte order, every time the

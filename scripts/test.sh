@@ -74,6 +74,34 @@ else
     failed=$((failed + 1))
 fi
 echo "x86_64 build and tests: $((SECONDS - stage_start)) s"
+# The start-up and command-line cases once more, against the x86_64 program as it ships
+# (Release, no debug information, built by the release's own recipe), so that what ships
+# is what was tested; the test program is the x86_64 build's.
+stage_start=$SECONDS
+shipped_cases() {
+    local log ok bad
+    log=$(mktemp)
+    TZP_PROGRAM_UNDER_TEST=$PWD/build/shipped-x86_64/tzpcp.exe tests/support/wine-run.sh \
+        build/mingw64/tests/tzp_gui_tests.exe --gtest_filter='CommandMode.*:ShellGui.*' 2>&1 |
+        tr -d '\r' | sed 's/^/shipped x86_64: /' | tee "$log"
+    ok=$(sed -nE 's/^shipped x86_64: \[  PASSED  \] ([0-9]+) tests?\..*/\1/p' "$log")
+    bad=$(sed -nE 's/^shipped x86_64: \[  FAILED  \] ([0-9]+) tests?, listed below.*/\1/p' "$log")
+    rm -f "$log"
+    if [ -z "$ok" ]; then
+        echo "shipped x86_64: the test program did not finish"
+        failed=$((failed + 1))
+        return
+    fi
+    passed=$((passed + ok))
+    failed=$((failed + ${bad:-0}))
+}
+if bash scripts/build-shipped.sh x86_64 build/shipped-x86_64 >/dev/null; then
+    shipped_cases
+else
+    echo "shipped x86_64 build failed"
+    failed=$((failed + 1))
+fi
+echo "shipped x86_64 program's start-up and command-line cases: $((SECONDS - stage_start)) s"
 stage_start=$SECONDS
 skip_line="i686 runs skipped: $TZP_I686_SKIP"
 if ! build mingw32; then
@@ -91,7 +119,8 @@ echo "i686 build and tests: $((SECONDS - stage_start)) s"
 # The shipped executables' headers: randomisation, no-execute, terminal-server awareness,
 # and imports from the system's known libraries only. One case an executable.
 exelog=$(mktemp)
-bash scripts/check-executables.sh 2>&1 | tee "$exelog"
+bash scripts/check-executables.sh build/mingw32/tzpcp.exe build/shipped-x86_64/tzpcp.exe 2>&1 |
+    tee "$exelog"
 exeline=$(grep -E '^executables: [0-9]+ passed, [0-9]+ failed' "$exelog" | tail -n 1)
 if [ -z "$exeline" ]; then
     failed=$((failed + 1))

@@ -148,6 +148,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     if (__argc == 3 && std::wcscmp(__wargv[1], tzp::platform::kRegistrationHostArgument) == 0) {
         return tzp::app::RunRegistrationHost(__wargv[2]);
     }
+    tzp::platform::HoldOwnProgramFile();
     const auto arguments = Arguments();
     const auto invocation = tzp::cli::ParseArguments(arguments);
     if (invocation.command == tzp::cli::Command::Window) {

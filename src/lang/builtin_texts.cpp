@@ -183,6 +183,11 @@ constexpr auto kTexts = std::to_array<BuiltinText>({
      "could not be started. Nothing was changed.",
      "Les réglages des filtres n'ont pas pu être appliqués : le processus qui lance les "
      "bibliothèques de filtres n'a pas pu être démarré. Rien n'a été modifié."},
+    {"151",
+     "The settings of this profile could not all be imported: the registry editor ended "
+     "without an error, but these settings are not in the registry:",
+     "Les réglages de ce profil n'ont pas tous pu être importés : l'éditeur du registre s'est "
+     "terminé sans erreur, mais ces réglages ne sont pas dans le registre :"},
 });
 
 constexpr bool RowsFollowTheIds() {

@@ -1,6 +1,7 @@
 #pragma once
 // Files of the pack and installation directories. Paths are Windows paths in UTF-8
 // ("C:\Pack\Sav\a.sav"); names compare without regard to letter case, as on Windows.
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,6 +10,24 @@
 #include "platform/status.h"
 
 namespace tzp::platform {
+
+// A copy of bytes that a program running as administrator is handed (the profile's
+// registry file for the registry editor), in a folder made for it alone, which only the
+// system, administrators and this account can change. It is held open from its writing
+// until it is released, shared for reading only, so nobody can change, rename or remove
+// it meanwhile: the bytes checked are the bytes imported. Releasing it removes it.
+class PrivateCopy {
+  public:
+    virtual ~PrivateCopy() = default;
+    virtual const std::string& Path() const = 0;
+    // Its bytes, read through the handle that holds it; nullopt when they cannot be read.
+    virtual std::optional<std::string> Read() = 0;
+};
+
+struct PrivateCopyResult {
+    std::unique_ptr<PrivateCopy> copy;  // set when written
+    Status status;
+};
 
 class FileService {
   public:
@@ -34,11 +53,8 @@ class FileService {
     // "*.sav", in name order without regard to case. Empty for a missing folder.
     virtual std::vector<std::string> ListFiles(const std::string& folder,
                                                std::string_view pattern) = 0;
-    // Writes the bytes to a new file that only this account and administrators can
-    // change (a folder of the account's own), under a name nobody can guess, never an
-    // existing file; names it in `path`. What is checked and then handed to a program
-    // running as administrator is such a copy, which nobody can swap in between.
-    virtual Status WritePrivateCopy(std::string_view bytes, std::string& path) = 0;
+    // Writes the bytes to a new private copy, held until it is released.
+    virtual PrivateCopyResult WritePrivateCopy(std::string_view bytes) = 0;
     // Removes the private copies an earlier run left (one whose program ended after it).
     virtual void RemoveLeftPrivateCopies() {}
     // The platform's wording of an error code, for messages.

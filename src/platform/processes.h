@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/files.h"
 #include "platform/status.h"
 
 namespace tzp::platform {
@@ -22,9 +23,10 @@ class RunningProcess {
     virtual bool WaitForExit(uint32_t milliseconds) = 0;
     // The exit code of a process that has ended; nullopt when it cannot be had.
     virtual std::optional<uint32_t> ExitCode() { return std::nullopt; }
-    // Removes the file once the process has ended, without anyone waiting for it (the
-    // object may go first); false when that cannot be arranged.
-    virtual bool RemoveFileAfterExit(const std::string& /*path*/) { return false; }
+    // Holds the copy until the process has ended, then releases it, without anyone
+    // waiting for it (this object may go first). Where that cannot be arranged the copy
+    // stays held until this program ends, and goes at its next start.
+    virtual void KeepUntilExit(std::unique_ptr<PrivateCopy> copy) { (void)copy.release(); }
 };
 
 struct StartResult {

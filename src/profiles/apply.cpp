@@ -16,6 +16,7 @@
 #include "profiles/messages.h"
 #include "profiles/profile_files.h"
 #include "profiles/profiles.h"
+#include "profiles/settings_check.h"
 #include "ui/control_names.h"
 #include "ui/form1_controls.h"
 #include "ui/wait_panel.h"
@@ -32,40 +33,61 @@ std::string ImportCommandLine(const std::string& registryFile) {
     return "regedit.exe /s \"" + registryFile + "\"";
 }
 
-// The profile's registry file, copied where only this account and administrators can
-// write, and checked there: the editor imports with administrator rights whatever the
-// file it is given holds, so it is given the very bytes that were checked, which nobody
-// can swap since. A file that reaches outside the filters' settings is not handed to it
-// at all. Returns the copy's path, or "" with `import` saying why not.
-std::string CheckedPrivateCopy(App& app, ImportResult& import) {
+// The profile's registry file, copied where only the system, administrators and this
+// account can write, held open against any change, and checked there: the editor imports
+// with administrator rights whatever the file it is given holds, so it is given the very
+// bytes that were checked, which nobody can change since. A file that reaches outside the
+// filters' settings is not handed to it at all. Returns the held copy, or none with
+// `import` saying why not.
+std::unique_ptr<platform::PrivateCopy> CheckedPrivateCopy(App& app, ImportResult& import,
+                                                          std::string& checked) {
     auto& files = app.sys.files;
     const auto bytes = files.ReadAll(import.file);
-    std::string copy;
-    const auto written = bytes ? files.WritePrivateCopy(*bytes, copy) : platform::Status::Ok();
-    if (!bytes || !written.ok()) {
+    auto written = bytes ? files.WritePrivateCopy(*bytes) : platform::PrivateCopyResult{};
+    if (!bytes || !written.copy) {
         import.kind = ImportKind::Refused;
         import.reason = NotFoundText(app, import.file);
-        if (!written.ok()) {
+        if (bytes) {
             // The copy could not be written (no temporary folder, a full disk).
-            import.reason += "\r\n" + files.DescribeError(written.error);
+            import.reason += "\r\n" + files.DescribeError(written.status.error);
         }
-        return std::string();
+        return nullptr;
     }
-    const auto copied = files.ReadAll(copy);
+    const auto copied = written.copy->Read();
     const auto refused = copied ? FindRefusedSection(*copied) : std::optional<std::string>("");
     if (!copied || refused) {
-        (void)files.Remove(copy);
         import.kind = ImportKind::Refused;
         import.reason =
             copied ? ImportRefusedText(app, import.file, *refused) : NotFoundText(app, import.file);
-        return std::string();
+        return nullptr;
     }
-    return copy;
+    checked = *copied;
+    return std::move(written.copy);
+}
+
+// The registry editor ends with 0 whatever became of the import: under Wine for a file
+// it cannot find, one that is no registry file, a line it cannot read and a root it does
+// not know alike, and Windows documents no other code for it. So an import it ended
+// without an error is judged by what arrived: the settings of the checked bytes, compared
+// with the registry, each one that is not as the file sets it named.
+void JudgeByWhatArrived(App& app, const std::string& checked, ImportResult& import) {
+    const auto wanted = ReadWantedSettings(checked);
+    if (!wanted) {
+        return;
+    }
+    for (const auto& missing : CompareSettings(app.sys.registry, *wanted)) {
+        import.kind = ImportKind::Incomplete;
+        const auto& setting = missing.wanted;
+        import.reason += "\r\n" + setting.key;
+        if (!setting.wholeKey) {
+            import.reason += "  " + (setting.name.empty() ? std::string("@") : setting.name);
+        }
+    }
 }
 
 // The window does not wait: the editor imports while the closing message shows, and the
-// copy goes when the editor ends (or at the next start). The command line waits, and
-// lets pending events run meanwhile, so the exit code counts.
+// copy is held until the editor ends (or goes at the next start). The command line
+// waits, and lets pending events run meanwhile, so the exit code counts.
 ImportResult ImportProfileSettings(App& app, const std::string& profileName, bool wait) {
     ImportResult import;
     import.file = RegistryFilePath(app, profileName);
@@ -73,31 +95,34 @@ ImportResult ImportProfileSettings(App& app, const std::string& profileName, boo
         import.kind = ImportKind::FileMissing;
         return import;
     }
-    const std::string copy = CheckedPrivateCopy(app, import);
-    if (copy.empty()) {
+    std::string checked;
+    auto copy = CheckedPrivateCopy(app, import, checked);
+    if (!copy) {
         return import;
     }
     auto started =
-        app.sys.processes.Start(ImportCommandLine(copy), platform::WindowStyle::Minimized);
+        app.sys.processes.Start(ImportCommandLine(copy->Path()), platform::WindowStyle::Minimized);
     if (!started.status.ok() || !started.process) {
-        (void)app.sys.files.Remove(copy);
         import.kind = ImportKind::EditorNotStarted;
         import.reason = started.errorText;
         return import;
     }
     if (!wait) {
         import.kind = ImportKind::Started;
-        started.process->RemoveFileAfterExit(copy);
+        started.process->KeepUntilExit(std::move(copy));
         app.sys.ui.DoEvents();
         return import;
     }
     while (!started.process->WaitForExit(platform::kRunAndWaitSliceMs)) {
         app.sys.ui.DoEvents();
     }
-    (void)app.sys.files.Remove(copy);
+    copy.reset();
     const auto exitCode = started.process->ExitCode();
     import.kind = exitCode.value_or(0) == 0 ? ImportKind::Done : ImportKind::Failed;
     import.exitCode = exitCode.value_or(0);
+    if (import.kind == ImportKind::Done) {
+        JudgeByWhatArrived(app, checked, import);
+    }
     return import;
 }
 
@@ -188,6 +213,8 @@ std::string ImportFailureMessage(const App& app, const ImportResult& import) {
         case ImportKind::Failed:
             return lang::Fill(lang::LookupLangStringOr(app, "093"),
                               {std::to_string(import.exitCode)});
+        case ImportKind::Incomplete:
+            return lang::LookupLangStringOr(app, "151") + import.reason;
         default:
             return {};
     }

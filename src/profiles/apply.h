@@ -13,11 +13,14 @@ namespace tzp::profiles {
 enum class ImportKind {
     NotStarted,        // no profile named: nothing to import
     Started,           // the registry editor was started and not awaited
-    Done,              // the registry editor ended with exit code 0 (awaited)
+    Done,              // the registry editor ended with exit code 0 and every setting of
+                       // the file is in the registry (awaited)
     FileMissing,       // the profile's registry file is missing
     Refused,           // the file was refused before the import: `reason` says why
     EditorNotStarted,  // the registry editor could not be started: `reason` says why
     Failed,            // the registry editor ended with another exit code (awaited)
+    Incomplete,        // it ended with 0, but settings of the file are not in the registry
+                       // (awaited): `reason` names them, a line each
 };
 
 struct ImportResult {

@@ -103,14 +103,31 @@ bool FakeFiles::DirectoryExists(const std::string& path) {
     return folders_.count(Key(path)) != 0;
 }
 
-Status FakeFiles::WritePrivateCopy(std::string_view bytes, std::string& path) {
+namespace {
+
+class FakePrivateCopy : public platform::PrivateCopy {
+  public:
+    FakePrivateCopy(FakeFiles& files, std::string path) : files_(files), path_(std::move(path)) {}
+    ~FakePrivateCopy() override { (void)files_.Remove(path_); }
+    const std::string& Path() const override { return path_; }
+    std::optional<std::string> Read() override { return files_.ReadAll(path_); }
+
+  private:
+    FakeFiles& files_;
+    std::string path_;
+};
+
+}  // namespace
+
+platform::PrivateCopyResult FakeFiles::WritePrivateCopy(std::string_view bytes) {
     AddFolder(kPrivateFolder);
     if (const Status step = Step(true); !step.ok()) {
-        return step;
+        return {nullptr, step};
     }
-    path = std::string(kPrivateFolder) + "\\import-" + std::to_string(++privateCopies) + ".reg";
+    std::string path =
+        std::string(kPrivateFolder) + "\\import-" + std::to_string(++privateCopies) + ".reg";
     AddFile(path, bytes);
-    return Status::Ok();
+    return {std::make_unique<FakePrivateCopy>(*this, std::move(path)), Status::Ok()};
 }
 
 Status FakeFiles::Remove(const std::string& path) {

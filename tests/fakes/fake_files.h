@@ -21,10 +21,11 @@ class FakeFiles : public platform::FileService {
     platform::Status Remove(const std::string& path) override;
     std::vector<std::string> ListFiles(const std::string& folder,
                                        std::string_view pattern) override;
-    platform::Status WritePrivateCopy(std::string_view bytes, std::string& path) override;
+    platform::PrivateCopyResult WritePrivateCopy(std::string_view bytes) override;
     std::string DescribeError(uint32_t error) override;
 
-    // Where private copies go, numbered from 1 ("C:\Temp\tzpcp\import-1.reg").
+    // Where private copies go, numbered from 1 ("C:\Temp\tzpcp\import-1.reg"); a copy
+    // is removed when it is released.
     static constexpr const char* kPrivateFolder = "C:\\Temp\\tzpcp";
     int privateCopies = 0;
 

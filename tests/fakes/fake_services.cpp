@@ -30,12 +30,12 @@ class FakeVersionBlock : public platform::VersionBlock {
 class FakeRunningProcess : public platform::RunningProcess {
   public:
     FakeRunningProcess(int polls, bool never, uint32_t exitCode, std::function<void()> onTerminate,
-                       std::vector<std::string>& removedAfterExit)
+                       std::vector<std::unique_ptr<platform::PrivateCopy>>& keptUntilExit)
         : polls_(polls),
           never_(never),
           exitCode_(exitCode),
           onTerminate_(std::move(onTerminate)),
-          removedAfterExit_(removedAfterExit) {}
+          keptUntilExit_(keptUntilExit) {}
     bool Terminate() override {
         onTerminate_();
         never_ = false;
@@ -53,9 +53,8 @@ class FakeRunningProcess : public platform::RunningProcess {
         return true;
     }
     std::optional<uint32_t> ExitCode() override { return exitCode_; }
-    bool RemoveFileAfterExit(const std::string& path) override {
-        removedAfterExit_.push_back(path);
-        return true;
+    void KeepUntilExit(std::unique_ptr<platform::PrivateCopy> copy) override {
+        keptUntilExit_.push_back(std::move(copy));
     }
 
   private:
@@ -63,7 +62,7 @@ class FakeRunningProcess : public platform::RunningProcess {
     bool never_;
     uint32_t exitCode_;
     std::function<void()> onTerminate_;
-    std::vector<std::string>& removedAfterExit_;
+    std::vector<std::unique_ptr<platform::PrivateCopy>>& keptUntilExit_;
 };
 
 }  // namespace
@@ -163,7 +162,7 @@ platform::StartResult FakeProcesses::Start(const std::string& commandLine,
     }
     result.process = std::make_unique<FakeRunningProcess>(
         pollsUntilExit, neverExits, exitCode,
-        [this, commandLine] { terminated.push_back(commandLine); }, removedAfterExit);
+        [this, commandLine] { terminated.push_back(commandLine); }, keptUntilExit);
     return result;
 }
 

@@ -90,8 +90,9 @@ class FakeProcesses : public platform::ProcessService {
     // The command lines of the started processes that were ended by Terminate.
     std::vector<std::string> terminated;
     uint32_t exitCode = 0;  // of every started process
-    // The files a started process was asked to remove once it has ended.
-    std::vector<std::string> removedAfterExit;
+    // The private copies a started process was asked to hold until it has ended, held
+    // here as long as the fake lives.
+    std::vector<std::unique_ptr<platform::PrivateCopy>> keptUntilExit;
 };
 
 class FakeShell : public platform::ShellService {

@@ -67,5 +67,23 @@ TEST_F(PlantedLibraryGui, ALibraryBesideTheProgramNeverLoads) {
         << ReadBytes(pack.PackDir() + "\\version-used.marker").value_or("");
 }
 
+// Nor can the program itself be swapped while it runs: moved aside, another put in its
+// place would be started as the registration host at the next apply. Once it has ended,
+// its file is an ordinary file again.
+TEST(OwnFileGui, TheRunningProgramCannotBeMovedAside) {
+    TestPack pack;
+    pack.InstallProgram();
+    pack.Register("en");
+    const std::wstring program = platform::Widen(pack.ProgramPath());
+    const std::wstring aside = program + L".aside";
+    GuiApp app(pack.ProgramPath());
+    ASSERT_TRUE(app.Started());
+    EXPECT_FALSE(MoveFileW(program.c_str(), aside.c_str()));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    app.RequestClose();
+    ASSERT_TRUE(app.WaitForExit());
+    EXPECT_TRUE(MoveFileW(program.c_str(), aside.c_str())) << GetLastError();
+}
+
 }  // namespace
 }  // namespace tzp::testing

@@ -22,8 +22,17 @@ TestPack::TestPack(const std::string& folderName)
     WriteBytes(packDir_ + "\\Settings\\exts.ini", "");
 }
 
+std::string ProgramUnderTest() {
+    wchar_t path[32768] = {};
+    const DWORD length = GetEnvironmentVariableW(L"TZP_PROGRAM_UNDER_TEST", path, 32768);
+    if (length == 0 || length >= 32768) {
+        return BuildPath("tzpcp.exe");
+    }
+    return ToWinePath(platform::Narrow(std::wstring(path, length)));
+}
+
 void TestPack::InstallProgram() {
-    CopyOneFile(BuildPath("tzpcp.exe"), ProgramPath());
+    CopyOneFile(ProgramUnderTest(), ProgramPath());
 }
 
 int TestPack::InstallFilterLibraries() {

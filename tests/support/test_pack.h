@@ -10,6 +10,11 @@
 
 namespace tzp::testing {
 
+// The program the tests lay out in packs: the build's own, or the one that
+// TZP_PROGRAM_UNDER_TEST names by its Linux path (the test command so runs the start-up
+// and command-line cases against the program as it ships).
+std::string ProgramUnderTest();
+
 class TestPack {
   public:
     // `folderName` may hold spaces, to exercise quoting.

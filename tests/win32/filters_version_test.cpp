@@ -2,6 +2,10 @@
 // system's version API.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <vector>
+
 #include "platform/file_version.h"
 #include "platform/win32/version_win32.h"
 #include "support/wine_files.h"
@@ -26,6 +30,29 @@ TEST_F(FilterVersionTest, ReadsTheFourTextsOfALibrary) {
     EXPECT_EQ(texts.fileType, "Dynamic Link Library (DLL)");
     EXPECT_EQ(texts.copyright, "(C) Tessaly test filters, ffdshow.ax");
     EXPECT_EQ(texts.description, "Stand-in for ffdshow.ax");
+}
+
+// Every heap of the process passes the system's own check.
+bool HeapsAreWhole() {
+    std::vector<HANDLE> heaps(GetProcessHeaps(0, nullptr) + 16);
+    heaps.resize(GetProcessHeaps(static_cast<DWORD>(heaps.size()), heaps.data()));
+    for (HANDLE heap : heaps) {
+        if (!HeapValidate(heap, 0, nullptr)) {
+            return false;
+        }
+    }
+    return !heaps.empty();
+}
+
+// The version API converts an old-style block's ANSI texts to UTF-16 into room after the
+// block; a copy without that room has them written past its end, over the heap.
+TEST_F(FilterVersionTest, AnOldStyleBlockIsReadInsideItsOwnRoom) {
+    ASSERT_TRUE(HeapsAreWhole());
+    const auto texts = Read("oldstyle/oldstyle.ax");
+    EXPECT_EQ(texts.version, "version 1.2.3.4");
+    EXPECT_EQ(texts.description, "Old-style test filter");
+    EXPECT_EQ(texts.copyright, "(c) Old Times");
+    EXPECT_TRUE(HeapsAreWhole());
 }
 
 TEST_F(FilterVersionTest, ComponentsAbove32767PrintUnsigned) {

@@ -50,32 +50,51 @@ TEST(LibrarySearch, AFilterLibraryFindsTheLibrariesBesideItAndNotInTheCurrentFol
 }
 
 // Swaps the profile's registry file for another once it has been checked, just before the
-// registry editor starts, as someone who can write to Sav\ would between check and import.
+// registry editor starts, as someone who can write to Sav\ would between check and import;
+// and tries to rewrite, rename and remove the checked copy itself, the rewrite from a
+// second process, as someone who reached the temporary folder would.
 class SwappingProcesses : public platform::Win32Processes {
   public:
     std::string profileFile;
     std::string swapIn;
-    std::string imported;  // the file the editor was given
+    std::string checked;                   // the profile's file as it was checked
+    std::string imported;                  // the file the editor was given
+    std::vector<std::string> changedCopy;  // what was done to the copy that should not be
 
     platform::StartResult Start(const std::string& commandLine,
                                 platform::WindowStyle style) override {
         EXPECT_TRUE(WriteBytes(profileFile, swapIn));
         const size_t open = commandLine.find('"');
         imported = commandLine.substr(open + 1, commandLine.rfind('"') - open - 1);
+        auto rewrite = Win32Processes::Start("cmd /c \"echo REGEDIT4> \"" + imported + "\"\"",
+                                             platform::WindowStyle::Hidden);
+        if (rewrite.process) {
+            rewrite.process->WaitForExit(INFINITE);
+        }
+        if (ReadBytes(imported) != std::optional<std::string>(checked)) {
+            changedCopy.push_back("rewritten");
+        }
+        if (MoveFileW(Widen(imported).c_str(), Widen(imported + ".moved").c_str())) {
+            changedCopy.push_back("renamed");
+            MoveFileW(Widen(imported + ".moved").c_str(), Widen(imported).c_str());
+        }
+        if (DeleteFileW(Widen(imported).c_str())) {
+            changedCopy.push_back("removed");
+        }
         return Win32Processes::Start(commandLine, style);
     }
 };
 
-TEST(PrivateCopy, TheApplyImportsTheCheckedCopyEvenWhenTheFileIsSwappedAfterTheCheck) {
+TEST(PrivateCopy, TheApplyImportsTheCheckedCopyWhateverIsDoneToTheFileOrTheCopy) {
     TestPack pack;
     RealPanel panel{pack.PackDir()};
     SwappingProcesses processes;
     processes.profileFile = pack.PackDir() + "\\Sav\\Swap.reg";
     processes.swapIn =
         "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Planted]\r\n\"Taken\"=\"yes\"\r\n";
-    ASSERT_TRUE(WriteBytes(processes.profileFile,
-                           "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\AC3Filter]\r\n"
-                           "\"Gain\"=dword:00000007\r\n"));
+    processes.checked =
+        "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\AC3Filter]\r\n\"Gain\"=dword:00000007\r\n";
+    ASSERT_TRUE(WriteBytes(processes.profileFile, processes.checked));
     platform::Platform platform{panel.registry, panel.files, panel.versions, panel.selfRegistration,
                                 processes,      panel.shell, panel.ui};
     App app{*panel.form, platform, pack.PackDir()};
@@ -84,8 +103,11 @@ TEST(PrivateCopy, TheApplyImportsTheCheckedCopyEvenWhenTheFileIsSwappedAfterTheC
     const auto result = profiles::RunApply(app, "Swap", true);
 
     EXPECT_EQ(result.import.kind, profiles::ImportKind::Done) << result.import.reason;
-    EXPECT_NE(processes.imported.find("\\tzpcp\\import-"), std::string::npos) << processes.imported;
+    EXPECT_NE(processes.imported.find("\\tzpcp-"), std::string::npos) << processes.imported;
+    EXPECT_EQ(processes.changedCopy, std::vector<std::string>{}) << "the held copy was changed";
     EXPECT_FALSE(Exists(processes.imported)) << "the copy is removed once imported";
+    EXPECT_FALSE(Exists(processes.imported.substr(0, processes.imported.rfind('\\'))))
+        << "and its folder with it";
     DWORD gain = 0;
     DWORD size = sizeof gain;
     EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, L"Software\\AC3Filter", L"Gain", RRF_RT_REG_DWORD,
@@ -101,19 +123,30 @@ TEST(PrivateCopy, TheApplyImportsTheCheckedCopyEvenWhenTheFileIsSwappedAfterTheC
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Planted");
 }
 
-// The window does not wait for the editor: a copy whose removal it could not see to (the
-// window closed first) goes at the next start. Each copy has a name of its own.
-TEST(PrivateCopy, CopiesHaveNamesOfTheirOwnAndLeftOnesGoAtTheNextStart) {
+// Each copy has a folder of its own, which goes with it. The window does not wait for the
+// editor: a copy left by a program that ended first goes at the next start.
+TEST(PrivateCopy, CopiesHaveFoldersOfTheirOwnAndLeftOnesGoAtTheNextStart) {
     platform::Win32Files files;
-    std::string first;
-    std::string second;
-    ASSERT_TRUE(files.WritePrivateCopy("REGEDIT4\r\n", first).ok());
-    ASSERT_TRUE(files.WritePrivateCopy("REGEDIT4\r\n", second).ok());
-    EXPECT_NE(first, second);
-    EXPECT_EQ(files.ReadAll(first), "REGEDIT4\r\n");
+    auto first = files.WritePrivateCopy("REGEDIT4\r\n");
+    auto second = files.WritePrivateCopy("REGEDIT4\r\n");
+    ASSERT_TRUE(first.copy && second.copy) << first.status.error << " " << second.status.error;
+    const std::string path = first.copy->Path();
+    const std::string folder = path.substr(0, path.rfind('\\'));
+    EXPECT_NE(folder, second.copy->Path().substr(0, second.copy->Path().rfind('\\')));
+    EXPECT_EQ(first.copy->Read(), "REGEDIT4\r\n");
+    EXPECT_EQ(ReadBytes(path), "REGEDIT4\r\n") << "others may read the held copy";
+    first.copy.reset();
+    EXPECT_FALSE(Exists(path));
+    EXPECT_FALSE(Exists(folder));
+
+    const std::string left = second.copy->Path();
+    const std::string leftFolder = left.substr(0, left.rfind('\\'));
+    second.copy.reset();
+    ASSERT_TRUE(MakeDirs(leftFolder));
+    ASSERT_TRUE(WriteBytes(left, "REGEDIT4\r\n"));
     files.RemoveLeftPrivateCopies();
-    EXPECT_FALSE(Exists(first));
-    EXPECT_FALSE(Exists(second));
+    EXPECT_FALSE(Exists(left));
+    EXPECT_FALSE(Exists(leftFolder));
 }
 
 }  // namespace

@@ -220,6 +220,11 @@ std::wstring OwnProgramPath() {
     }
 }
 
+void HoldOwnProgramFile() {
+    static UniqueHandleT held(CreateFileW(OwnProgramPath().c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                          nullptr, OPEN_EXISTING, 0, nullptr));
+}
+
 std::string ProgramFolder() {
     const std::wstring path = OwnProgramPath();
     const size_t slash = path.rfind(L'\\');

@@ -15,7 +15,7 @@ class Win32Files : public FileService {
     Status Remove(const std::string& path) override;
     std::vector<std::string> ListFiles(const std::string& folder,
                                        std::string_view pattern) override;
-    Status WritePrivateCopy(std::string_view bytes, std::string& path) override;
+    PrivateCopyResult WritePrivateCopy(std::string_view bytes) override;
     void RemoveLeftPrivateCopies() override;
     std::string DescribeError(uint32_t error) override;
 };
@@ -24,5 +24,10 @@ class Win32Files : public FileService {
 std::string ProgramFolder();
 // This program's own file, whatever the length of its path.
 std::wstring OwnProgramPath();
+// Holds this program's own file for as long as it runs, shared for reading only. A
+// running program can be renamed, though not removed: someone who can write to its
+// folder could otherwise move it aside and put another in its place, which the next
+// apply would start as the registration host, with this program's rights and no prompt.
+void HoldOwnProgramFile();
 
 }  // namespace tzp::platform

@@ -36,41 +36,42 @@ class Win32RunningProcess : public RunningProcess {
         }
         return code;
     }
-    bool RemoveFileAfterExit(const std::string& path) override;
+    void KeepUntilExit(std::unique_ptr<PrivateCopy> copy) override;
 
   private:
     UniqueHandleT process_;
 };
 
-// What a removal thread owns: its own handle of the process, and the file.
-struct RemovalAfterExit {
+// What a keeping thread owns: its own handle of the process, and the copy.
+struct KeptUntilExit {
     UniqueHandleT process;
-    std::wstring path;
+    std::unique_ptr<PrivateCopy> copy;
 };
 
-DWORD WINAPI RemoveWhenEnded(void* context) {
-    auto* removal = static_cast<RemovalAfterExit*>(context);
-    WaitForSingleObject(removal->process.get(), INFINITE);
-    DeleteFileW(removal->path.c_str());
-    delete removal;
+DWORD WINAPI ReleaseWhenEnded(void* context) {
+    std::unique_ptr<KeptUntilExit> kept(static_cast<KeptUntilExit*>(context));
+    WaitForSingleObject(kept->process.get(), INFINITE);
     return 0;
 }
 
 // A thread of its own waits, so the window never does; a program that ends first leaves
-// the file to the next start (Win32Files::RemoveLeftPrivateCopies).
-bool Win32RunningProcess::RemoveFileAfterExit(const std::string& path) {
+// the copy to the next start (Win32Files::RemoveLeftPrivateCopies). Where no thread can
+// be had, the copy stays held until this program ends: released now, it would be removed
+// under the program that reads it.
+void Win32RunningProcess::KeepUntilExit(std::unique_ptr<PrivateCopy> copy) {
     HANDLE own = nullptr;
     if (!DuplicateHandle(GetCurrentProcess(), process_.get(), GetCurrentProcess(), &own,
                          SYNCHRONIZE, FALSE, 0)) {
-        return false;
+        (void)copy.release();
+        return;
     }
-    auto* removal = new RemovalAfterExit{UniqueHandleT(own), Widen(path)};
-    UniqueHandleT thread(CreateThread(nullptr, 0, RemoveWhenEnded, removal, 0, nullptr));
+    auto kept = std::make_unique<KeptUntilExit>(KeptUntilExit{UniqueHandleT(own), std::move(copy)});
+    UniqueHandleT thread(CreateThread(nullptr, 0, ReleaseWhenEnded, kept.get(), 0, nullptr));
     if (!thread) {
-        delete removal;
-        return false;
+        (void)kept->copy.release();
+        return;
     }
-    return true;
+    (void)kept.release();
 }
 
 WORD ShowCommand(WindowStyle style) {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -68,13 +69,24 @@ class Win32VersionBlock : public VersionBlock {
     std::vector<BYTE> data_;
 };
 
+// Room for what VerQueryValueW writes after a block: an old-style (16-bit, ANSI) block's
+// texts are converted to UTF-16 there, at up to three times the block's own length past
+// its start. GetFileVersionInfoSizeW asks for (length - 52) * 4 bytes for such a block and
+// length * 2 + 4 for a new one; the room here is at least both, for the larger of the
+// resource's size and the length the block claims (a 16-bit field), so no block a file
+// holds makes the API write past the end.
+size_t RoomForQueries(const BYTE* bytes, DWORD size) {
+    const size_t claimed = size >= 2 ? static_cast<size_t>(bytes[0] | (bytes[1] << 8)) : 0;
+    return std::max<size_t>(size, claimed) * 4 + 4;
+}
+
 }  // namespace
 
 std::unique_ptr<VersionBlock> Win32Versions::Open(const std::string& path) {
     // The file is mapped once, as an image of resources only, and its version resource
     // copied out; GetFileVersionInfoSizeW and GetFileVersionInfoW would map it once each,
-    // for every library at every start. The copy is the block those return, without the
-    // room they add for ANSI queries, which are never made here.
+    // for every library at every start. The copy is the block those return, with the
+    // zeroed room they add after it.
     UniqueModule module(LoadLibraryExW(Widen(path).c_str(), nullptr,
                                        LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
     if (!module) {
@@ -88,7 +100,9 @@ std::unique_ptr<VersionBlock> Win32Versions::Open(const std::string& path) {
     if (bytes == nullptr || size == 0) {
         return nullptr;
     }
-    return std::make_unique<Win32VersionBlock>(std::vector<BYTE>(bytes, bytes + size));
+    std::vector<BYTE> block(RoomForQueries(bytes, size), 0);
+    std::memcpy(block.data(), bytes, size);
+    return std::make_unique<Win32VersionBlock>(std::move(block));
 }
 
 }  // namespace tzp::platform

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "filter_pack.h"
 #include "filters/registration.h"
+#include "platform/registry.h"
 #include "profiles/apply.h"
 #include "ui/form1_controls.h"
 
@@ -128,8 +132,10 @@ TEST_F(ApplyTest, APreviewedProfileIsImportedAfterTheLibraries) {
     EXPECT_EQ(sys.processes.started[0].commandLine,
               "regedit.exe /s \"C:\\Temp\\tzpcp\\import-1.reg\"");
     EXPECT_EQ(imported, checked);
-    EXPECT_EQ(sys.processes.removedAfterExit,
-              std::vector<std::string>{"C:\\Temp\\tzpcp\\import-1.reg"});
+    ASSERT_EQ(sys.processes.keptUntilExit.size(), 1u);
+    EXPECT_EQ(sys.processes.keptUntilExit[0]->Path(), "C:\\Temp\\tzpcp\\import-1.reg");
+    EXPECT_TRUE(sys.files.FileExists("C:\\Temp\\tzpcp\\import-1.reg"))
+        << "the copy is held while the editor runs";
     EXPECT_EQ(sys.processes.started[0].style, platform::WindowStyle::Minimized);
     EXPECT_EQ(callsAtImport, 18u);
     EXPECT_EQ(sys.selfRegistration.calls.front(),
@@ -246,6 +252,47 @@ TEST_F(ApplyTest, TheCommandLineCoreWaitsForTheImportAndKeepsItsExitCode) {
     EXPECT_EQ(clean.import.kind, profiles::ImportKind::Done);
     EXPECT_FALSE(clean.AnyFailure());
     EXPECT_EQ(profiles::RunApply(sys.app, "", false).import.kind, profiles::ImportKind::NotStarted);
+}
+
+// The registry editor ends with 0 whatever became of the import, so an awaited import is
+// judged by what arrived: each value and key of the file that the registry does not hold
+// as the file sets it is named; a file that arrived whole is done.
+TEST_F(ApplyTest, AnImportThatEndedWellIsJudgedByWhatArrived) {
+    sys.files.AddFile("C:\\Pack\\Sav\\Cinema.reg",
+                      "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\AC3Filter]\r\n"
+                      "\"Gain\"=dword:00000007\r\n@=\"main\"\r\n\r\n[-HKEY_CURRENT_"
+                      "USER\\Software\\AC3Filter\\Presets]\r\n");
+    sys.registry.Set("HKCU\\Software\\AC3Filter\\Presets\\Stale", "1");
+    const std::string lead =
+        "The settings of this profile could not all be imported: the registry editor ended "
+        "without an error, but these settings are not in the registry:\r\n";
+    const std::vector<std::pair<std::function<void()>, std::string>> editors = {
+        {[] {}, lead + "HKEY_CURRENT_USER\\Software\\AC3Filter  Gain\r\n"
+                       "HKEY_CURRENT_USER\\Software\\AC3Filter  @\r\n"
+                       "HKEY_CURRENT_USER\\Software\\AC3Filter\\Presets"},
+        {[&] {
+             sys.registry.Set("HKCU\\Software\\AC3Filter\\Gain", "7", fakes::StoredType::Dword);
+             sys.registry.Set("HKCU\\Software\\AC3Filter\\", "main");
+         },
+         lead + "HKEY_CURRENT_USER\\Software\\AC3Filter\\Presets"},
+        {[&] {
+             (void)sys.registry.Delete(
+                 *platform::ParseRegName("HKCU\\Software\\AC3Filter\\Presets\\Stale"));
+             (void)sys.registry.Delete(
+                 *platform::ParseRegName("HKCU\\Software\\AC3Filter\\Presets\\"));
+         },
+         ""},
+    };
+    for (const auto& [editor, message] : editors) {
+        sys.processes.onStart = [&](const std::string&) {
+            editor();
+            return true;
+        };
+        const auto result = profiles::RunApply(sys.app, "Cinema", true);
+        EXPECT_EQ(result.import.kind,
+                  message.empty() ? profiles::ImportKind::Done : profiles::ImportKind::Incomplete);
+        EXPECT_EQ(profiles::ImportFailureMessage(sys.app, result.import), message);
+    }
 }
 
 TEST_F(ApplyTest, AfterTheApplyTheTooltipsSayWhatIsRegisteredThen) {

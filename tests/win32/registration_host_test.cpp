@@ -1,6 +1,7 @@
-// The registration host started for real from the built program, with a library that
-// runs past a short limit: the caller goes on on time, the host finishes the library on
-// its own and then ends, and the caller never loads a library itself.
+// The registration host started for real from the built program, with libraries that
+// test its limits: one that runs past a short limit (the caller goes on on time, the host
+// finishes the library on its own and then ends, and the caller never loads a library
+// itself), and one that handles its own exceptions as it loads.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -9,6 +10,7 @@
 #include <chrono>
 
 #include "filters/registration_host.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/host_process_win32.h"
 #include "platform/win32/wide.h"
 #include "support/gui_driver.h"
@@ -23,20 +25,38 @@ bool ThisProcessHasLoaded(const std::string& lowerCaseName) {
     return std::find(modules.begin(), modules.end(), lowerCaseName) != modules.end();
 }
 
-TEST(RegistrationHost, ALibraryPastTheLimitIsLeftInTheHostAndTheNextRunsOnTime) {
+struct RegistrationHost : ::testing::Test {
     ScratchDir install;
     const std::string folder = install.Path() + "\\";
+    RealPanel panel{folder};
+    platform::Win32RegistrationHost host{platform::Widen(BuildPath("tzpcp.exe"))};
+
+    // Puts the library from `built` (below the build folder) into the installation
+    // folder and gives its path there.
+    std::string Install(const std::string& built) {
+        const std::string installed = folder + built.substr(built.rfind('/') + 1);
+        EXPECT_TRUE(CopyOneFile(BuildPath(built), installed));
+        return installed;
+    }
+    // The running host, to wait on.
+    platform::UniqueHandleT HostProcess() {
+        return platform::UniqueHandleT(
+            OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, host.ProcessId()));
+    }
+};
+
+TEST_F(RegistrationHost, ALibraryPastTheLimitIsLeftInTheHostAndTheNextRunsOnTime) {
     // ts.dll takes 3 s before it registers anything; ffdshow.ax returns at once.
-    ASSERT_TRUE(CopyOneFile(BuildPath("testlibs/variants/slow/ts.dll"), folder + "ts.dll"));
-    ASSERT_TRUE(CopyOneFile(BuildPath("testlibs/filtres/ffdshow.ax"), folder + "ffdshow.ax"));
-    RealPanel panel(folder);
-    platform::Win32RegistrationHost host(platform::Widen(BuildPath("tzpcp.exe")));
+    const std::string slowPath = Install("testlibs/variants/slow/ts.dll");
+    const std::string nextPath = Install("testlibs/filtres/ffdshow.ax");
     ASSERT_TRUE(host.Start().ok());
     const DWORD hostId = host.ProcessId();
+    const auto process = HostProcess();
+    ASSERT_TRUE(process);
 
     const auto start = std::chrono::steady_clock::now();
-    const auto slow = filters::RunInHost(panel.app, host, folder + "ts.dll", "u", 1000);
-    const auto next = filters::RunInHost(panel.app, host, folder + "ffdshow.ax", "u", 1000);
+    const auto slow = filters::RunInHost(panel.app, host, slowPath, "u", 1000);
+    const auto next = filters::RunInHost(panel.app, host, nextPath, "u", 1000);
     const auto took = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(slow.kind, filters::OutcomeKind::TimedOut);
     EXPECT_EQ(next.kind, filters::OutcomeKind::Done) << "the same host, on a fresh thread";
@@ -47,15 +67,21 @@ TEST(RegistrationHost, ALibraryPastTheLimitIsLeftInTheHostAndTheNextRunsOnTime) 
     EXPECT_FALSE(ThisProcessHasLoaded("ts.dll"));
     EXPECT_FALSE(ThisProcessHasLoaded("ffdshow.ax"));
     // Let go, the host finishes ts.dll and ends by itself.
-    const HANDLE process =
-        OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, hostId);
-    ASSERT_NE(process, nullptr);
-    EXPECT_EQ(WaitForSingleObject(process, 0), static_cast<DWORD>(WAIT_TIMEOUT));
-    EXPECT_EQ(WaitForSingleObject(process, 10000), WAIT_OBJECT_0);
+    EXPECT_EQ(WaitForSingleObject(process.get(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_EQ(WaitForSingleObject(process.get(), 10000), WAIT_OBJECT_0);
     DWORD code = 1;
-    GetExitCodeProcess(process, &code);
+    GetExitCodeProcess(process.get(), &code);
     EXPECT_EQ(code, 0u);
-    CloseHandle(process);
+}
+
+TEST_F(RegistrationHost, ALibraryThatHandlesItsOwnExceptionsAsItLoadsRunsAsAnyOther) {
+    // avi.dll probes unreadable memory with IsBadReadPtr in its DllMain.
+    const std::string path = Install("testlibs/variants/probing/avi.dll");
+    ASSERT_TRUE(host.Start().ok());
+    const DWORD hostId = host.ProcessId();
+    const auto outcome = filters::RunInHost(panel.app, host, path, "u", 5000);
+    EXPECT_EQ(outcome.kind, filters::OutcomeKind::Done) << filters::OutcomeText(panel.app, outcome);
+    EXPECT_EQ(host.ProcessId(), hostId) << "the same host goes on";
 }
 
 }  // namespace

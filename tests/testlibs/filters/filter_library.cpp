@@ -14,6 +14,9 @@
 //   TZP_ENTRY_POINTS_EXIT_PROCESS the entry points end their process with ExitProcess(7)
 //   TZP_ENTRY_POINTS_OVERFLOW    the entry points recurse until the stack overflows
 //   TZP_DLLMAIN_CRASHES          DllMain writes through a null pointer as the library loads
+//   TZP_DLLMAIN_PROBES_MEMORY    DllMain asks IsBadReadPtr about an address that cannot be
+//                                read (the probe raises an exception the system handles),
+//                                and loads fine
 #include <windows.h>
 
 #include <string>
@@ -134,6 +137,11 @@ LSTATUS SetString(HKEY key, const wchar_t* name, const std::wstring& value) {
     return Deeper(depth + 1) + page[0];
 }
 
+// The null page: never mapped, so reading it always faults.
+[[maybe_unused]] bool UnreadableAddressIsBad() {
+    return IsBadReadPtr(reinterpret_cast<const void*>(static_cast<uintptr_t>(0x100)), 4) != 0;
+}
+
 [[maybe_unused]] HRESULT Act(bool registering) {
 #if defined(TZP_ENTRY_POINTS_WRITE_NULL)
     WriteThroughNull();
@@ -178,6 +186,10 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
         DisableThreadLibraryCalls(instance);
 #if defined(TZP_DLLMAIN_CRASHES)
         WriteThroughNull();
+#elif defined(TZP_DLLMAIN_PROBES_MEMORY)
+        if (!UnreadableAddressIsBad()) {
+            return FALSE;  // the probe itself is broken: say so by not loading
+        }
 #endif
     }
     return TRUE;

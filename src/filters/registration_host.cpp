@@ -83,6 +83,8 @@ void TakeAnswer(App& app, const HostAnswer& answer, LibraryOutcome& outcome) {
             if (DecodeOutcome(answer.line, outcome)) {
                 return;
             }
+            [[fallthrough]];
+        case HostAnswer::Kind::Garbled:
             // Whatever wrote that was not our host: what became of the library is unknown.
             outcome.kind = OutcomeKind::Crashed;
             outcome.code = 0;

@@ -15,6 +15,8 @@ struct HostAnswer {
         Answered,  // `line` holds the host's answer
         Ended,     // the host ended before it answered: `code` is its exit code
         Silent,    // no answer within the time given: the host is left to itself
+        Garbled,   // what came cannot be an answer (a line longer than any): the host
+                   // was ended, since its library writes over the channel
         NotSent,   // no host runs (none could be started): `code` is the system error
     };
     Kind kind = Kind::NotSent;

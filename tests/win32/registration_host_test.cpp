@@ -1,7 +1,8 @@
 // The registration host started for real from the built program, with libraries that
 // test its limits: one that runs past a short limit (the caller goes on on time, the host
 // finishes the library on its own and then ends, and the caller never loads a library
-// itself), and one that handles its own exceptions as it loads.
+// itself), one that writes over the channel, and one that handles its own exceptions as
+// it loads.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -72,6 +73,21 @@ TEST_F(RegistrationHost, ALibraryPastTheLimitIsLeftInTheHostAndTheNextRunsOnTime
     DWORD code = 1;
     GetExitCodeProcess(process.get(), &code);
     EXPECT_EQ(code, 0u);
+}
+
+TEST_F(RegistrationHost, ALibraryWritingOverTheChannelIsItsCrashAndKeepsNobodyPastTheLimit) {
+    // mkx.dll writes without a line end for 20 s as it loads.
+    const std::string path = Install("testlibs/variants/flooding/mkx.dll");
+    ASSERT_TRUE(host.Start().ok());
+    const auto process = HostProcess();
+    ASSERT_TRUE(process);
+
+    const auto start = std::chrono::steady_clock::now();
+    const auto outcome = filters::RunInHost(panel.app, host, path, "u", 1000);
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(outcome.kind, filters::OutcomeKind::Crashed);
+    EXPECT_LT(took, std::chrono::milliseconds(1000 + filters::kHostGraceMs));
+    EXPECT_EQ(WaitForSingleObject(process.get(), 5000), WAIT_OBJECT_0) << "the host is ended";
 }
 
 TEST_F(RegistrationHost, ALibraryThatHandlesItsOwnExceptionsAsItLoadsRunsAsAnyOther) {

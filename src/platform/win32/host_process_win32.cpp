@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <vector>
 
@@ -17,6 +18,12 @@ std::wstring NewPipeName() {
     static std::atomic<unsigned> counter{0};
     return L"\\\\.\\pipe\\tzpcp-host-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
            std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(++counter);
+}
+
+// Empties `text` up to `from` and gives its memory back: after a long line, the buffer
+// would keep the room for it otherwise.
+void KeepFrom(std::string& text, size_t from) {
+    std::string(text, std::min(from, text.size())).swap(text);
 }
 
 // The system error an exception code stands for, 0 for an exit code a program chose.
@@ -106,7 +113,7 @@ Status Win32RegistrationHost::Start() {
     process_.reset(started.hProcess);
     processId_ = started.dwProcessId;
     pipe_ = std::move(pipe);
-    pending_.clear();
+    KeepFrom(pending_, pending_.size());
     if (!readDone_) {
         readDone_.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     }
@@ -182,6 +189,26 @@ Win32RegistrationHost::Read Win32RegistrationHost::ReadSome(ULONGLONG deadline) 
     }
 }
 
+// The next answer line, once it has come whole; its memory is given back.
+std::optional<std::string> Win32RegistrationHost::TakeLine() {
+    const size_t end = pending_.find('\n');
+    if (end == std::string::npos || end > kMaxAnswerLine) {
+        return std::nullopt;
+    }
+    std::string line = pending_.substr(0, end);
+    KeepFrom(pending_, end + 1);
+    return line;
+}
+
+// A host whose library writes over the channel would go on writing: it is ended at once.
+HostAnswer Win32RegistrationHost::Garbled() {
+    TerminateProcess(process_.get(), ERROR_INVALID_DATA);
+    Finish();
+    HostAnswer answer;
+    answer.kind = HostAnswer::Kind::Garbled;
+    return answer;
+}
+
 HostAnswer Win32RegistrationHost::Ask(const std::string& line, uint32_t milliseconds) {
     HostAnswer answer;
     if (!pipe_) {
@@ -199,23 +226,27 @@ HostAnswer Win32RegistrationHost::Ask(const std::string& line, uint32_t millisec
             return answer;
         }
     }
+    // The time is checked here too, not only while waiting: a host that keeps writing
+    // has more to read every time, and would keep the caller for as long as it writes.
     const ULONGLONG deadline = GetTickCount64() + milliseconds;
     for (;;) {
-        const size_t end = pending_.find('\n');
-        if (end != std::string::npos) {
+        if (auto taken = TakeLine()) {
             answer.kind = HostAnswer::Kind::Answered;
-            answer.line = pending_.substr(0, end);
-            pending_.erase(0, end + 1);
+            answer.line = std::move(*taken);
             return answer;
         }
-        const Read read = ReadSome(deadline);
+        if (pending_.size() > kMaxAnswerLine) {
+            return Garbled();
+        }
+        const Read read = GetTickCount64() >= deadline ? Read::TimeUp : ReadSome(deadline);
         if (read == Read::HostGone) {
-            if (pending_.find('\n') == std::string::npos) {
-                return Ended();
+            auto taken = TakeLine();
+            if (!taken) {
+                return pending_.size() > kMaxAnswerLine ? Garbled() : Ended();
             }
             // It answered, then ended: the answer stands, the next library gets a new host.
             answer.kind = HostAnswer::Kind::Answered;
-            answer.line = pending_.substr(0, pending_.find('\n'));
+            answer.line = std::move(*taken);
             Finish();
             return answer;
         }
@@ -234,7 +265,7 @@ void Win32RegistrationHost::Finish() {
     pipe_.reset();
     process_.reset();
     processId_ = 0;
-    pending_.clear();
+    KeepFrom(pending_, pending_.size());
 }
 
 }  // namespace tzp::platform

@@ -5,7 +5,9 @@
 // the only handle it inherits, and has no window, console or standard handles. A named
 // pipe rather than CreatePipe's anonymous one, since only it can be read overlapped, so
 // that the wait for an answer also watches the host's end and keeps the window painted.
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/registration_host.h"
@@ -15,6 +17,10 @@ namespace tzp::platform {
 
 // The argument that makes the program a registration host; the usage does not list it.
 inline constexpr wchar_t kRegistrationHostArgument[] = L"/registration-host";
+
+// Longer than any answer line: more without a line end is a library writing over the
+// channel, and no reason to keep the caller or its memory.
+inline constexpr size_t kMaxAnswerLine = 64 * 1024;
 
 class Win32RegistrationHost : public RegistrationHost {
   public:
@@ -34,7 +40,9 @@ class Win32RegistrationHost : public RegistrationHost {
   private:
     enum class Read { Got, HostGone, TimeUp };
     Read ReadSome(ULONGLONG deadline);
+    std::optional<std::string> TakeLine();
     HostAnswer Ended();
+    HostAnswer Garbled();
     bool Send(const std::string& line);
 
     std::wstring program_;

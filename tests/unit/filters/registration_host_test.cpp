@@ -77,6 +77,8 @@ TEST(RegistrationHostAnswers, WhatTheHostDidIsTheLibrarysOutcome) {
          "the library crashed with the code 0x00000007"},
         {HostAnswer::Kind::Answered, "garbage", 0, 0, filters::OutcomeKind::Crashed,
          "the library crashed with the code 0x00000000"},
+        {HostAnswer::Kind::Garbled, "", 0, 0, filters::OutcomeKind::Crashed,
+         "the library crashed with the code 0x00000000"},
         {HostAnswer::Kind::Silent, "", 0, 0, filters::OutcomeKind::TimedOut,
          "the library was still working after 10 seconds; it was left to finish on its own"},
         {HostAnswer::Kind::NotSent, "", 5, 0, filters::OutcomeKind::NotStarted,

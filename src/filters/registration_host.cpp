@@ -199,6 +199,12 @@ void FinishRegistrationHost(App& app) {
     }
 }
 
+void EndRegistrationHosts(App& app) {
+    if (auto* host = app.sys.selfRegistration.Host()) {
+        host->EndHosts();
+    }
+}
+
 std::string CrashedText(const App& app, const LibraryOutcome& outcome) {
     const std::string text = lang::Fill(
         lang::LookupLangStringOr(app, "149"),

@@ -38,6 +38,10 @@ class RegistrationHost {
     virtual HostAnswer Ask(const std::string& line, uint32_t milliseconds) = 0;
     // Lets the host go at the end of a pass: it ends once its libraries have returned.
     virtual void Finish() = 0;
+    // Once the pass has been reported: ends every host the pass started, with whatever
+    // library still runs in one, so that no host (with the caller's rights, holding its
+    // libraries' files) outlives the pass.
+    virtual void EndHosts() = 0;
 };
 
 }  // namespace tzp::platform

@@ -1,8 +1,8 @@
 // The registration host started for real from the built program, with libraries that
 // test its limits: one that runs past a short limit (the caller goes on on time, the host
 // finishes the library on its own and then ends, and the caller never loads a library
-// itself), one that writes over the channel, and one that handles its own exceptions as
-// it loads.
+// itself), one that writes over the channel, one that handles its own exceptions as it
+// loads, and one that never returns.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -98,6 +98,21 @@ TEST_F(RegistrationHost, ALibraryThatHandlesItsOwnExceptionsAsItLoadsRunsAsAnyOt
     const auto outcome = filters::RunInHost(panel.app, host, path, "u", 5000);
     EXPECT_EQ(outcome.kind, filters::OutcomeKind::Done) << filters::OutcomeText(panel.app, outcome);
     EXPECT_EQ(host.ProcessId(), hostId) << "the same host goes on";
+}
+
+TEST_F(RegistrationHost, AHostLeftWithALibraryThatNeverReturnsEndsWithThePass) {
+    // ac3filter.ax's entry points never return.
+    const std::string path = Install("testlibs/variants/hanging/ac3filter.ax");
+    ASSERT_TRUE(host.Start().ok());
+    const auto process = HostProcess();
+    ASSERT_TRUE(process);
+    EXPECT_EQ(filters::RunInHost(panel.app, host, path, "u", 200).kind,
+              filters::OutcomeKind::TimedOut);
+    host.Finish();
+    EXPECT_EQ(WaitForSingleObject(process.get(), 500), static_cast<DWORD>(WAIT_TIMEOUT))
+        << "let go, the host waits for its library";
+    host.EndHosts();
+    EXPECT_EQ(WaitForSingleObject(process.get(), 5000), WAIT_OBJECT_0);
 }
 
 }  // namespace

@@ -20,6 +20,19 @@ std::wstring NewPipeName() {
            std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(++counter);
 }
 
+// A job that ends its processes once its last handle is closed: at the end of the pass,
+// and when this process ends however it ends.
+UniqueHandleT NewJobThatEndsItsProcesses() {
+    UniqueHandleT job(CreateJobObjectW(nullptr, nullptr));
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (!job || !SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits,
+                                         sizeof limits)) {
+        return UniqueHandleT();
+    }
+    return job;
+}
+
 // Empties `text` up to `from` and gives its memory back: after a long line, the buffer
 // would keep the room for it otherwise.
 void KeepFrom(std::string& text, size_t from) {
@@ -66,37 +79,67 @@ struct HandleList {
 
 }  // namespace
 
+Status OpenHostChannel(HostChannel& channel) {
+    const std::wstring name = NewPipeName();
+    channel.ours.reset(CreateNamedPipeW(
+        name.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
+        PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1, 4096, 4096,
+        0, nullptr));
+    if (!channel.ours) {
+        return Status::Fail(GetLastError());
+    }
+    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+    channel.hostEnd.reset(CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, &inheritable,
+                                      OPEN_EXISTING, 0, nullptr));
+    if (!channel.hostEnd) {
+        const DWORD error = GetLastError();
+        channel.ours.reset();
+        return Status::Fail(error);
+    }
+    return Status::Ok();
+}
+
 Win32RegistrationHost::Win32RegistrationHost(std::wstring program) : program_(std::move(program)) {}
 
 Win32RegistrationHost::~Win32RegistrationHost() {
-    Finish();
+    EndHosts();
 }
 
 Status Win32RegistrationHost::Start() {
     if (pipe_) {
         return Status::Ok();
     }
-    const std::wstring name = NewPipeName();
-    UniqueHandleT pipe(CreateNamedPipeW(
-        name.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
-        PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1, 4096, 4096,
-        0, nullptr));
-    if (!pipe) {
-        return Status::Fail(GetLastError());
+    HostChannel channel;
+    if (const Status opened = OpenHostChannel(channel); !opened.ok()) {
+        return opened;
     }
-    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
-    UniqueHandleT hostEnd(CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, &inheritable,
-                                      OPEN_EXISTING, 0, nullptr));
-    if (!hostEnd) {
-        return Status::Fail(GetLastError());
+    if (!job_) {
+        job_ = NewJobThatEndsItsProcesses();
+        if (!job_) {
+            return Status::Fail(GetLastError());
+        }
     }
-    HandleList handles(hostEnd.get());
+    if (const Status started = StartHost(channel.hostEnd.get()); !started.ok()) {
+        return started;
+    }
+    pipe_ = std::move(channel.ours);
+    KeepFrom(pending_, pending_.size());
+    if (!readDone_) {
+        readDone_.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    }
+    return Status::Ok();
+}
+
+// The host is started suspended and runs only once it is in the pass's job, so that
+// nothing it starts can escape the job either.
+Status Win32RegistrationHost::StartHost(HANDLE hostEnd) {
+    HandleList handles(hostEnd);
     if (handles.list == nullptr) {
         return Status::Fail(GetLastError());
     }
     const std::wstring program = program_.empty() ? OwnProgramPath() : program_;
     std::wstring commandLine = L"\"" + program + L"\" " + kRegistrationHostArgument + L" " +
-                               std::to_wstring(reinterpret_cast<uintptr_t>(hostEnd.get()));
+                               std::to_wstring(reinterpret_cast<uintptr_t>(hostEnd));
     STARTUPINFOEXW startup{};
     startup.StartupInfo.cb = sizeof startup;
     // No standard handles at all: the pipe is the host's only way out.
@@ -105,18 +148,24 @@ Status Win32RegistrationHost::Start() {
     startup.lpAttributeList = handles.list;
     PROCESS_INFORMATION started{};
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                        EXTENDED_STARTUPINFO_PRESENT | CREATE_NO_WINDOW, nullptr, nullptr,
-                        &startup.StartupInfo, &started)) {
+                        EXTENDED_STARTUPINFO_PRESENT | CREATE_NO_WINDOW | CREATE_SUSPENDED, nullptr,
+                        nullptr, &startup.StartupInfo, &started)) {
         return Status::Fail(GetLastError());
     }
-    CloseHandle(started.hThread);
-    process_.reset(started.hProcess);
-    processId_ = started.dwProcessId;
-    pipe_ = std::move(pipe);
-    KeepFrom(pending_, pending_.size());
-    if (!readDone_) {
-        readDone_.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    UniqueHandleT thread(started.hThread);
+    UniqueHandleT process(started.hProcess);
+    if (!AssignProcessToJobObject(job_.get(), process.get())) {
+        const DWORD error = GetLastError();
+        TerminateProcess(process.get(), error);
+        return Status::Fail(error);
     }
+    if (ResumeThread(thread.get()) == static_cast<DWORD>(-1)) {
+        const DWORD error = GetLastError();
+        TerminateProcess(process.get(), error);
+        return Status::Fail(error);
+    }
+    process_ = std::move(process);
+    processId_ = started.dwProcessId;
     return Status::Ok();
 }
 
@@ -251,7 +300,8 @@ HostAnswer Win32RegistrationHost::Ask(const std::string& line, uint32_t millisec
             return answer;
         }
         if (read == Read::TimeUp) {
-            // A library that hangs as it loads: its host is left to end by itself.
+            // A library that hangs as it loads: its host is left to end by itself, or
+            // with the pass.
             Finish();
             answer.kind = HostAnswer::Kind::Silent;
             return answer;
@@ -266,6 +316,14 @@ void Win32RegistrationHost::Finish() {
     process_.reset();
     processId_ = 0;
     KeepFrom(pending_, pending_.size());
+}
+
+void Win32RegistrationHost::EndHosts() {
+    Finish();
+    if (job_) {
+        TerminateJobObject(job_.get(), ERROR_CANCELLED);
+        job_.reset();
+    }
 }
 
 }  // namespace tzp::platform

@@ -5,6 +5,8 @@
 // the only handle it inherits, and has no window, console or standard handles. A named
 // pipe rather than CreatePipe's anonymous one, since only it can be read overlapped, so
 // that the wait for an answer also watches the host's end and keeps the window painted.
+// The hosts of a pass run in a job that ends them when the pass is over, or when this
+// process ends.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -22,6 +24,14 @@ inline constexpr wchar_t kRegistrationHostArgument[] = L"/registration-host";
 // channel, and no reason to keep the caller or its memory.
 inline constexpr size_t kMaxAnswerLine = 64 * 1024;
 
+// The channel to one host: this process's end, overlapped, and the host's, inheritable.
+struct HostChannel {
+    UniqueHandleT ours;
+    UniqueHandleT hostEnd;
+};
+// A new pipe, and the host's end of it opened.
+Status OpenHostChannel(HostChannel& channel);
+
 class Win32RegistrationHost : public RegistrationHost {
   public:
     // The program to start as the host; empty for this program itself.
@@ -33,6 +43,7 @@ class Win32RegistrationHost : public RegistrationHost {
     Status Start() override;
     HostAnswer Ask(const std::string& line, uint32_t milliseconds) override;
     void Finish() override;
+    void EndHosts() override;
 
     // The running host's process id, 0 when none runs.
     uint32_t ProcessId() const { return processId_; }
@@ -40,12 +51,14 @@ class Win32RegistrationHost : public RegistrationHost {
   private:
     enum class Read { Got, HostGone, TimeUp };
     Read ReadSome(ULONGLONG deadline);
+    Status StartHost(HANDLE hostEnd);
     std::optional<std::string> TakeLine();
     HostAnswer Ended();
     HostAnswer Garbled();
     bool Send(const std::string& line);
 
     std::wstring program_;
+    UniqueHandleT job_;  // the pass's hosts, those left running included
     UniqueHandleT pipe_;
     UniqueHandleT process_;
     UniqueHandleT readDone_;

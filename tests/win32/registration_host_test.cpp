@@ -2,13 +2,15 @@
 // test its limits: one that runs past a short limit (the caller goes on on time, the host
 // finishes the library on its own and then ends, and the caller never loads a library
 // itself), one that writes over the channel, one that handles its own exceptions as it
-// loads, and one that never returns.
+// loads, and one that never returns; and the channel's access list.
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <aclapi.h>
 
 #include <algorithm>
 #include <chrono>
+#include <vector>
 
 #include "filters/registration_host.h"
 #include "platform/win32/handles.h"
@@ -113,6 +115,43 @@ TEST_F(RegistrationHost, AHostLeftWithALibraryThatNeverReturnsEndsWithThePass) {
         << "let go, the host waits for its library";
     host.EndHosts();
     EXPECT_EQ(WaitForSingleObject(process.get(), 5000), WAIT_OBJECT_0);
+}
+
+std::vector<unsigned char> ThisProcessUser() {
+    HANDLE token = nullptr;
+    DWORD size = 0;
+    std::vector<unsigned char> user;
+    if (OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
+        GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+        user.resize(size);
+        GetTokenInformation(token, TokenUser, user.data(), size, &size);
+        CloseHandle(token);
+    }
+    return user;
+}
+
+TEST(RegistrationHostChannel, OnlyThisProgramsOwnUserMayOpenIt) {
+    platform::HostChannel channel;
+    ASSERT_TRUE(platform::OpenHostChannel(channel).ok());
+    const auto user = ThisProcessUser();
+    ASSERT_FALSE(user.empty());
+    const PSID sid = reinterpret_cast<const TOKEN_USER*>(user.data())->User.Sid;
+    PSID owner = nullptr;
+    PACL access = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    ASSERT_EQ(GetSecurityInfo(channel.ours.get(), SE_KERNEL_OBJECT,
+                              OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, &owner,
+                              nullptr, &access, nullptr, &descriptor),
+              static_cast<DWORD>(ERROR_SUCCESS));
+    ASSERT_NE(access, nullptr) << "no list lets everybody in";
+    EXPECT_EQ(access->AceCount, 1);
+    void* entry = nullptr;
+    ASSERT_TRUE(GetAce(access, 0, &entry));
+    const auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(entry);
+    EXPECT_EQ(allowed->Header.AceType, ACCESS_ALLOWED_ACE_TYPE);
+    EXPECT_TRUE(EqualSid(const_cast<DWORD*>(&allowed->SidStart), sid));
+    EXPECT_TRUE(owner != nullptr && EqualSid(owner, sid));
+    LocalFree(descriptor);
 }
 
 }  // namespace

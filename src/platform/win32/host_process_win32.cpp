@@ -3,22 +3,67 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <atomic>
 #include <vector>
 
 #include "platform/win32/files_win32.h"
 #include "platform/win32/message_loop.h"
+#include "platform/win32/random_win32.h"
 
 namespace tzp::platform {
 
 namespace {
 
-// Unique among this program's pipes and those of any other copy of it.
-std::wstring NewPipeName() {
-    static std::atomic<unsigned> counter{0};
-    return L"\\\\.\\pipe\\tzpcp-host-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-           std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(++counter);
+// 128 random bits: another user can neither create the coming name first (the host
+// could then not start) nor wait for it.
+bool NewPipeName(std::wstring& name) {
+    std::wstring digits;
+    if (!RandomDigits(16, digits)) {
+        return false;
+    }
+    name = L"\\\\.\\pipe\\tzpcp-host-" + digits;
+    return true;
 }
+
+// Access for this program's own user and nobody else, who owns it too: the default list
+// lets every user read, and administrators and the system account have no business
+// with the channel either.
+class OwnUserOnly {
+  public:
+    OwnUserOnly() {
+        UniqueHandleT token;
+        DWORD size = 0;
+        if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.out())) {
+            return;
+        }
+        GetTokenInformation(token.get(), TokenUser, nullptr, 0, &size);
+        user_.resize(size);
+        if (size == 0 || !GetTokenInformation(token.get(), TokenUser, user_.data(), size, &size)) {
+            return;
+        }
+        const PSID sid = reinterpret_cast<TOKEN_USER*>(user_.data())->User.Sid;
+        const DWORD aclSize = sizeof(ACL) + sizeof(ACCESS_ALLOWED_ACE) + GetLengthSid(sid);
+        acl_.resize(aclSize);
+        const auto acl = reinterpret_cast<PACL>(acl_.data());
+        ready_ =
+            InitializeAcl(acl, aclSize, ACL_REVISION) &&
+            AddAccessAllowedAce(acl, ACL_REVISION, FILE_GENERIC_READ | FILE_GENERIC_WRITE, sid) &&
+            InitializeSecurityDescriptor(&descriptor_, SECURITY_DESCRIPTOR_REVISION) &&
+            SetSecurityDescriptorOwner(&descriptor_, sid, FALSE) &&
+            SetSecurityDescriptorDacl(&descriptor_, TRUE, acl, FALSE);
+        attributes_ = {sizeof attributes_, &descriptor_, FALSE};
+    }
+    OwnUserOnly(const OwnUserOnly&) = delete;
+    OwnUserOnly& operator=(const OwnUserOnly&) = delete;
+    SECURITY_ATTRIBUTES* get() { return ready_ ? &attributes_ : nullptr; }
+
+  private:
+    // Allocated, so aligned as the token's structures and the list need.
+    std::vector<unsigned char> user_;
+    std::vector<unsigned char> acl_;
+    SECURITY_DESCRIPTOR descriptor_{};
+    SECURITY_ATTRIBUTES attributes_{};
+    bool ready_ = false;
+};
 
 // A job that ends its processes once its last handle is closed: at the end of the pass,
 // and when this process ends however it ends.
@@ -80,11 +125,17 @@ struct HandleList {
 }  // namespace
 
 Status OpenHostChannel(HostChannel& channel) {
-    const std::wstring name = NewPipeName();
+    std::wstring name;
+    OwnUserOnly access;
+    if (!NewPipeName(name) || access.get() == nullptr) {
+        return Status::Fail(GetLastError());
+    }
+    // The first instance or nothing, and the only one: a pipe of that name made by
+    // anybody else is never joined.
     channel.ours.reset(CreateNamedPipeW(
         name.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
         PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1, 4096, 4096,
-        0, nullptr));
+        0, access.get()));
     if (!channel.ours) {
         return Status::Fail(GetLastError());
     }

@@ -6,7 +6,8 @@
 // pipe rather than CreatePipe's anonymous one, since only it can be read overlapped, so
 // that the wait for an answer also watches the host's end and keeps the window painted.
 // The hosts of a pass run in a job that ends them when the pass is over, or when this
-// process ends.
+// process ends. The pipe's name cannot be guessed and only this program's own user may
+// open it, so nobody can create it first or slip in before the host's end is opened.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -29,7 +30,7 @@ struct HostChannel {
     UniqueHandleT ours;
     UniqueHandleT hostEnd;
 };
-// A new pipe, and the host's end of it opened.
+// A new pipe under a name nobody can guess, that only this program's own user may open.
 Status OpenHostChannel(HostChannel& channel);
 
 class Win32RegistrationHost : public RegistrationHost {

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <cwchar>
 #include <optional>
 #include <string>
@@ -23,9 +24,7 @@ namespace tzp::app {
 
 namespace {
 
-// Exceptions that end a program: a library that raises one as it loads ends the host
-// with it, as it would on its own worker thread, instead of the loader turning it into
-// a load failure that hides what happened.
+// Exceptions that end a program unless something handles them.
 bool IsFatal(DWORD code) {
     switch (code) {
         case EXCEPTION_ACCESS_VIOLATION:
@@ -50,12 +49,15 @@ LONG WINAPI EndWithExceptionCode(EXCEPTION_POINTERS* exception) {
     return EXCEPTION_EXECUTE_HANDLER;
 }
 
-DWORD loadingThread = 0;
+std::atomic<DWORD> loadingThread{0};
+DWORD lastFatalWhileLoading = 0;
 
-LONG WINAPI EndOnFatalWhileLoading(EXCEPTION_POINTERS* exception) {
+// Only notes the exception: this handler runs before the library's own, and a library
+// may well handle what it raises (probing memory with IsBadReadPtr, say).
+LONG WINAPI NoteFatalWhileLoading(EXCEPTION_POINTERS* exception) {
     if (GetCurrentThreadId() == loadingThread &&
         IsFatal(exception->ExceptionRecord->ExceptionCode)) {
-        return EndWithExceptionCode(exception);
+        lastFatalWhileLoading = exception->ExceptionRecord->ExceptionCode;
     }
     return EXCEPTION_CONTINUE_SEARCH;
 }
@@ -67,12 +69,19 @@ class HostSelfRegistration : public platform::Win32SelfRegistration {
   public:
     platform::LoadResult Load(const std::string& path) override {
         loadingThread = GetCurrentThreadId();
-        void* handler = AddVectoredExceptionHandler(1, &EndOnFatalWhileLoading);
+        lastFatalWhileLoading = 0;
+        void* handler = AddVectoredExceptionHandler(1, &NoteFatalWhileLoading);
         auto loaded = Win32SelfRegistration::Load(path);
         if (handler != nullptr) {
             RemoveVectoredExceptionHandler(handler);
         }
         loadingThread = 0;
+        // The loader caught an exception the library did not handle and would report a
+        // load failure that hides it: the host ends with it, as it would on the worker
+        // thread. A library that loaded handled its own.
+        if (!loaded.module && lastFatalWhileLoading != 0) {
+            TerminateProcess(GetCurrentProcess(), lastFatalWhileLoading);
+        }
         return loaded;
     }
     void Abandon(platform::ModuleHandle module, platform::ThreadHandle thread) override {

@@ -9,6 +9,7 @@
 #include "filters/catalogue.h"
 #include "filters/filter_check.h"
 #include "filters/registration.h"
+#include "filters/registration_host.h"
 #include "lang/lang.h"
 #include "profiles/apply.h"
 #include "profiles/profiles.h"
@@ -165,6 +166,8 @@ ExitCode ApplyCommand(App& app, const std::string& name, bool json,
             filters::RegistrationOf(report.result.registrations, outcome.box)));
     }
     output.Out(json ? ReportJson(app, name, report) : ReportText(app, report));
+    // Reported: no host stays behind with our rights, a library left running in one too.
+    filters::EndRegistrationHosts(app);
     return report.result.AnyFailure() ? ExitCode::SomeFailed : ExitCode::Done;
 }
 

@@ -84,6 +84,8 @@ void TakeAnswer(App& app, const HostAnswer& answer, LibraryOutcome& outcome) {
             if (DecodeOutcome(answer.line, outcome)) {
                 return;
             }
+            [[fallthrough]];
+        case HostAnswer::Kind::Garbled:
             // Whatever wrote that was not our host: what became of the library is unknown.
             outcome.kind = OutcomeKind::Crashed;
             outcome.code = 0;
@@ -197,6 +199,12 @@ std::optional<std::string> StartRegistrationHost(App& app) {
 void FinishRegistrationHost(App& app) {
     if (auto* host = app.sys.selfRegistration.Host()) {
         host->Finish();
+    }
+}
+
+void EndRegistrationHosts(App& app) {
+    if (auto* host = app.sys.selfRegistration.Host()) {
+        host->EndHosts();
     }
 }
 

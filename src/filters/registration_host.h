@@ -49,6 +49,9 @@ LibraryOutcome RunInHost(App& app, platform::RegistrationHost& host, const std::
 std::optional<std::string> StartRegistrationHost(App& app);
 // After a pass: lets the host go.
 void FinishRegistrationHost(App& app);
+// Once the pass has been reported: ends every host it started, with whatever library is
+// still running in one (a library left past its limit has had until then).
+void EndRegistrationHosts(App& app);
 
 // "the library crashed with the code 0xC0000005: <the system's words>"
 std::string CrashedText(const App& app, const LibraryOutcome& outcome);

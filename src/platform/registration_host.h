@@ -15,6 +15,8 @@ struct HostAnswer {
         Answered,  // `line` holds the host's answer
         Ended,     // the host ended before it answered: `code` is its exit code
         Silent,    // no answer within the time given: the host is left to itself
+        Garbled,   // what came cannot be an answer (a line longer than any): the host
+                   // was ended, since its library writes over the channel
         NotSent,   // no host runs (none could be started): `code` is the system error
     };
     Kind kind = Kind::NotSent;
@@ -36,6 +38,10 @@ class RegistrationHost {
     virtual HostAnswer Ask(const std::string& line, uint32_t milliseconds) = 0;
     // Lets the host go at the end of a pass: it ends once its libraries have returned.
     virtual void Finish() = 0;
+    // Once the pass has been reported: ends every host the pass started, with whatever
+    // library still runs in one, so that no host (with the caller's rights, holding its
+    // libraries' files) outlives the pass.
+    virtual void EndHosts() = 0;
 };
 
 }  // namespace tzp::platform

@@ -220,17 +220,11 @@ std::string ImportFailureMessage(const App& app, const ImportResult& import) {
     }
 }
 
-void ApplyCurrentState(App& app) {
-    auto& form = app.form;
+namespace {
+
+// The question, the pass and its report, the host already starting.
+void AskApplyAndReport(App& app, const std::string& profile) {
     auto& ui = app.sys.ui;
-    const std::string profile = form.Text(ui::kProfileBox);
-    if (!profile.empty() && !IsListedProfile(app.form, profile)) {
-        ui.ShowMessage(lang::LookupLangString(app, "043"));
-        return;
-    }
-    // The host starts while the question is read, so the pass can begin on the Yes; one
-    // that cannot start is told after the Yes, by the pass.
-    (void)filters::StartRegistrationHost(app);
     if (ui.Ask(lang::LookupLangString(app, "033")) != platform::Answer::Yes) {
         filters::FinishRegistrationHost(app);
         return;
@@ -254,6 +248,23 @@ void ApplyCurrentState(App& app) {
         ui.ShowMessage(importMessage);
     }
     ui.ShowMessage(lang::LookupLangString(app, "034"));
+}
+
+}  // namespace
+
+void ApplyCurrentState(App& app) {
+    const std::string profile = app.form.Text(ui::kProfileBox);
+    if (!profile.empty() && !IsListedProfile(app.form, profile)) {
+        app.sys.ui.ShowMessage(lang::LookupLangString(app, "043"));
+        return;
+    }
+    // The host starts while the question is read, so the pass can begin on the Yes; one
+    // that cannot start is told after the Yes, by the pass.
+    (void)filters::StartRegistrationHost(app);
+    AskApplyAndReport(app, profile);
+    // The pass is over once it has been reported: a library still running past its limit
+    // has had until then, and its host ends now rather than stay behind with our rights.
+    filters::EndRegistrationHosts(app);
 }
 
 void WireApply(App& app) {

@@ -2,21 +2,86 @@
 
 #include <windows.h>
 
-#include <atomic>
+#include <algorithm>
 #include <vector>
 
 #include "platform/win32/files_win32.h"
 #include "platform/win32/message_loop.h"
+#include "platform/win32/random_win32.h"
 
 namespace tzp::platform {
 
 namespace {
 
-// Unique among this program's pipes and those of any other copy of it.
-std::wstring NewPipeName() {
-    static std::atomic<unsigned> counter{0};
-    return L"\\\\.\\pipe\\tzpcp-host-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-           std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(++counter);
+// 128 random bits: another user can neither create the coming name first (the host
+// could then not start) nor wait for it.
+bool NewPipeName(std::wstring& name) {
+    std::wstring digits;
+    if (!RandomDigits(16, digits)) {
+        return false;
+    }
+    name = L"\\\\.\\pipe\\tzpcp-host-" + digits;
+    return true;
+}
+
+// Access for this program's own user and nobody else, who owns it too: the default list
+// lets every user read, and administrators and the system account have no business
+// with the channel either.
+class OwnUserOnly {
+  public:
+    OwnUserOnly() {
+        UniqueHandleT token;
+        DWORD size = 0;
+        if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.out())) {
+            return;
+        }
+        GetTokenInformation(token.get(), TokenUser, nullptr, 0, &size);
+        user_.resize(size);
+        if (size == 0 || !GetTokenInformation(token.get(), TokenUser, user_.data(), size, &size)) {
+            return;
+        }
+        const PSID sid = reinterpret_cast<TOKEN_USER*>(user_.data())->User.Sid;
+        const DWORD aclSize = sizeof(ACL) + sizeof(ACCESS_ALLOWED_ACE) + GetLengthSid(sid);
+        acl_.resize(aclSize);
+        const auto acl = reinterpret_cast<PACL>(acl_.data());
+        ready_ =
+            InitializeAcl(acl, aclSize, ACL_REVISION) &&
+            AddAccessAllowedAce(acl, ACL_REVISION, FILE_GENERIC_READ | FILE_GENERIC_WRITE, sid) &&
+            InitializeSecurityDescriptor(&descriptor_, SECURITY_DESCRIPTOR_REVISION) &&
+            SetSecurityDescriptorOwner(&descriptor_, sid, FALSE) &&
+            SetSecurityDescriptorDacl(&descriptor_, TRUE, acl, FALSE);
+        attributes_ = {sizeof attributes_, &descriptor_, FALSE};
+    }
+    OwnUserOnly(const OwnUserOnly&) = delete;
+    OwnUserOnly& operator=(const OwnUserOnly&) = delete;
+    SECURITY_ATTRIBUTES* get() { return ready_ ? &attributes_ : nullptr; }
+
+  private:
+    // Allocated, so aligned as the token's structures and the list need.
+    std::vector<unsigned char> user_;
+    std::vector<unsigned char> acl_;
+    SECURITY_DESCRIPTOR descriptor_{};
+    SECURITY_ATTRIBUTES attributes_{};
+    bool ready_ = false;
+};
+
+// A job that ends its processes once its last handle is closed: at the end of the pass,
+// and when this process ends however it ends.
+UniqueHandleT NewJobThatEndsItsProcesses() {
+    UniqueHandleT job(CreateJobObjectW(nullptr, nullptr));
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (!job || !SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits,
+                                         sizeof limits)) {
+        return UniqueHandleT();
+    }
+    return job;
+}
+
+// Empties `text` up to `from` and gives its memory back: after a long line, the buffer
+// would keep the room for it otherwise.
+void KeepFrom(std::string& text, size_t from) {
+    std::string(text, std::min(from, text.size())).swap(text);
 }
 
 // The system error an exception code stands for, 0 for an exit code a program chose.
@@ -59,37 +124,73 @@ struct HandleList {
 
 }  // namespace
 
+Status OpenHostChannel(HostChannel& channel) {
+    std::wstring name;
+    OwnUserOnly access;
+    if (!NewPipeName(name) || access.get() == nullptr) {
+        return Status::Fail(GetLastError());
+    }
+    // The first instance or nothing, and the only one: a pipe of that name made by
+    // anybody else is never joined.
+    channel.ours.reset(CreateNamedPipeW(
+        name.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
+        PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1, 4096, 4096,
+        0, access.get()));
+    if (!channel.ours) {
+        return Status::Fail(GetLastError());
+    }
+    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+    channel.hostEnd.reset(CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, &inheritable,
+                                      OPEN_EXISTING, 0, nullptr));
+    if (!channel.hostEnd) {
+        const DWORD error = GetLastError();
+        channel.ours.reset();
+        return Status::Fail(error);
+    }
+    return Status::Ok();
+}
+
 Win32RegistrationHost::Win32RegistrationHost(std::wstring program) : program_(std::move(program)) {}
 
 Win32RegistrationHost::~Win32RegistrationHost() {
-    Finish();
+    EndHosts();
 }
 
 Status Win32RegistrationHost::Start() {
     if (pipe_) {
         return Status::Ok();
     }
-    const std::wstring name = NewPipeName();
-    UniqueHandleT pipe(CreateNamedPipeW(
-        name.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
-        PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1, 4096, 4096,
-        0, nullptr));
-    if (!pipe) {
-        return Status::Fail(GetLastError());
+    HostChannel channel;
+    if (const Status opened = OpenHostChannel(channel); !opened.ok()) {
+        return opened;
     }
-    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
-    UniqueHandleT hostEnd(CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, &inheritable,
-                                      OPEN_EXISTING, 0, nullptr));
-    if (!hostEnd) {
-        return Status::Fail(GetLastError());
+    if (!job_) {
+        job_ = NewJobThatEndsItsProcesses();
+        if (!job_) {
+            return Status::Fail(GetLastError());
+        }
     }
-    HandleList handles(hostEnd.get());
+    if (const Status started = StartHost(channel.hostEnd.get()); !started.ok()) {
+        return started;
+    }
+    pipe_ = std::move(channel.ours);
+    KeepFrom(pending_, pending_.size());
+    if (!readDone_) {
+        readDone_.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    }
+    return Status::Ok();
+}
+
+// The host is started suspended and runs only once it is in the pass's job, so that
+// nothing it starts can escape the job either.
+Status Win32RegistrationHost::StartHost(HANDLE hostEnd) {
+    HandleList handles(hostEnd);
     if (handles.list == nullptr) {
         return Status::Fail(GetLastError());
     }
     const std::wstring program = program_.empty() ? OwnProgramPath() : program_;
     std::wstring commandLine = L"\"" + program + L"\" " + kRegistrationHostArgument + L" " +
-                               std::to_wstring(reinterpret_cast<uintptr_t>(hostEnd.get()));
+                               std::to_wstring(reinterpret_cast<uintptr_t>(hostEnd));
     STARTUPINFOEXW startup{};
     startup.StartupInfo.cb = sizeof startup;
     // No standard handles at all: the pipe is the host's only way out.
@@ -98,18 +199,24 @@ Status Win32RegistrationHost::Start() {
     startup.lpAttributeList = handles.list;
     PROCESS_INFORMATION started{};
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                        EXTENDED_STARTUPINFO_PRESENT | CREATE_NO_WINDOW, nullptr, nullptr,
-                        &startup.StartupInfo, &started)) {
+                        EXTENDED_STARTUPINFO_PRESENT | CREATE_NO_WINDOW | CREATE_SUSPENDED, nullptr,
+                        nullptr, &startup.StartupInfo, &started)) {
         return Status::Fail(GetLastError());
     }
-    CloseHandle(started.hThread);
-    process_.reset(started.hProcess);
-    processId_ = started.dwProcessId;
-    pipe_ = std::move(pipe);
-    pending_.clear();
-    if (!readDone_) {
-        readDone_.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    UniqueHandleT thread(started.hThread);
+    UniqueHandleT process(started.hProcess);
+    if (!AssignProcessToJobObject(job_.get(), process.get())) {
+        const DWORD error = GetLastError();
+        TerminateProcess(process.get(), error);
+        return Status::Fail(error);
     }
+    if (ResumeThread(thread.get()) == static_cast<DWORD>(-1)) {
+        const DWORD error = GetLastError();
+        TerminateProcess(process.get(), error);
+        return Status::Fail(error);
+    }
+    process_ = std::move(process);
+    processId_ = started.dwProcessId;
     return Status::Ok();
 }
 
@@ -182,6 +289,26 @@ Win32RegistrationHost::Read Win32RegistrationHost::ReadSome(ULONGLONG deadline) 
     }
 }
 
+// The next answer line, once it has come whole; its memory is given back.
+std::optional<std::string> Win32RegistrationHost::TakeLine() {
+    const size_t end = pending_.find('\n');
+    if (end == std::string::npos || end > kMaxAnswerLine) {
+        return std::nullopt;
+    }
+    std::string line = pending_.substr(0, end);
+    KeepFrom(pending_, end + 1);
+    return line;
+}
+
+// A host whose library writes over the channel would go on writing: it is ended at once.
+HostAnswer Win32RegistrationHost::Garbled() {
+    TerminateProcess(process_.get(), ERROR_INVALID_DATA);
+    Finish();
+    HostAnswer answer;
+    answer.kind = HostAnswer::Kind::Garbled;
+    return answer;
+}
+
 HostAnswer Win32RegistrationHost::Ask(const std::string& line, uint32_t milliseconds) {
     HostAnswer answer;
     if (!pipe_) {
@@ -199,28 +326,33 @@ HostAnswer Win32RegistrationHost::Ask(const std::string& line, uint32_t millisec
             return answer;
         }
     }
+    // The time is checked here too, not only while waiting: a host that keeps writing
+    // has more to read every time, and would keep the caller for as long as it writes.
     const ULONGLONG deadline = GetTickCount64() + milliseconds;
     for (;;) {
-        const size_t end = pending_.find('\n');
-        if (end != std::string::npos) {
+        if (auto taken = TakeLine()) {
             answer.kind = HostAnswer::Kind::Answered;
-            answer.line = pending_.substr(0, end);
-            pending_.erase(0, end + 1);
+            answer.line = std::move(*taken);
             return answer;
         }
-        const Read read = ReadSome(deadline);
+        if (pending_.size() > kMaxAnswerLine) {
+            return Garbled();
+        }
+        const Read read = GetTickCount64() >= deadline ? Read::TimeUp : ReadSome(deadline);
         if (read == Read::HostGone) {
-            if (pending_.find('\n') == std::string::npos) {
-                return Ended();
+            auto taken = TakeLine();
+            if (!taken) {
+                return pending_.size() > kMaxAnswerLine ? Garbled() : Ended();
             }
             // It answered, then ended: the answer stands, the next library gets a new host.
             answer.kind = HostAnswer::Kind::Answered;
-            answer.line = pending_.substr(0, pending_.find('\n'));
+            answer.line = std::move(*taken);
             Finish();
             return answer;
         }
         if (read == Read::TimeUp) {
-            // A library that hangs as it loads: its host is left to end by itself.
+            // A library that hangs as it loads: its host is left to end by itself, or
+            // with the pass.
             Finish();
             answer.kind = HostAnswer::Kind::Silent;
             return answer;
@@ -234,7 +366,15 @@ void Win32RegistrationHost::Finish() {
     pipe_.reset();
     process_.reset();
     processId_ = 0;
-    pending_.clear();
+    KeepFrom(pending_, pending_.size());
+}
+
+void Win32RegistrationHost::EndHosts() {
+    Finish();
+    if (job_) {
+        TerminateJobObject(job_.get(), ERROR_CANCELLED);
+        job_.reset();
+    }
 }
 
 }  // namespace tzp::platform

@@ -14,8 +14,16 @@
 //   TZP_ENTRY_POINTS_EXIT_PROCESS the entry points end their process with ExitProcess(7)
 //   TZP_ENTRY_POINTS_OVERFLOW    the entry points recurse until the stack overflows
 //   TZP_DLLMAIN_CRASHES          DllMain writes through a null pointer as the library loads
+//   TZP_DLLMAIN_PROBES_MEMORY    DllMain asks IsBadReadPtr about an address that cannot be
+//                                read (the probe raises an exception the system handles),
+//                                and loads fine
+//   TZP_DLLMAIN_FLOODS_HOST      in a registration host, DllMain writes to the host's
+//                                channel without a line end (20 s at most, or until the
+//                                channel breaks), then loads fine
 #include <windows.h>
 
+#include <cstring>
+#include <cwchar>
 #include <string>
 #include <string_view>
 
@@ -134,6 +142,37 @@ LSTATUS SetString(HKEY key, const wchar_t* name, const std::wstring& value) {
     return Deeper(depth + 1) + page[0];
 }
 
+// The null page: never mapped, so reading it always faults.
+[[maybe_unused]] bool UnreadableAddressIsBad() {
+    return IsBadReadPtr(reinterpret_cast<const void*>(static_cast<uintptr_t>(0x100)), 4) != 0;
+}
+
+// The pipe a registration host was started with, named at the end of its command line;
+// nullptr outside a host.
+[[maybe_unused]] HANDLE HostChannel() {
+    static constexpr wchar_t kArgument[] = L"/registration-host ";
+    const wchar_t* found = std::wcsstr(GetCommandLineW(), kArgument);
+    if (found == nullptr) {
+        return nullptr;
+    }
+    const auto value = std::wcstoull(found + (sizeof kArgument / sizeof(wchar_t) - 1), nullptr, 10);
+    return reinterpret_cast<HANDLE>(static_cast<uintptr_t>(value));
+}
+
+[[maybe_unused]] void FloodHostChannel() {
+    const HANDLE channel = HostChannel();
+    if (channel == nullptr) {
+        return;
+    }
+    char chunk[4096];
+    std::memset(chunk, 'x', sizeof chunk);
+    const ULONGLONG until = GetTickCount64() + 20000;
+    DWORD written = 0;
+    while (GetTickCount64() < until &&
+           WriteFile(channel, chunk, sizeof chunk, &written, nullptr) != 0) {
+    }
+}
+
 [[maybe_unused]] HRESULT Act(bool registering) {
 #if defined(TZP_ENTRY_POINTS_WRITE_NULL)
     WriteThroughNull();
@@ -178,6 +217,12 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
         DisableThreadLibraryCalls(instance);
 #if defined(TZP_DLLMAIN_CRASHES)
         WriteThroughNull();
+#elif defined(TZP_DLLMAIN_PROBES_MEMORY)
+        if (!UnreadableAddressIsBad()) {
+            return FALSE;  // the probe itself is broken: say so by not loading
+        }
+#elif defined(TZP_DLLMAIN_FLOODS_HOST)
+        FloodHostChannel();
 #endif
     }
     return TRUE;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 
 #include "filter_pack.h"
 #include "filters/registration_host.h"
@@ -27,6 +28,7 @@ class ScriptedHost : public platform::RegistrationHost {
         return answer;
     }
     void Finish() override { ++finishes; }
+    void EndHosts() override { endedAfterMessages.push_back(messagesShown()); }
 
     uint32_t startError = 0;
     std::deque<HostAnswer> answers;
@@ -34,6 +36,9 @@ class ScriptedHost : public platform::RegistrationHost {
     uint32_t lastWait = 0;
     int starts = 0;
     int finishes = 0;
+    // How many messages had been shown each time the hosts were ended.
+    std::function<size_t()> messagesShown = [] { return size_t{0}; };
+    std::vector<size_t> endedAfterMessages;
 };
 
 TEST(RegistrationHostLines, RequestsAndOutcomesArriveAsTheyWereSent) {
@@ -78,6 +83,8 @@ TEST(RegistrationHostAnswers, WhatTheHostDidIsTheLibrarysOutcome) {
         {HostAnswer::Kind::Ended, "", 7, 0, filters::OutcomeKind::Crashed,
          "the library crashed with the code 0x00000007"},
         {HostAnswer::Kind::Answered, "garbage", 0, 0, filters::OutcomeKind::Crashed,
+         "the library crashed with the code 0x00000000"},
+        {HostAnswer::Kind::Garbled, "", 0, 0, filters::OutcomeKind::Crashed,
          "the library crashed with the code 0x00000000"},
         {HostAnswer::Kind::Silent, "", 0, 0, filters::OutcomeKind::TimedOut,
          "the library was still working after 10 seconds; it was left to finish on its own"},
@@ -138,6 +145,7 @@ struct HostApplyTest : ::testing::Test {
         testing::AddEveryLibrary(sys);
         sys.Start();
         sys.selfRegistration.host = &host;
+        host.messagesShown = [this] { return sys.ui.messages.size(); };
     }
 };
 
@@ -165,6 +173,8 @@ TEST_F(HostApplyTest, APassGoesThroughOneHostAndACrashIsReportedWithTheOthersDon
     sys.form->Click("Command3");
     EXPECT_EQ(host.asked.size(), filters::PassLength());
     EXPECT_EQ(host.finishes, 1);
+    EXPECT_EQ(host.endedAfterMessages, std::vector<size_t>{2})
+        << "the hosts end once, after the report and the closing message";
     ASSERT_EQ(sys.ui.messages.size(), 2u);
     EXPECT_NE(sys.ui.messages[0].find(
                   "VSFilter.dll: the library crashed with the code 0xC00000FD: error 1001"),

@@ -10,17 +10,16 @@
 //   rename or remove it meanwhile.
 #include <windows.h>
 #include <aclapi.h>
-#include <ntsecapi.h>
 #include <sddl.h>
 
 #include <array>
-#include <cstdio>
 #include <memory>
 #include <optional>
 
 #include "platform/win32/files_win32.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/late_bound.h"
+#include "platform/win32/random_win32.h"
 #include "platform/win32/wide.h"
 
 namespace tzp::platform {
@@ -94,20 +93,6 @@ SecurityDescriptor PrivateAccess() {
         return nullptr;
     }
     return SecurityDescriptor(descriptor);
-}
-
-// 128 random bits from the system's generator, as hexadecimal digits.
-bool RandomDigits(std::wstring& digits) {
-    unsigned char bytes[16];
-    if (!RtlGenRandom(bytes, sizeof bytes)) {
-        return false;
-    }
-    wchar_t text[sizeof bytes * 2 + 1] = {};
-    for (size_t i = 0; i < sizeof bytes; ++i) {
-        std::swprintf(text + 2 * i, 3, L"%02x", bytes[i]);
-    }
-    digits = text;
-    return true;
 }
 
 // Opens a folder itself, never what a reparse point there leads to, without delete
@@ -211,7 +196,7 @@ DWORD ErrorOr(DWORD fallback) {
 PrivateCopyResult Win32Files::WritePrivateCopy(std::string_view bytes) {
     const std::wstring root = TemporaryRoot();
     std::wstring digits;
-    if (root.empty() || !RandomDigits(digits)) {
+    if (root.empty() || !RandomDigits(16, digits)) {
         return {nullptr, Status::Fail(ErrorOr(ERROR_PATH_NOT_FOUND))};
     }
     const SecurityDescriptor descriptor = PrivateAccess();

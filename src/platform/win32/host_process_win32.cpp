@@ -3,11 +3,13 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "platform/win32/files_win32.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/random_win32.h"
+#include "platform/win32/token_user_win32.h"
 
 namespace tzp::platform {
 
@@ -29,18 +31,11 @@ bool NewPipeName(std::wstring& name) {
 // with the channel either.
 class OwnUserOnly {
   public:
-    OwnUserOnly() {
-        UniqueHandleT token;
-        DWORD size = 0;
-        if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.out())) {
+    OwnUserOnly() : user_(ReadTokenUser()) {
+        if (!user_) {
             return;
         }
-        GetTokenInformation(token.get(), TokenUser, nullptr, 0, &size);
-        user_.resize(size);
-        if (size == 0 || !GetTokenInformation(token.get(), TokenUser, user_.data(), size, &size)) {
-            return;
-        }
-        const PSID sid = reinterpret_cast<TOKEN_USER*>(user_.data())->User.Sid;
+        const PSID sid = TokenUserSid(user_);
         const DWORD aclSize = sizeof(ACL) + sizeof(ACCESS_ALLOWED_ACE) + GetLengthSid(sid);
         acl_.resize(aclSize);
         const auto acl = reinterpret_cast<PACL>(acl_.data());
@@ -57,8 +52,8 @@ class OwnUserOnly {
     SECURITY_ATTRIBUTES* get() { return ready_ ? &attributes_ : nullptr; }
 
   private:
-    // Allocated, so aligned as the token's structures and the list need.
-    std::vector<unsigned char> user_;
+    std::unique_ptr<BYTE[]> user_;
+    // Allocated, so aligned as the list needs.
     std::vector<unsigned char> acl_;
     SECURITY_DESCRIPTOR descriptor_{};
     SECURITY_ATTRIBUTES attributes_{};

@@ -20,6 +20,7 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/late_bound.h"
 #include "platform/win32/random_win32.h"
+#include "platform/win32/token_user_win32.h"
 #include "platform/win32/wide.h"
 
 namespace tzp::platform {
@@ -47,25 +48,6 @@ std::wstring TemporaryRoot() {
     return std::wstring(temp, length);
 }
 
-// The user this program runs as; null when it cannot be read.
-std::unique_ptr<BYTE[]> TokenUser() {
-    UniqueHandleT token;
-    DWORD size = 0;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.out())) {
-        return nullptr;
-    }
-    GetTokenInformation(token.get(), ::TokenUser, nullptr, 0, &size);
-    auto buffer = std::make_unique<BYTE[]>(size);
-    if (size == 0 || !GetTokenInformation(token.get(), ::TokenUser, buffer.get(), size, &size)) {
-        return nullptr;
-    }
-    return buffer;
-}
-
-PSID UserSid(const std::unique_ptr<BYTE[]>& user) {
-    return reinterpret_cast<TOKEN_USER*>(user.get())->User.Sid;
-}
-
 struct LocalFreeDeleter {
     void operator()(void* memory) const { LocalFree(memory); }
 };
@@ -74,14 +56,14 @@ using SecurityDescriptor = std::unique_ptr<void, LocalFreeDeleter>;
 // Full control for the system, administrators and this account, inherited by what the
 // folder holds; nothing from the folder above (protected).
 SecurityDescriptor PrivateAccess() {
-    const auto user = TokenUser();
+    const auto user = ReadTokenUser();
     if (!user) {
         return nullptr;
     }
     std::wstring sddl = L"D:P(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)";
     wchar_t* sid = nullptr;
-    if (!IsWellKnownSid(UserSid(user), WinLocalSystemSid)) {
-        if (!ConvertSidToStringSidW(UserSid(user), &sid)) {
+    if (!IsWellKnownSid(TokenUserSid(user), WinLocalSystemSid)) {
+        if (!ConvertSidToStringSidW(TokenUserSid(user), &sid)) {
             return nullptr;
         }
         sddl += std::wstring(L"(A;OICI;FA;;;") + sid + L")";
@@ -235,10 +217,10 @@ bool IsOwnLeftFolder(HANDLE folder) {
         return false;
     }
     const SecurityDescriptor owned(descriptor);
-    const auto user = TokenUser();
+    const auto user = ReadTokenUser();
     return IsWellKnownSid(owner, WinLocalSystemSid) ||
            IsWellKnownSid(owner, WinBuiltinAdministratorsSid) ||
-           (user && EqualSid(owner, UserSid(user)));
+           (user && EqualSid(owner, TokenUserSid(user)));
 }
 
 }  // namespace

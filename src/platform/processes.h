@@ -50,6 +50,9 @@ class ShellService {
     virtual std::optional<std::string> AssociatedProgram(const std::string& extension) = 0;
     // Opens the system's page where the user picks the programs that open each file type.
     virtual Status OpenDefaultProgramsSettings() = 0;
+    // Tells the shell and every program that watches it that associations have changed,
+    // so that icons, "Open with" and the default apps settings show them now.
+    virtual void NotifyAssociationsChanged() = 0;
 };
 
 }  // namespace tzp::platform

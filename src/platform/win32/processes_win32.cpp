@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <shellapi.h>
+#include <shlobj.h>
 #include <shlwapi.h>
 
 #include <optional>
@@ -193,6 +194,14 @@ std::optional<std::string> Win32Shell::AssociatedProgram(const std::string& exte
         program.assign(length, L'\0');
     }
     return std::nullopt;
+}
+
+void Win32Shell::NotifyAssociationsChanged() {
+    static const auto shChangeNotify =
+        LateBound<decltype(SHChangeNotify)>(L"shell32.dll", "SHChangeNotify");
+    if (shChangeNotify != nullptr) {
+        shChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+    }
 }
 
 unsigned long WindowsMajorVersion() {

@@ -18,6 +18,8 @@ class Win32Shell : public ShellService {
     // Windows 10 and later: the Settings app's default apps page; before, or when that
     // page cannot be opened, the Control Panel's default programs page.
     Status OpenDefaultProgramsSettings() override;
+    // SHChangeNotify with SHCNE_ASSOCCHANGED.
+    void NotifyAssociationsChanged() override;
 };
 
 // The major version of the running Windows as the system itself reports it, whatever

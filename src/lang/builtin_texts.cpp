@@ -183,6 +183,15 @@ constexpr auto kTexts = std::to_array<BuiltinText>({
      "could not be started. Nothing was changed.",
      "Les réglages des filtres n'ont pas pu être appliqués : le processus qui lance les "
      "bibliothèques de filtres n'a pas pu être démarré. Rien n'a été modifié."},
+    {"152",
+     "%1 (Tessaly Zivozod Pack)",
+     "%1 (Tessaly Zivozod Pack)"},
+    {"153",
+     "Plays video and audio files with %1, as associated by the Tessaly Zivozod Pack Control Panel.",
+     "Lit les fichiers vidéo et audio avec %1, selon les associations du panneau de configuration du Tessaly Zivozod Pack."},
+    {"154",
+     "The associations have been written, but the pack's player could not be listed in Windows' default apps settings:\r\n%1",
+     "Les associations ont été écrites, mais le lecteur du pack n'a pas pu être inscrit dans les applications par défaut de Windows :\r\n%1"},
 });
 
 constexpr bool RowsFollowTheIds() {

@@ -59,6 +59,9 @@ AssociationRun RunAssociation(App& app) {
     run.failures = AssociateTickedExtensions(app, &written);
     if (!written.empty()) {
         run.registration = KeepRegisteredApplication(app, form.Text("asss"));
+    } else if (!run.failures.empty()) {
+        // A refused extension may have had its class key written before the refusal.
+        app.sys.shell.NotifyAssociationsChanged();
     }
     ui.DoEvents();
     BuildAssociationLists(app);

@@ -62,31 +62,29 @@ void RemoveEntry(App& app) {
     (void)registry.Delete(MachineName(kCapabilitiesKey, "", true));
 }
 
+Status WriteText(App& app, const RegName& name, std::string_view text) {
+    return app.sys.registry.Write(name, text, platform::RegType::String);
+}
+
 Status WriteEntry(App& app, std::string_view program,
                   const std::vector<AppAssociation>& associations) {
     const std::string player = PlayerName(program);
-    const std::pair<RegName, std::string> values[] = {
-        {MachineName(kCapabilitiesKey, "ApplicationName"), RegisteredAppName(app, player)},
-        {MachineName(kCapabilitiesKey, "ApplicationDescription"),
-         RegisteredAppDescription(app, player)},
-        {MachineName(kCapabilitiesKey, "ApplicationIcon"), AssociationIcon(program)},
-    };
-    auto& registry = app.sys.registry;
-    for (const auto& [name, value] : values) {
-        if (auto status = registry.Write(name, value, platform::RegType::String); !status.ok()) {
-            return status;
-        }
+    Status status = WriteText(app, MachineName(kCapabilitiesKey, "ApplicationName"),
+                              RegisteredAppName(app, player));
+    if (status.ok()) {
+        status = WriteText(app, MachineName(kCapabilitiesKey, "ApplicationDescription"),
+                           RegisteredAppDescription(app, player));
     }
-    for (const auto& association : associations) {
-        if (auto status = registry.Write(MachineName(FileAssociationsKey(), association.extension),
-                                         association.progId, platform::RegType::String);
-            !status.ok()) {
-            return status;
-        }
+    if (status.ok()) {
+        status = WriteText(app, MachineName(kCapabilitiesKey, "ApplicationIcon"),
+                           AssociationIcon(program));
+    }
+    for (size_t i = 0; status.ok() && i < associations.size(); ++i) {
+        status = WriteText(app, MachineName(FileAssociationsKey(), associations[i].extension),
+                           associations[i].progId);
     }
     // Named last, so that the settings are never pointed at an entry being written.
-    return registry.Write(RegisteredApplicationsValue(), kCapabilitiesKey,
-                          platform::RegType::String);
+    return status.ok() ? WriteText(app, RegisteredApplicationsValue(), kCapabilitiesKey) : status;
 }
 
 std::vector<AppAssociation> RecordedAssociations(App& app) {

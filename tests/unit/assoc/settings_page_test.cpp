@@ -57,14 +57,14 @@ TEST_F(SettingsPageTest, ThePacksPageWhereSupportedAndRegisteredElseTodaysPage) 
         const char* revision;
         bool registered;
         bool packPageFails;
-        std::vector<std::string> opened;
+        bool packPageOpened;
         int plainPageOpened;
     } cases[] = {
-        {"22631", "4037", true, false, {kPackPage}, 0},
-        {"22621", "1555", true, true, {kPackPage}, 1},  // today's fallback
-        {"22621", "1554", true, false, {}, 1},
-        {"19045", "3803", true, false, {}, 1},
-        {"22631", "4037", false, false, {}, 1},  // no entry to open on
+        {"22631", "4037", true, false, true, 0},
+        {"22621", "1555", true, true, true, 1},  // today's fallback
+        {"22621", "1554", true, false, false, 1},
+        {"19045", "3803", true, false, false, 1},
+        {"22631", "4037", false, false, false, 1},  // no entry to open on
     };
     for (const auto& c : cases) {
         Windows(c.build, c.revision);
@@ -81,7 +81,9 @@ TEST_F(SettingsPageTest, ThePacksPageWhereSupportedAndRegisteredElseTodaysPage) 
         sys.shell.opened.clear();
         sys.shell.settingsOpened = 0;
         EXPECT_TRUE(assoc::OpenDefaultAppsSettings(sys.app).ok());
-        EXPECT_EQ(sys.shell.opened, c.opened) << c.build << "." << c.revision;
+        EXPECT_EQ(sys.shell.opened, c.packPageOpened ? std::vector<std::string>{kPackPage}
+                                                     : std::vector<std::string>{})
+            << c.build << "." << c.revision;
         EXPECT_EQ(sys.shell.settingsOpened, c.plainPageOpened) << c.build << "." << c.revision;
     }
 }

@@ -59,9 +59,19 @@ std::string PackSettingsAddress() {
     return "ms-settings:defaultapps?registeredAppMachine=" + AddressEscaped(kRegisteredAppName);
 }
 
+std::string DefaultAppsAddress(WindowsBuild build, bool packRegistered) {
+    if (packRegistered && SettingsOpenOnAnApplication(build)) {
+        return PackSettingsAddress();
+    }
+    // 10240 is the first build of Windows 10, the first with the Settings app's page.
+    return build.number >= 10240 ? "ms-settings:defaultapps" : "";
+}
+
 platform::Status OpenDefaultAppsSettings(App& app) {
-    if (SettingsOpenOnAnApplication(ReadWindowsBuild(app)) && IsRegisteredApplication(app)) {
-        if (auto status = app.sys.shell.OpenAddress(PackSettingsAddress()); status.ok()) {
+    const std::string address =
+        DefaultAppsAddress(ReadWindowsBuild(app), IsRegisteredApplication(app));
+    if (!address.empty()) {
+        if (auto status = app.sys.shell.OpenAddress(address); status.ok()) {
             return status;
         }
     }

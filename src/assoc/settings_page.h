@@ -30,8 +30,13 @@ bool SettingsOpenOnAnApplication(WindowsBuild build);
 // ms-settings:defaultapps?registeredAppMachine= and the pack's registered name, escaped.
 std::string PackSettingsAddress();
 
-// The default apps settings on the pack's own entry where Windows supports it and the
-// pack is registered; the plain page otherwise, or when that address cannot be opened.
+// The Settings app's address of the default apps page: on the pack's own entry where
+// Windows can open it there and the pack is registered, the plain page elsewhere from
+// Windows 10 on; before Windows 10, none.
+std::string DefaultAppsAddress(WindowsBuild build, bool packRegistered);
+
+// Opens that address; without one, or when it cannot be opened, the Control Panel's
+// default programs page.
 platform::Status OpenDefaultAppsSettings(App& app);
 
 }  // namespace tzp::assoc

@@ -204,28 +204,7 @@ void Win32Shell::NotifyAssociationsChanged() {
     }
 }
 
-unsigned long WindowsMajorVersion() {
-    // GetVersionExW answers 6.2 to a program whose manifest does not list Windows 10;
-    // the kernel's own function tells the truth.
-    using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
-    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    const auto address = ntdll != nullptr ? GetProcAddress(ntdll, "RtlGetVersion") : nullptr;
-    if (address == nullptr) {
-        return 0;
-    }
-    OSVERSIONINFOW info{};
-    info.dwOSVersionInfoSize = sizeof info;
-    const auto rtlGetVersion =
-        reinterpret_cast<RtlGetVersionFunction>(reinterpret_cast<void (*)()>(address));
-    return rtlGetVersion(&info) == 0 ? info.dwMajorVersion : 0;
-}
-
 Status Win32Shell::OpenDefaultProgramsSettings() {
-    if (WindowsMajorVersion() >= 10) {
-        if (const auto status = OpenAddress("ms-settings:defaultapps"); status.ok()) {
-            return status;
-        }
-    }
     // By its full path, so that no other "control.exe" (the current folder, the PATH)
     // is started in its place.
     wchar_t system[MAX_PATH] = {};

@@ -25,7 +25,14 @@ TEST(SettingsPage, OnlyBuildsWithTheApril2023UpdateOpenOnAnApplication) {
     for (const auto& c : cases) {
         EXPECT_EQ(assoc::SettingsOpenOnAnApplication(c.build), c.onApplication)
             << c.build.number << "." << c.build.revision;
+        const std::string plain = c.build.number >= 10240 ? "ms-settings:defaultapps" : "";
+        EXPECT_EQ(assoc::DefaultAppsAddress(c.build, true), c.onApplication ? kPackPage : plain)
+            << c.build.number << "." << c.build.revision;
+        // Not registered, there is no entry to open the page on.
+        EXPECT_EQ(assoc::DefaultAppsAddress(c.build, false), plain) << c.build.number;
     }
+    EXPECT_EQ(assoc::DefaultAppsAddress({10240, 0}, false), "ms-settings:defaultapps");
+    EXPECT_EQ(assoc::DefaultAppsAddress({9600, 0}, false), "");
     EXPECT_EQ(assoc::PackSettingsAddress(), kPackPage);
 }
 
@@ -51,23 +58,20 @@ TEST_F(SettingsPageTest, TheBuildIsReadFromTheSystemsOwnRegistryView) {
     EXPECT_EQ(assoc::ReadWindowsBuild(sys.app).number, 0u);
 }
 
-TEST_F(SettingsPageTest, ThePacksPageWhereSupportedAndRegisteredElseTodaysPage) {
+TEST_F(SettingsPageTest, TheAddressForThisWindowsAndTheControlPanelWhereThereIsNoneOrItFails) {
     const struct {
         const char* build;
-        const char* revision;
         bool registered;
-        bool packPageFails;
-        bool packPageOpened;
-        int plainPageOpened;
+        bool addressFails;
+        const char* opened;
+        int controlPanelOpened;
     } cases[] = {
-        {"22631", "4037", true, false, true, 0},
-        {"22621", "1555", true, true, true, 1},  // today's fallback
-        {"22621", "1554", true, false, false, 1},
-        {"19045", "3803", true, false, false, 1},
-        {"22631", "4037", false, false, false, 1},  // no entry to open on
+        {"22631", true, false, kPackPage, 0}, {"22631", false, false, "ms-settings:defaultapps", 0},
+        {"22631", true, true, kPackPage, 1},  {"19045", true, true, "ms-settings:defaultapps", 1},
+        {"7601", true, false, nullptr, 1},
     };
     for (const auto& c : cases) {
-        Windows(c.build, c.revision);
+        Windows(c.build, "4037");
         auto entry =
             *platform::ParseRegName("HKLM\\SOFTWARE\\RegisteredApplications\\Tessaly Zivozod Pack");
         entry.systemView = true;
@@ -76,15 +80,17 @@ TEST_F(SettingsPageTest, ThePacksPageWhereSupportedAndRegisteredElseTodaysPage) 
             sys.registry.Set("64:HKLM\\SOFTWARE\\RegisteredApplications\\Tessaly Zivozod Pack",
                              "SOFTWARE\\Tessaly Zivozod Pack\\Capabilities");
         }
-        sys.shell.failingAddresses =
-            c.packPageFails ? std::vector<std::string>{kPackPage} : std::vector<std::string>{};
+        sys.shell.failingAddresses = {kPackPage, "ms-settings:defaultapps"};
+        if (!c.addressFails) {
+            sys.shell.failingAddresses.clear();
+        }
         sys.shell.opened.clear();
         sys.shell.settingsOpened = 0;
         EXPECT_TRUE(assoc::OpenDefaultAppsSettings(sys.app).ok());
-        EXPECT_EQ(sys.shell.opened, c.packPageOpened ? std::vector<std::string>{kPackPage}
-                                                     : std::vector<std::string>{})
-            << c.build << "." << c.revision;
-        EXPECT_EQ(sys.shell.settingsOpened, c.plainPageOpened) << c.build << "." << c.revision;
+        EXPECT_EQ(sys.shell.opened, c.opened != nullptr ? std::vector<std::string>{c.opened}
+                                                        : std::vector<std::string>{})
+            << c.build;
+        EXPECT_EQ(sys.shell.settingsOpened, c.controlPanelOpened) << c.build;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "assoc/association_lists.h"
 #include "assoc/messages.h"
+#include "assoc/registered_app.h"
 #include "assoc/shell_check.h"
 #include "assoc/write_association.h"
 #include "lang/lang.h"
@@ -40,6 +41,54 @@ void StartShellRefresh(App& app) {
                                   platform::WindowStyle::Minimized);
 }
 
+struct AssociationRun {
+    std::vector<NotAssociated> failures;
+    platform::Status registration = platform::Status::Ok();
+    std::vector<OpensElsewhere> elsewhere;
+};
+
+// The writes behind the wait panel. The pack's player is registered as an application
+// only when something was written: a run with nothing ticked changes nothing.
+AssociationRun RunAssociation(App& app) {
+    auto& form = app.form;
+    auto& ui = app.sys.ui;
+    AssociationRun run;
+    const ui::WaitPanel wait(form, 0, 0);
+    ui.DoEvents();
+    std::vector<std::string> written;
+    run.failures = AssociateTickedExtensions(app, &written);
+    if (!written.empty()) {
+        run.registration = KeepRegisteredApplication(app, form.Text("asss"));
+    } else if (!run.failures.empty()) {
+        // A refused extension may have had its class key written before the refusal.
+        app.sys.shell.NotifyAssociationsChanged();
+    }
+    ui.DoEvents();
+    BuildAssociationLists(app);
+    ui.DoEvents();
+    StartShellRefresh(app);
+    ui.DoEvents();
+    // The class keys are written; whether they win is the shell's to say.
+    run.elsewhere = ExtensionsOpeningElsewhere(app, form.Text("asss"), written);
+    return run;
+}
+
+void ReportAssociation(App& app, const AssociationRun& run) {
+    auto& ui = app.sys.ui;
+    if (!run.failures.empty()) {
+        ui.ShowMessage(NotAssociatedMessage(app, ListLines(run.failures)));
+    }
+    if (!run.registration.ok()) {
+        ui.ShowMessage(
+            NotRegisteredMessage(app, app.sys.files.DescribeError(run.registration.error)));
+    }
+    if (!run.elsewhere.empty()) {
+        OfferDefaultProgramsSettings(app, run.elsewhere);
+    } else if (run.failures.empty() && run.registration.ok()) {
+        ShowLangMessage(app, "020");
+    }
+}
+
 }  // namespace
 
 void ChooseProgram(App& app) {
@@ -64,34 +113,12 @@ void ChooseProgram(App& app) {
 
 void AssociateWithChosenProgram(App& app) {
     auto& form = app.form;
-    auto& ui = app.sys.ui;
     if (form.Text("Text3").empty()) {
         ShowLangMessage(app, "018");
-    } else if (ui.Ask(lang::LookupLangString(app, "019")) == platform::Answer::Yes) {
-        std::vector<NotAssociated> failures;
-        std::vector<OpensElsewhere> elsewhere;
-        {
-            const ui::WaitPanel wait(form, 0, 0);
-            ui.DoEvents();
-            std::vector<std::string> written;
-            failures = AssociateTickedExtensions(app, &written);
-            ui.DoEvents();
-            BuildAssociationLists(app);
-            ui.DoEvents();
-            StartShellRefresh(app);
-            ui.DoEvents();
-            // The class keys are written; whether they win is the shell's to say.
-            elsewhere = ExtensionsOpeningElsewhere(app, form.Text("asss"), written);
-        }
-        ui.DoEvents();
-        if (!failures.empty()) {
-            ui.ShowMessage(NotAssociatedMessage(app, ListLines(failures)));
-        }
-        if (!elsewhere.empty()) {
-            OfferDefaultProgramsSettings(app, elsewhere);
-        } else if (failures.empty()) {
-            ShowLangMessage(app, "020");
-        }
+    } else if (app.sys.ui.Ask(lang::LookupLangString(app, "019")) == platform::Answer::Yes) {
+        const AssociationRun run = RunAssociation(app);
+        app.sys.ui.DoEvents();
+        ReportAssociation(app, run);
     }
     form.SetText("Text3", "");
     form.SetText("asss", "");

@@ -41,4 +41,16 @@ std::string SettingsNotOpenedMessage(const App& app, std::string_view reason) {
     return Fill(lang::LookupLangStringOr(app, "135"), reason);
 }
 
+std::string RegisteredAppName(const App& app, std::string_view player) {
+    return Fill(lang::LookupLangStringOr(app, "152"), player);
+}
+
+std::string RegisteredAppDescription(const App& app, std::string_view player) {
+    return Fill(lang::LookupLangStringOr(app, "153"), player);
+}
+
+std::string NotRegisteredMessage(const App& app, std::string_view reason) {
+    return Fill(lang::LookupLangStringOr(app, "154"), reason);
+}
+
 }  // namespace tzp::assoc

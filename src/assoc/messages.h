@@ -26,4 +26,12 @@ std::string UserChoiceKeptQuestion(const App& app, std::string_view lines);
 // "135": those settings could not be opened; `reason` says why.
 std::string SettingsNotOpenedMessage(const App& app, std::string_view reason);
 
+// "152" and "153": the name and description of the pack's player in Windows' default apps
+// settings; `player` is its file name without ".exe".
+std::string RegisteredAppName(const App& app, std::string_view player);
+std::string RegisteredAppDescription(const App& app, std::string_view player);
+// "154": the associations were written, but the pack could not be registered as an
+// application; `reason` says why.
+std::string NotRegisteredMessage(const App& app, std::string_view reason);
+
 }  // namespace tzp::assoc

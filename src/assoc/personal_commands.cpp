@@ -7,6 +7,7 @@
 #include "assoc/messages.h"
 #include "assoc/personal_file.h"
 #include "assoc/read_association.h"
+#include "assoc/registered_app.h"
 #include "lang/lang.h"
 
 namespace tzp::assoc {
@@ -84,7 +85,9 @@ void RemovePersonalExtension(App& app) {
     if (typed.empty()) {
         ShowLangMessage(app, "016");
     } else if (const auto index = FindPersonalEntry(app, NormaliseExtension(typed))) {
+        const std::string extension = ExtensionPart(app.form.Entries("List3")[*index].text);
         app.form.RemoveEntry("List3", *index);
+        DropFromRegisteredApplication(app, extension);
     } else {
         ShowLangMessage(app, "017");
     }

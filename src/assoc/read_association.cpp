@@ -82,25 +82,32 @@ std::string DefaultVerb(App& app, std::string_view progId) {
     return verb == kErreur || verb.empty() ? "open" : verb;
 }
 
-std::string ReadAssociation(App& app, std::string_view extension) {
+std::optional<std::string> OpeningProgId(App& app, std::string_view extension) {
     auto& registry = app.sys.registry;
     const std::string ext(extension);
-    const std::string classProgId =
+    std::string classProgId =
         platform::ReadRegValue(registry, platform::kRootClasses, ext + "\\", kErreur);
-    const std::string userProgId =
+    std::string userProgId =
         platform::ReadRegValue(registry, platform::kRootCurrentUser,
                                std::string(kFileExtsKey) + ext + "\\ProgId", kErreur);
-    const std::string& progId = userProgId != kErreur ? userProgId : classProgId;
+    std::string& progId = userProgId != kErreur ? userProgId : classProgId;
+    return progId != kErreur ? std::optional(std::move(progId)) : std::nullopt;
+}
+
+std::string ProgIdCommand(App& app, std::string_view progId) {
+    const std::string verb = DefaultVerb(app, progId);
+    return platform::ReadRegValue(app.sys.registry, platform::kRootClasses,
+                                  std::string(progId) + "\\shell\\" + verb + "\\command\\",
+                                  kErreur);
+}
+
+std::string ReadAssociation(App& app, std::string_view extension) {
     // No ProgID at all: the marker names no key, and a stray key of that name must not
     // give the extension a program. This also spares half the reads of every extension that
     // opens with nothing.
-    if (progId == kErreur) {
-        return ProgramNameFromCommand(kErreur, app.form.Text("errr"));
-    }
-    const std::string verb = DefaultVerb(app, progId);
-    const std::string command = platform::ReadRegValue(
-        registry, platform::kRootClasses, progId + "\\shell\\" + verb + "\\command\\", kErreur);
-    return ProgramNameFromCommand(command, app.form.Text("errr"));
+    const auto progId = OpeningProgId(app, extension);
+    return ProgramNameFromCommand(progId ? ProgIdCommand(app, *progId) : std::string(kErreur),
+                                  app.form.Text("errr"));
 }
 
 }  // namespace tzp::assoc

@@ -1,5 +1,6 @@
 #pragma once
 // Which program an extension opens with, as the registry says, reduced to a short name.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,13 @@ std::string DefaultVerb(App& app, std::string_view progId);
 // command ("Erreur") gives `notAssociated`. The name, `notAssociated` included, never
 // holds " (", so the entry it goes into still tells its extension apart.
 std::string ProgramNameFromCommand(std::string_view command, std::string_view notAssociated);
+
+// The ProgID an extension opens with as the panel reads it: the user's Explorer ProgID,
+// or else the class key's; nullopt when neither names one.
+std::optional<std::string> OpeningProgId(App& app, std::string_view extension);
+
+// The command of a ProgID's default verb; "Erreur" when it has none.
+std::string ProgIdCommand(App& app, std::string_view progId);
 
 // The program name for an extension: the user's Explorer ProgID, or else the class
 // key's ProgID, its default verb and that verb's command. Reads only; the text for

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "assoc/messages.h"
+#include "assoc/settings_page.h"
 #include "platform/text.h"
 
 namespace tzp::assoc {
@@ -53,7 +54,7 @@ void OfferDefaultProgramsSettings(App& app, const std::vector<OpensElsewhere>& e
     if (app.sys.ui.Ask(UserChoiceKeptQuestion(app, lines)) != platform::Answer::Yes) {
         return;
     }
-    if (const auto status = app.sys.shell.OpenDefaultProgramsSettings(); !status.ok()) {
+    if (const auto status = OpenDefaultAppsSettings(app); !status.ok()) {
         app.sys.ui.ShowMessage(
             SettingsNotOpenedMessage(app, app.sys.files.DescribeError(status.error)));
     }

@@ -26,7 +26,8 @@ std::vector<OpensElsewhere> ExtensionsOpeningElsewhere(App& app, std::string_vie
                                                        const std::vector<std::string>& written);
 
 // Lists them with the program Windows will use and asks whether to open the system's
-// default programs settings; opens them on Yes, and says so when they cannot be opened.
+// default programs settings; opens them on Yes (on the pack's own entry where Windows
+// can), and says so when they cannot be opened.
 void OfferDefaultProgramsSettings(App& app, const std::vector<OpensElsewhere>& elsewhere);
 
 }  // namespace tzp::assoc

@@ -41,6 +41,14 @@ Status ClassProgId(App& app, const std::string& extension, std::string& progId) 
 
 }  // namespace
 
+std::string AssociationCommand(std::string_view program) {
+    return Quoted(program) + " " + Quoted("%1");
+}
+
+std::string AssociationIcon(std::string_view program) {
+    return Quoted(program) + ",0";
+}
+
 std::string CreatedProgId(std::string_view extension) {
     std::string progId = "TessalyZivozodPack";
     progId += extension;
@@ -55,14 +63,14 @@ Status WriteAssociation(App& app, std::string_view program, std::string_view ext
         return status;
     }
     const std::string verb = DefaultVerb(app, progId);
-    const std::string command = Quoted(program) + " " + Quoted("%1");
+    const std::string command = AssociationCommand(program);
     if (auto status = platform::WriteRegValue(
             registry, kRootClasses, progId + "\\shell\\" + verb + "\\command\\", command, kRegSz);
         !status.ok()) {
         return status;
     }
     if (auto status = platform::WriteRegValue(registry, kRootClasses, progId + "\\DefaultIcon\\",
-                                              Quoted(program) + ",0", kRegSz);
+                                              AssociationIcon(program), kRegSz);
         !status.ok()) {
         return status;
     }

@@ -9,6 +9,11 @@
 
 namespace tzp::assoc {
 
+// The command written for the program: its quoted path, a space and the quoted "%1".
+std::string AssociationCommand(std::string_view program);
+// The icon written for the program: its quoted path and ",0", its first icon.
+std::string AssociationIcon(std::string_view program);
+
 // The ProgID given to an extension whose class key names none, so that the extension
 // really opens with the chosen program: "TessalyZivozodPack" + extension.
 std::string CreatedProgId(std::string_view extension);

@@ -84,6 +84,13 @@ Invocation ParseArguments(std::span<const std::string> arguments) {
     if (command == "save") {
         return ParseNamed(Command::Save, arguments[0], rest, false);
     }
+    if (command == "export-associations") {
+        auto invocation = ParseNamed(Command::ExportAssociations, arguments[0], rest, false);
+        if (invocation.problem == UsageProblem::MissingName) {
+            invocation.problem = UsageProblem::MissingFile;
+        }
+        return invocation;
+    }
     return Wrong(UsageProblem::UnknownCommand, arguments[0]);
 }
 

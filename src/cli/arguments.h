@@ -16,18 +16,23 @@ enum class ExitCode : int {
     FilesUnreadable = 5,  // /check: the profile's files cannot be read or are refused
 };
 
+// /export-associations: no extension is associated with a player, so there is nothing to
+// export (the code of NoSuchProfile, which that command never gives).
+inline constexpr ExitCode kNothingToExport = ExitCode::NoSuchProfile;
+
 // /check: the PC differs from the profile (the code of SomeFailed, which /check never
 // gives).
 inline constexpr ExitCode kDiffers = ExitCode::SomeFailed;
 
-enum class Command { Window, Usage, Status, Apply, Check, Save, Wrong };
+enum class Command { Window, Usage, Status, Apply, Check, Save, ExportAssociations, Wrong };
 
-enum class UsageProblem { None, UnknownCommand, MissingName, ExtraArgument };
+enum class UsageProblem { None, UnknownCommand, MissingName, MissingFile, ExtraArgument };
 
 struct Invocation {
     Command command = Command::Window;
     bool json = false;  // /status, /apply and /check with /json
-    std::string name;   // the profile of /apply, /check and /save, as given
+    std::string name;   // the profile of /apply, /check and /save, the file of
+                        // /export-associations, as given
     UsageProblem problem = UsageProblem::None;
     std::string argument;  // the argument a problem is about
 };

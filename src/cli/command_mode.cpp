@@ -4,6 +4,7 @@
 
 #include "cli/apply_command.h"
 #include "cli/check_command.h"
+#include "cli/export_command.h"
 #include "cli/status.h"
 #include "cli/texts.h"
 #include "core/version.h"
@@ -34,6 +35,8 @@ std::string ProblemText(const App& app, const Invocation& invocation) {
             return Say(app, Text::UnknownCommand, invocation.argument);
         case UsageProblem::MissingName:
             return Say(app, Text::MissingName, invocation.argument);
+        case UsageProblem::MissingFile:
+            return Say(app, Text::MissingFile, invocation.argument);
         case UsageProblem::ExtraArgument:
             return Say(app, Text::ExtraArgument, invocation.argument);
         case UsageProblem::None:
@@ -84,6 +87,7 @@ std::string UsageText(const App& app) {
            UsageLine("/apply NAME [/json]", Say(app, Text::ApplyHelp)) +
            UsageLine("/check NAME [/json]", Say(app, Text::CheckHelp)) +
            UsageLine("/save NAME", Say(app, Text::SaveHelp)) +
+           UsageLine("/export-associations FILE", Say(app, Text::ExportHelp)) +
            UsageLine("/?", Say(app, Text::UsageHelp)) + AsLines(Say(app, Text::ExitCodes));
 }
 
@@ -100,6 +104,9 @@ ExitCode RunCommand(App& app, const Invocation& invocation, platform::StandardOu
         case Command::Wrong:
             output.Err(AsLines(ProblemText(app, invocation)) + UsageText(app));
             return ExitCode::WrongUsage;
+        case Command::ExportAssociations:
+            // Needs the registry alone, not the pack's installation.
+            return ExportAssociationsCommand(app, invocation.name, output);
         default:
             break;
     }

@@ -42,6 +42,11 @@ enum class Text {
     SettingsChanged,    // the import, when the registry differed from the profile before
     SettingsUnchanged,  // the import, when the registry held the profile's settings
     NothingChanged,     // the last line of an /apply that changed nothing
+    ExportHelp,         // what /export-associations does
+    Exported,           // %1: the file written
+    NothingToExport,    // no extension is associated with a player
+    ExportNotWritten,   // %1: the file, %2: why
+    MissingFile,        // %1: the command
 };
 
 // The text, with "%1" replaced by `value`.

@@ -108,14 +108,16 @@ constexpr auto kTexts = std::to_array<BuiltinText>({
     {"105", "prints this text", "affiche ce texte"},
     {"106",
      "Exit codes: 0 all done (/check: the PC matches the profile); 1 done, but a library or the "
-     "settings import failed (/check: the PC differs from the profile); 2 wrong usage; 3 no such "
-     "profile, or a name that cannot be a file; 4 the installation or the pack's profile folder "
-     "cannot be found; 5 the profile's files cannot be read or are refused.",
+     "settings import failed, or the associations file could not be written (/check: the PC "
+     "differs from the profile); 2 wrong usage; 3 no such profile, or a name that cannot be a file "
+     "(/export-associations: no extension is associated with a player); 4 the installation or the "
+     "pack's profile folder cannot be found; 5 the profile's files cannot be read or are refused.",
      "Codes de sortie : 0 tout est fait (/check : le PC est conforme au profil) ; 1 fait, mais une "
-     "bibliothèque ou l'import des réglages a échoué (/check : le PC diffère du profil) ; 2 "
-     "mauvaise utilisation ; 3 profil inconnu, ou nom qui ne peut pas être un fichier ; 4 dossier "
-     "d'installation ou dossier des profils introuvable ; 5 fichiers du profil illisibles ou "
-     "refusés."},
+     "bibliothèque ou l'import des réglages a échoué, ou le fichier d'associations n'a pas pu être "
+     "écrit (/check : le PC diffère du profil) ; 2 mauvaise utilisation ; 3 profil inconnu, ou nom "
+     "qui ne peut pas être un fichier (/export-associations : aucune extension n'est associée à un "
+     "lecteur) ; 4 dossier d'installation ou dossier des profils introuvable ; 5 fichiers du "
+     "profil illisibles ou refusés."},
     {"107", "Unknown command: %1", "Commande inconnue : %1"},
     {"108", "A profile name must follow %1.", "Un nom de profil doit suivre %1."},
     {"109", "Unexpected argument: %1", "Argument inattendu : %1"},
@@ -188,6 +190,34 @@ constexpr auto kTexts = std::to_array<BuiltinText>({
      "without an error, but these settings are not in the registry:",
      "Les réglages de ce profil n'ont pas tous pu être importés : l'éditeur du registre s'est "
      "terminé sans erreur, mais ces réglages ne sont pas dans le registre :"},
+    {"152", "%1 (Tessaly Zivozod Pack)", "%1 (Tessaly Zivozod Pack)"},
+    {"153",
+     "Plays video and audio files with %1, as associated by the Tessaly Zivozod Pack Control "
+     "Panel.",
+     "Lit les fichiers vidéo et audio avec %1, selon les associations du panneau de configuration "
+     "du Tessaly Zivozod Pack."},
+    {"154",
+     "The associations have been written, but the pack's player could not be listed in Windows' "
+     "default apps settings:\r\n%1",
+     "Les associations ont été écrites, mais le lecteur du pack n'a pas pu être inscrit dans les "
+     "applications par défaut de Windows :\r\n%1"},
+    {"155",
+     "writes the extensions associated with the pack's player to FILE as a default associations "
+     "file (XML), for Dism.exe /Online /Import-DefaultAppAssociations:FILE or the Group Policy "
+     "\"Set a default associations configuration file\"",
+     "écrit les extensions associées au lecteur du pack dans FILE sous forme de fichier "
+     "d'associations par défaut (XML), pour Dism.exe /Online /Import-DefaultAppAssociations:FILE "
+     "ou la stratégie de groupe « Définir un fichier de configuration des associations par défaut "
+     "»"},
+    {"156", "The default associations have been written to %1.",
+     "Les associations par défaut ont été écrites dans %1."},
+    {"157",
+     "The control panel has associated no extension with a player: there is nothing to export.",
+     "Le panneau de configuration n'a associé aucune extension à un lecteur : il n'y a rien à "
+     "exporter."},
+    {"158", "The default associations file could not be written: %1\r\n%2",
+     "Le fichier d'associations par défaut n'a pas pu être écrit : %1\r\n%2"},
+    {"159", "A file name must follow %1.", "Un nom de fichier doit suivre %1."},
 });
 
 constexpr bool RowsFollowTheIds() {

@@ -50,8 +50,12 @@ class ShellService {
     // verb, resolved as Explorer resolves it, the user's own choice included; nullopt
     // when the shell names none.
     virtual std::optional<std::string> AssociatedProgram(const std::string& extension) = 0;
-    // Opens the system's page where the user picks the programs that open each file type.
+    // Opens the Control Panel's page where the user picks the programs that open each file
+    // type: the page before Windows 10, and where the Settings app's cannot be opened.
     virtual Status OpenDefaultProgramsSettings() = 0;
+    // Tells the shell and every program that watches it that associations have changed,
+    // so that icons, "Open with" and the default apps settings show them now.
+    virtual void NotifyAssociationsChanged() = 0;
 };
 
 }  // namespace tzp::platform

@@ -20,6 +20,11 @@ struct RegName {
     std::string key;        // path below the root, no leading or trailing backslash
     std::string valueName;  // empty for the default value
     bool namesKey = false;  // true when the full name ended with a backslash
+    // The registry of the system's own bitness, whatever this program's: on 64-bit
+    // Windows a 32-bit program's HKLM\SOFTWARE is otherwise WOW6432Node, which the
+    // system's 64-bit parts (the Settings app among them) never read. On 32-bit Windows
+    // there is one registry and this changes nothing.
+    bool systemView = false;
 };
 
 // Accepts the short ("HKCR\", "HKCU\", "HKLM\") and the long root spellings, in any

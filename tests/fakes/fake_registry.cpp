@@ -11,21 +11,41 @@ namespace tzp::fakes {
 using platform::RegName;
 using platform::Status;
 
-std::string FakeRegistry::KeyId(platform::RegRoot root, const std::string& key) {
+std::string FakeRegistry::KeyId(const RegName& name) {
     std::string id;
-    id.reserve(key.size() + 2);
-    id += static_cast<char>('0' + static_cast<int>(root));
+    id.reserve(name.key.size() + 3);
+    id += static_cast<char>('0' + static_cast<int>(name.root));
+    if (name.systemView) {
+        id += 's';
+    }
     id += '\\';
-    id += platform::UnicodeLower(key);
+    id += platform::UnicodeLower(name.key);
     return id;
 }
 
 namespace {
 
+// Names in the system's own view are told apart by this prefix, in the log and in the
+// set-up and inspection calls.
+constexpr const char* kSystemView = "64:";
+
+std::optional<RegName> ParseFakeName(std::string_view fullName) {
+    const bool systemView = fullName.starts_with(kSystemView);
+    if (systemView) {
+        fullName.remove_prefix(std::string_view(kSystemView).size());
+    }
+    auto name = platform::ParseRegName(fullName);
+    if (name) {
+        name->systemView = systemView;
+    }
+    return name;
+}
+
 std::string LogName(const RegName& name) {
     static constexpr const char* kRoots[] = {"HKCR\\", "HKCU\\", "HKLM\\", "HKEY_USERS\\",
                                              "HKEY_CURRENT_CONFIG\\"};
-    std::string full = kRoots[static_cast<int>(name.root)] + name.key + "\\";
+    std::string full = std::string(name.systemView ? kSystemView : "") +
+                       kRoots[static_cast<int>(name.root)] + name.key + "\\";
     return name.namesKey ? full : full + name.valueName;
 }
 
@@ -45,7 +65,7 @@ std::optional<std::string> FakeRegistry::Read(const RegName& name) {
     if (keepLog) {
         log.push_back("read:" + LogName(name));
     }
-    const auto key = keys_.find(KeyId(name.root, name.key));
+    const auto key = keys_.find(KeyId(name));
     if (key == keys_.end()) {
         return std::nullopt;
     }
@@ -67,7 +87,7 @@ platform::RegLookup FakeRegistry::ReadData(const RegName& name) {
     ++reads;
     log.push_back("readData:" + LogName(name));
     platform::RegLookup lookup;
-    const auto key = keys_.find(KeyId(name.root, name.key));
+    const auto key = keys_.find(KeyId(name));
     if (key == keys_.end()) {
         return lookup;
     }
@@ -104,20 +124,22 @@ platform::RegLookup FakeRegistry::ReadData(const RegName& name) {
     return lookup;
 }
 
-void FakeRegistry::CreateKeyChain(platform::RegRoot root, const std::string& key) {
+void FakeRegistry::CreateKeyChain(const RegName& name) {
     // Keys on the way are created as needed, as the platform does.
-    for (size_t slash = key.find('\\'); slash != std::string::npos;
-         slash = key.find('\\', slash + 1)) {
-        keys_[KeyId(root, key.substr(0, slash))];
+    RegName on = name;
+    for (size_t slash = name.key.find('\\'); slash != std::string::npos;
+         slash = name.key.find('\\', slash + 1)) {
+        on.key = name.key.substr(0, slash);
+        keys_[KeyId(on)];
     }
-    keys_[KeyId(root, key)];
+    keys_[KeyId(name)];
 }
 
 Status FakeRegistry::Write(const RegName& name, std::string_view value, platform::RegType type) {
     if (keepLog) {
         log.push_back("write:" + LogName(name) + "=" + std::string(value));
     }
-    const std::string id = KeyId(name.root, name.key);
+    const std::string id = KeyId(name);
     if (Denied(id)) {
         return Status::Fail(platform::kErrorAccessDenied);
     }
@@ -142,7 +164,7 @@ Status FakeRegistry::Write(const RegName& name, std::string_view value, platform
             stored.type = StoredType::Binary;
             break;
     }
-    CreateKeyChain(name.root, name.key);
+    CreateKeyChain(name);
     keys_[id][platform::UnicodeLower(name.valueName)] = stored;
     return Status::Ok();
 }
@@ -151,7 +173,7 @@ Status FakeRegistry::Delete(const RegName& name) {
     if (keepLog) {
         log.push_back("delete:" + LogName(name));
     }
-    const std::string id = KeyId(name.root, name.key);
+    const std::string id = KeyId(name);
     if (Denied(id)) {
         return Status::Fail(platform::kErrorAccessDenied);
     }
@@ -175,20 +197,20 @@ Status FakeRegistry::Delete(const RegName& name) {
 }
 
 void FakeRegistry::Set(const std::string& fullName, const std::string& value, StoredType type) {
-    const auto name = platform::ParseRegName(fullName);
+    const auto name = ParseFakeName(fullName);
     if (!name) {
         throw std::invalid_argument("bad registry name " + fullName);
     }
-    CreateKeyChain(name->root, name->key);
-    keys_[KeyId(name->root, name->key)][platform::UnicodeLower(name->valueName)] = {type, value};
+    CreateKeyChain(*name);
+    keys_[KeyId(*name)][platform::UnicodeLower(name->valueName)] = {type, value};
 }
 
 std::optional<StoredValue> FakeRegistry::Get(const std::string& fullName) const {
-    const auto name = platform::ParseRegName(fullName);
+    const auto name = ParseFakeName(fullName);
     if (!name) {
         return std::nullopt;
     }
-    const auto key = keys_.find(KeyId(name->root, name->key));
+    const auto key = keys_.find(KeyId(*name));
     if (key == keys_.end()) {
         return std::nullopt;
     }
@@ -211,16 +233,16 @@ std::string AsKeyName(std::string fullKey) {
 }  // namespace
 
 bool FakeRegistry::KeyExists(const std::string& fullKey) const {
-    const auto name = platform::ParseRegName(AsKeyName(fullKey));
-    return name && keys_.count(KeyId(name->root, name->key)) != 0;
+    const auto name = ParseFakeName(AsKeyName(fullKey));
+    return name && keys_.count(KeyId(*name)) != 0;
 }
 
 void FakeRegistry::DenyWritesUnder(const std::string& fullKey) {
-    const auto name = platform::ParseRegName(AsKeyName(fullKey));
+    const auto name = ParseFakeName(AsKeyName(fullKey));
     if (!name) {
         throw std::invalid_argument("bad registry name " + fullKey);
     }
-    denied_.insert(KeyId(name->root, name->key));
+    denied_.insert(KeyId(*name));
 }
 
 }  // namespace tzp::fakes

@@ -28,7 +28,10 @@ class FakeRegistry : public platform::RegistryService {
     // stored: as the platform gives them.
     platform::RegLookup ReadData(const platform::RegName& name) override;
 
-    // Test set-up and inspection by full name ("HKCR\.avi\" for a default value).
+    // Test set-up and inspection by full name ("HKCR\.avi\" for a default value). Names
+    // in the system's own view (RegName::systemView) start with "64:", and are kept apart
+    // from the others, as for the shipped 32-bit program on 64-bit Windows; the log
+    // writes them so too.
     void Set(const std::string& fullName, const std::string& value,
              StoredType type = StoredType::String);
     std::optional<StoredValue> Get(const std::string& fullName) const;
@@ -45,9 +48,9 @@ class FakeRegistry : public platform::RegistryService {
     bool keepLog = true;
 
   private:
-    static std::string KeyId(platform::RegRoot root, const std::string& key);
+    static std::string KeyId(const platform::RegName& name);
     bool Denied(const std::string& keyId) const;
-    void CreateKeyChain(platform::RegRoot root, const std::string& key);
+    void CreateKeyChain(const platform::RegName& name);
 
     // key id -> (lower-cased value name -> value); "" is the default value
     std::map<std::string, std::map<std::string, StoredValue>> keys_;

@@ -168,7 +168,9 @@ platform::StartResult FakeProcesses::Start(const std::string& commandLine,
 
 platform::Status FakeShell::OpenAddress(const std::string& address) {
     opened.push_back(address);
-    return platform::Status::Ok();
+    const bool fails = std::find(failingAddresses.begin(), failingAddresses.end(), address) !=
+                       failingAddresses.end();
+    return fails ? platform::Status::Fail(platform::kErrorFileNotFound) : platform::Status::Ok();
 }
 
 std::optional<std::string> FakeShell::AssociatedProgram(const std::string& extension) {
@@ -180,6 +182,10 @@ std::optional<std::string> FakeShell::AssociatedProgram(const std::string& exten
 platform::Status FakeShell::OpenDefaultProgramsSettings() {
     ++settingsOpened;
     return settingsResult;
+}
+
+void FakeShell::NotifyAssociationsChanged() {
+    ++associationsChangedNotices;
 }
 
 }  // namespace tzp::fakes

@@ -100,13 +100,17 @@ class FakeShell : public platform::ShellService {
     platform::Status OpenAddress(const std::string& address) override;
     std::optional<std::string> AssociatedProgram(const std::string& extension) override;
     platform::Status OpenDefaultProgramsSettings() override;
+    void NotifyAssociationsChanged() override;
     std::vector<std::string> opened;
+    // Opening these addresses fails with "file not found".
+    std::vector<std::string> failingAddresses;
     // What the shell resolves per extension, as given; an extension not listed resolves
     // to nothing.
     std::map<std::string, std::optional<std::string>> resolved;
     std::vector<std::string> queried;
     int settingsOpened = 0;
     platform::Status settingsResult = platform::Status::Ok();
+    int associationsChangedNotices = 0;
 };
 
 }  // namespace tzp::fakes

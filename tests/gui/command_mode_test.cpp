@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+// After windows.h, which they need.
+#include <xmllite.h>
 
 #include <algorithm>
 #include <chrono>
@@ -249,6 +251,54 @@ class JsonReader {
     size_t at_ = 0;
 };
 
+struct XmlElement {
+    std::string name;
+    std::map<std::string, std::string> attributes;
+    bool operator==(const XmlElement&) const = default;
+};
+
+// The elements of an XML document in their order, read by the system's own XML reader;
+// nullopt when the document is not well formed.
+std::optional<std::vector<XmlElement>> ParseXml(const std::string& bytes) {
+    using CreateReader = HRESULT(WINAPI*)(REFIID, void**, IMalloc*);
+    using CreateStream = IStream*(WINAPI*)(const BYTE*, UINT);
+    const auto createReader = reinterpret_cast<CreateReader>(reinterpret_cast<void (*)()>(
+        GetProcAddress(LoadLibraryW(L"xmllite.dll"), "CreateXmlReader")));
+    const auto createStream = reinterpret_cast<CreateStream>(reinterpret_cast<void (*)()>(
+        GetProcAddress(LoadLibraryW(L"shlwapi.dll"), "SHCreateMemStream")));
+    IXmlReader* reader = nullptr;
+    if (createReader == nullptr || createStream == nullptr ||
+        FAILED(createReader(__uuidof(IXmlReader), reinterpret_cast<void**>(&reader), nullptr))) {
+        ADD_FAILURE() << "no XML reader";
+        return std::nullopt;
+    }
+    IStream* stream =
+        createStream(reinterpret_cast<const BYTE*>(bytes.data()), static_cast<UINT>(bytes.size()));
+    reader->SetInput(stream);
+    std::vector<XmlElement> elements;
+    XmlNodeType type{};
+    HRESULT result;
+    while ((result = reader->Read(&type)) == S_OK) {
+        if (type != XmlNodeType_Element) {
+            continue;
+        }
+        const wchar_t* text = nullptr;
+        reader->GetLocalName(&text, nullptr);
+        XmlElement element{Narrow(text), {}};
+        for (HRESULT at = reader->MoveToFirstAttribute(); at == S_OK;
+             at = reader->MoveToNextAttribute()) {
+            const wchar_t* value = nullptr;
+            reader->GetLocalName(&text, nullptr);
+            reader->GetValue(&value, nullptr);
+            element.attributes[Narrow(text)] = Narrow(value);
+        }
+        elements.push_back(std::move(element));
+    }
+    reader->Release();
+    stream->Release();
+    return result == S_FALSE ? std::optional(elements) : std::nullopt;
+}
+
 void SetInprocServer(std::string_view clsid, const std::string& path) {
     const std::wstring key = L"CLSID\\{" + Widen(clsid) + L"}\\InprocServer32";
     const std::wstring data = Widen(path);
@@ -267,6 +317,12 @@ bool RegisteredToPack(const TestPack& pack, const filters::FilterRow& row) {
         }
     }
     return false;
+}
+
+void SetKeyDefault(const wchar_t* key, const std::string& value) {
+    const std::wstring data = Widen(value);
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, key, nullptr, REG_SZ, data.c_str(),
+                    static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
 }
 
 struct CommandMode : ::testing::Test {
@@ -607,6 +663,69 @@ std::vector<std::string> LibraryLines(const std::string& out) {
         }
     }
     return lines;
+}
+
+// What an association in the window leaves in the registry, exported for DISM: a file
+// that the system's XML reader reads, with the name from the language file escaped.
+TEST_F(CommandMode, ExportAssociationsWritesAWellFormedFileOfTheAssociatedExtensions) {
+    const std::string lang = pack.PackDir() + "\\Langs\\en.ini";
+    std::string texts = ReadBytes(lang).value_or("");
+    const size_t line = texts.find("\r\n152=");
+    ASSERT_NE(line, std::string::npos);
+    texts.replace(line, texts.find("\r\n", line + 2) - line, "\r\n152=%1 & \"Friends\" <Test>");
+    ASSERT_TRUE(WriteBytes(lang, texts));
+    ScratchDir scratch;
+    const std::string player = scratch.Path() + "\\tplayer.exe";
+    ASSERT_TRUE(CopyOneFile(BuildPath("testlibs/player/tzpplayer.exe"), player));
+    ASSERT_TRUE(WriteBytes(pack.PackDir() + "\\Settings\\exts.ini", ".tzpx\r\n.tzpy\r\n.tzpz\r\n"));
+    SetKeyDefault(L".tzpy", "TzpTest.Y");
+    SetKeyDefault(L"TzpTest.Y\\shell\\open\\command", R"("C:\windows\notepad.exe" "%1")");
+    {
+        RealPanel panel(pack.PackDir());
+        panel.ui.unscriptedAnswer = platform::Answer::Yes;
+        panel.Start();
+        panel.ui.chosenFiles.push_back(player);
+        panel.form->Click("Command7");
+        panel.form->SetTicked("List3", 0, true);
+        panel.form->SetTicked("List3", 1, true);
+        panel.form->Click("Command6");
+    }
+
+    const std::string file = scratch.Path() + "\\default associations.xml";
+    const Ran ran = Command("/export-associations \"" + file + "\"");
+    EXPECT_EQ(ran.exitCode, 0u) << ran.err;
+    EXPECT_EQ(ran.out, "The default associations have been written to " + file + ".\r\n");
+    const auto elements = ParseXml(ReadBytes(file).value_or(""));
+    ASSERT_TRUE(elements) << ReadBytes(file).value_or("<no file>");
+    const std::string name = "tplayer & \"Friends\" <Test>";
+    const std::vector<XmlElement> expected = {
+        {"DefaultAssociations", {}},
+        {"Association",
+         {{"Identifier", ".tzpx"},
+          {"ProgId", "TessalyZivozodPack.tzpx"},
+          {"ApplicationName", name}}},
+        {"Association",
+         {{"Identifier", ".tzpy"}, {"ProgId", "TzpTest.Y"}, {"ApplicationName", name}}},
+    };
+    EXPECT_EQ(*elements, expected);
+    // The reader does refuse what the escaping guards against.
+    EXPECT_FALSE(ParseXml("<a b=\"Q&A\"/>"));
+    EXPECT_FALSE(ParseXml("<a b=\"<\"/>"));
+
+    for (const wchar_t* key :
+         {L".tzpx", L".tzpy", L".tzpz", L"TzpTest.Y", L"TessalyZivozodPack.tzpx"}) {
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, key);
+    }
+    RegDeleteKeyExW(HKEY_LOCAL_MACHINE,
+                    L"SOFTWARE\\Tessaly Zivozod Pack\\Capabilities\\FileAssociations",
+                    KEY_WOW64_64KEY, 0);
+    RegDeleteKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Tessaly Zivozod Pack\\Capabilities",
+                    KEY_WOW64_64KEY, 0);
+    platform::UniqueKey registered;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\RegisteredApplications", 0,
+                      KEY_SET_VALUE | KEY_WOW64_64KEY, registered.out()) == ERROR_SUCCESS) {
+        RegDeleteValueW(registered.get(), L"Tessaly Zivozod Pack");
+    }
 }
 
 TEST_F(CommandMode, FleetToolsApplyOnlyWhatDrifted) {

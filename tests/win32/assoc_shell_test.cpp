@@ -6,13 +6,17 @@
 // After windows.h, which it needs.
 #include <shellapi.h>
 
+#include <cstring>
 #include <deque>
+#include <map>
 #include <memory>
 
 #include "assoc/read_association.h"
+#include "assoc/settings_page.h"
 #include "assoc/shell_check.h"
 #include "platform/reg.h"
 #include "platform/win32/files_win32.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/processes_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/self_registration_win32.h"
@@ -44,6 +48,58 @@ std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
+constexpr const wchar_t* kCapabilities = L"SOFTWARE\\Tessaly Zivozod Pack\\Capabilities";
+constexpr const wchar_t* kCurrentVersion = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+
+// Every string and number value of an HKLM key in one registry view, as text (numbers in
+// decimal). Empty when the key is missing.
+std::map<std::string, std::string> MachineValues(const wchar_t* key, REGSAM view) {
+    std::map<std::string, std::string> values;
+    platform::UniqueKey opened;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, key, 0, KEY_READ | view, opened.out()) != ERROR_SUCCESS) {
+        return values;
+    }
+    for (DWORD i = 0;; ++i) {
+        wchar_t name[256];
+        DWORD nameLength = 256;
+        wchar_t data[1024] = {};
+        DWORD size = sizeof data - sizeof(wchar_t);
+        DWORD type = 0;
+        const LSTATUS result = RegEnumValueW(opened.get(), i, name, &nameLength, nullptr, &type,
+                                             reinterpret_cast<BYTE*>(data), &size);
+        if (result == ERROR_NO_MORE_ITEMS) {
+            return values;
+        }
+        DWORD number = 0;
+        std::memcpy(&number, data, sizeof number);
+        if (result == ERROR_SUCCESS && type == REG_DWORD) {
+            values[platform::Narrow(name)] = std::to_string(number);
+        } else if (result == ERROR_SUCCESS && type == REG_SZ) {
+            values[platform::Narrow(name)] = platform::Narrow(data);
+        }
+    }
+}
+
+// Sets (or, with nullptr, deletes) a string or number value of HKLM in the 64-bit view.
+void SetMachineValue(const wchar_t* key, const wchar_t* name, const std::string* text,
+                     DWORD type = REG_SZ) {
+    platform::UniqueKey opened;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0,
+                              KEY_SET_VALUE | KEY_WOW64_64KEY, nullptr, opened.out(), nullptr),
+              ERROR_SUCCESS);
+    if (text == nullptr) {
+        RegDeleteValueW(opened.get(), name);
+    } else if (type == REG_DWORD) {
+        const DWORD number = static_cast<DWORD>(std::stoul(*text));
+        RegSetValueExW(opened.get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
+                       sizeof number);
+    } else {
+        const std::wstring data = Widen(*text);
+        RegSetValueExW(opened.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                       static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+    }
+}
+
 struct AssocShellTest : ::testing::Test {
     TestPack pack;
     ScratchDir scratch;
@@ -71,6 +127,12 @@ struct AssocShellTest : ::testing::Test {
     }
 
     void TearDown() override {
+        RegDeleteKeyExW(HKEY_LOCAL_MACHINE,
+                        (std::wstring(kCapabilities) + L"\\FileAssociations").c_str(),
+                        KEY_WOW64_64KEY, 0);
+        RegDeleteKeyExW(HKEY_LOCAL_MACHINE, kCapabilities, KEY_WOW64_64KEY, 0);
+        SetMachineValue(L"SOFTWARE\\RegisteredApplications", L"Tessaly Zivozod Pack", nullptr);
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, L"ms-settings");
         for (const wchar_t* key : kClassKeys) {
             RegDeleteTreeW(HKEY_CLASSES_ROOT, key);
         }
@@ -219,6 +281,73 @@ TEST_F(AssocShellTest, TheSystemOpensAssociatedFilesWithTheChosenProgram) {
     CloseHandle(cmd.hThread);
     EXPECT_TRUE(WaitUntil([&] { return LogHasLine(Quoted(player) + " " + Quoted(file)); }))
         << Log();
+}
+
+// The entry goes to the 64-bit view, where the Settings app of 64-bit Windows reads it,
+// from either build: for the i686 program that is not where its HKLM\SOFTWARE goes.
+TEST_F(AssocShellTest, ThePlayerIsRegisteredWhereTheSettingsReadAndTheirPageOpensOnIt) {
+    Set(0, ".tzpa\\", "TzpTest.A");
+    Set(0, "TzpTest.A\\shell\\open\\command\\", R"("C:\windows\notepad.exe" "%1")");
+    ASSERT_TRUE(WriteBytes(pack.PackDir() + "\\Settings\\exts.ini", ".tzpa\r\n.tzpb\r\n"));
+    Start();
+    ui.chosenFiles.push_back(player);
+    form->Click("Command7");
+    Tick("List3", ".tzpa");
+    Tick("List3", ".tzpb");
+    form->Click("Command6");
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"The associations have been written."});
+
+    using Values = std::map<std::string, std::string>;
+    EXPECT_EQ(MachineValues(kCapabilities, KEY_WOW64_64KEY),
+              (Values{{"ApplicationName", "tplayer (Tessaly Zivozod Pack)"},
+                      {"ApplicationDescription",
+                       "Plays video and audio files with tplayer, as associated by the Tessaly "
+                       "Zivozod Pack Control Panel."},
+                      {"ApplicationIcon", Quoted(player) + ",0"}}));
+    EXPECT_EQ(MachineValues((std::wstring(kCapabilities) + L"\\FileAssociations").c_str(),
+                            KEY_WOW64_64KEY),
+              (Values{{".tzpa", "TzpTest.A"}, {".tzpb", "TessalyZivozodPack.tzpb"}}));
+    EXPECT_EQ(
+        MachineValues(L"SOFTWARE\\RegisteredApplications", KEY_WOW64_64KEY)["Tessaly Zivozod Pack"],
+        "SOFTWARE\\Tessaly Zivozod Pack\\Capabilities");
+    EXPECT_TRUE(MachineValues(kCapabilities, KEY_WOW64_32KEY).empty());
+
+    // The removed personal extension leaves the entry.
+    form->SetText("Text2", ".tzpb");
+    form->Click("Command5");
+    EXPECT_EQ(MachineValues((std::wstring(kCapabilities) + L"\\FileAssociations").c_str(),
+                            KEY_WOW64_64KEY),
+              (Values{{".tzpa", "TzpTest.A"}}));
+
+    // A stand-in for the Settings app: the recorder, as the handler of ms-settings: links.
+    Set(0, "ms-settings\\", "URL:ms-settings");
+    Set(0, "ms-settings\\URL Protocol", "");
+    Set(0, "ms-settings\\shell\\open\\command\\", Quoted(player) + " \"%1\"");
+    const auto version = MachineValues(kCurrentVersion, KEY_WOW64_64KEY);
+    const struct {
+        const char* build;
+        const char* revision;
+        const char* address;
+    } windows[] = {
+        {"22621", "1555", "ms-settings:defaultapps?registeredAppMachine=Tessaly%20Zivozod%20Pack"},
+        {"19045", "3803", "ms-settings:defaultapps"},
+    };
+    for (const auto& w : windows) {
+        const std::string build = w.build, revision = w.revision;
+        SetMachineValue(kCurrentVersion, L"CurrentBuildNumber", &build);
+        SetMachineValue(kCurrentVersion, L"UBR", &revision, REG_DWORD);
+        assoc::OfferDefaultProgramsSettings(app, {{".tzpa", "C:\\Else\\else.exe"}});
+        EXPECT_TRUE(WaitUntil([&] { return LogHasLine(Quoted(player) + " " + Quoted(w.address)); }))
+            << w.build << "\n"
+            << Log();
+    }
+    for (const wchar_t* name : {L"CurrentBuildNumber", L"UBR"}) {
+        const auto old = version.find(platform::Narrow(name));
+        const std::string* text = old == version.end() ? nullptr : &old->second;
+        SetMachineValue(kCurrentVersion, name, text,
+                        name == std::wstring(L"UBR") ? REG_DWORD : REG_SZ);
+    }
+    EXPECT_EQ(ui.messages.size(), 1u);  // nothing said that the settings did not open
 }
 
 TEST_F(AssocShellTest, ACancelledChoiceOrAnotherFileTypeLeavesNoProgram) {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <shellapi.h>
+#include <shlobj.h>
 #include <shlwapi.h>
 
 #include <optional>
@@ -196,28 +197,15 @@ std::optional<std::string> Win32Shell::AssociatedProgram(const std::string& exte
     return std::nullopt;
 }
 
-unsigned long WindowsMajorVersion() {
-    // GetVersionExW answers 6.2 to a program whose manifest does not list Windows 10;
-    // the kernel's own function tells the truth.
-    using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
-    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    const auto address = ntdll != nullptr ? GetProcAddress(ntdll, "RtlGetVersion") : nullptr;
-    if (address == nullptr) {
-        return 0;
+void Win32Shell::NotifyAssociationsChanged() {
+    static const auto shChangeNotify =
+        LateBound<decltype(SHChangeNotify)>(L"shell32.dll", "SHChangeNotify");
+    if (shChangeNotify != nullptr) {
+        shChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
     }
-    OSVERSIONINFOW info{};
-    info.dwOSVersionInfoSize = sizeof info;
-    const auto rtlGetVersion =
-        reinterpret_cast<RtlGetVersionFunction>(reinterpret_cast<void (*)()>(address));
-    return rtlGetVersion(&info) == 0 ? info.dwMajorVersion : 0;
 }
 
 Status Win32Shell::OpenDefaultProgramsSettings() {
-    if (WindowsMajorVersion() >= 10) {
-        if (const auto status = OpenAddress("ms-settings:defaultapps"); status.ok()) {
-            return status;
-        }
-    }
     // By its full path, so that no other "control.exe" (the current folder, the PATH)
     // is started in its place.
     wchar_t system[MAX_PATH] = {};

@@ -15,13 +15,10 @@ class Win32Shell : public ShellService {
   public:
     Status OpenAddress(const std::string& address) override;
     std::optional<std::string> AssociatedProgram(const std::string& extension) override;
-    // Windows 10 and later: the Settings app's default apps page; before, or when that
-    // page cannot be opened, the Control Panel's default programs page.
+    // control.exe /name Microsoft.DefaultPrograms.
     Status OpenDefaultProgramsSettings() override;
+    // SHChangeNotify with SHCNE_ASSOCCHANGED.
+    void NotifyAssociationsChanged() override;
 };
-
-// The major version of the running Windows as the system itself reports it, whatever
-// the program's manifest declares.
-unsigned long WindowsMajorVersion();
 
 }  // namespace tzp::platform

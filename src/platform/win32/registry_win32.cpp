@@ -46,12 +46,17 @@ std::optional<uint32_t> ParseNumber(std::string_view text) {
     return negative ? static_cast<uint32_t>(0u - number) : number;
 }
 
+// The access a call asks for, in the view its name asks for.
+REGSAM Access(const RegName& name, REGSAM access) {
+    return name.systemView ? access | KEY_WOW64_64KEY : access;
+}
+
 }  // namespace
 
 std::optional<std::string> Win32Registry::Read(const RegName& name) {
     UniqueKey key;
-    if (RegOpenKeyExW(RootKey(name.root), Widen(name.key).c_str(), 0, KEY_QUERY_VALUE, key.out()) !=
-        ERROR_SUCCESS) {
+    if (RegOpenKeyExW(RootKey(name.root), Widen(name.key).c_str(), 0, Access(name, KEY_QUERY_VALUE),
+                      key.out()) != ERROR_SUCCESS) {
         return std::nullopt;
     }
     const std::wstring valueName = Widen(name.valueName);
@@ -94,7 +99,7 @@ std::optional<std::string> Win32Registry::Read(const RegName& name) {
 Status Win32Registry::Write(const RegName& name, std::string_view value, RegType type) {
     UniqueKey key;
     LSTATUS result = RegCreateKeyExW(RootKey(name.root), Widen(name.key).c_str(), 0, nullptr, 0,
-                                     KEY_SET_VALUE, nullptr, key.out(), nullptr);
+                                     Access(name, KEY_SET_VALUE), nullptr, key.out(), nullptr);
     if (result != ERROR_SUCCESS) {
         return Status::Fail(static_cast<uint32_t>(result));
     }
@@ -122,11 +127,11 @@ Status Win32Registry::Write(const RegName& name, std::string_view value, RegType
 Status Win32Registry::Delete(const RegName& name) {
     LSTATUS result;
     if (name.namesKey) {
-        result = RegDeleteKeyW(RootKey(name.root), Widen(name.key).c_str());
+        result = RegDeleteKeyExW(RootKey(name.root), Widen(name.key).c_str(), Access(name, 0), 0);
     } else {
         UniqueKey key;
-        result =
-            RegOpenKeyExW(RootKey(name.root), Widen(name.key).c_str(), 0, KEY_SET_VALUE, key.out());
+        result = RegOpenKeyExW(RootKey(name.root), Widen(name.key).c_str(), 0,
+                               Access(name, KEY_SET_VALUE), key.out());
         if (result == ERROR_SUCCESS) {
             result = RegDeleteValueW(key.get(), Widen(name.valueName).c_str());
         }
@@ -137,8 +142,8 @@ Status Win32Registry::Delete(const RegName& name) {
 RegLookup Win32Registry::ReadData(const RegName& name) {
     RegLookup lookup;
     UniqueKey key;
-    const LSTATUS opened =
-        RegOpenKeyExW(RootKey(name.root), Widen(name.key).c_str(), 0, KEY_QUERY_VALUE, key.out());
+    const LSTATUS opened = RegOpenKeyExW(RootKey(name.root), Widen(name.key).c_str(), 0,
+                                         Access(name, KEY_QUERY_VALUE), key.out());
     // A key we may not read is there all the same.
     lookup.keyExists = opened != ERROR_FILE_NOT_FOUND && opened != ERROR_PATH_NOT_FOUND;
     if (opened != ERROR_SUCCESS) {

@@ -1,6 +1,8 @@
-// A stand-in media player for the association tests and the demo. Started, it appends
-// its whole command line (UTF-8, one line) to a log file and ends: the file named by the
-// environment variable TZP_PLAYER_LOG, or else player.log next to the program.
+// A stand-in media player for the association tests and the demo, and a stand-in Settings
+// app (the handler of ms-settings: links) that records which page it was asked for.
+// Started, it appends its whole command line (UTF-8, one line) to a log file and ends:
+// the file named by the environment variable TZP_PLAYER_LOG, or else player.log next to
+// the program.
 #include <windows.h>
 
 #include <string>

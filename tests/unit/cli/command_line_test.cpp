@@ -71,6 +71,23 @@ TEST(CommandLineArguments, EachCommandWithEitherSignAndAnyCase) {
          "/json"},
         {{"/status", "x"}, Command::Wrong, false, "", UsageProblem::ExtraArgument, "x"},
         {{"/?", "/status"}, Command::Wrong, false, "", UsageProblem::ExtraArgument, "/status"},
+        {{"/export-associations", "C:\\out.xml"},
+         Command::ExportAssociations,
+         false,
+         "C:\\out.xml"},
+        {{"-EXPORT-Associations", "/json"}, Command::ExportAssociations, false, "/json"},
+        {{"/export-associations"},
+         Command::Wrong,
+         false,
+         "",
+         UsageProblem::MissingFile,
+         "/export-associations"},
+        {{"/export-associations", "a.xml", "/json"},
+         Command::Wrong,
+         false,
+         "",
+         UsageProblem::ExtraArgument,
+         "/json"},
     };
     for (const auto& c : cases) {
         const std::string label = ::testing::PrintToString(c.arguments);
@@ -148,6 +165,41 @@ TEST_F(CommandModeTest, AMissingInstallationGives4ForEveryCommand) {
                   "The installation directory of the pack cannot be found: Erreur\\\r\n");
     }
     EXPECT_TRUE(sys.files.Content("C:\\Pack\\Sav\\a.sav") == std::nullopt);
+}
+
+TEST_F(CommandModeTest, ExportAssociationsWritesTheListedExtensionsOfTheEntryOrSaysWhyNot) {
+    const std::string capabilities = "64:HKLM\\SOFTWARE\\Tessaly Zivozod Pack\\Capabilities\\";
+    EXPECT_EQ(Run({"/export-associations", "C:\\out.xml"}), ExitCode::NoSuchProfile);
+    EXPECT_EQ(output.err,
+              "The control panel has associated no extension with a player: there is nothing to "
+              "export.\r\n");
+    EXPECT_FALSE(sys.files.Content("C:\\out.xml"));
+
+    sys.registry.Set(capabilities + "ApplicationName", "Q&A \"Best\" <Player>");
+    sys.registry.Set(capabilities + "FileAssociations\\.mkv", "TessalyZivozodPack.mkv");
+    sys.registry.Set(capabilities + "FileAssociations\\.avi", "Old.avi");
+    sys.registry.Set(capabilities + "FileAssociations\\.gone", "Gone");  // listed nowhere
+    output = {};
+    EXPECT_EQ(Run({"/export-associations", "C:\\out.xml"}), ExitCode::Done);
+    EXPECT_EQ(output.out, "The default associations have been written to C:\\out.xml.\r\n");
+    EXPECT_EQ(sys.files.Content("C:\\out.xml"),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<DefaultAssociations>\r\n"
+              "  <Association Identifier=\".avi\" ProgId=\"Old.avi\" ApplicationName=\"Q&amp;A "
+              "&quot;Best&quot; &lt;Player&gt;\" />\r\n"
+              "  <Association Identifier=\".mkv\" ProgId=\"TessalyZivozodPack.mkv\" "
+              "ApplicationName=\"Q&amp;A &quot;Best&quot; &lt;Player&gt;\" />\r\n"
+              "</DefaultAssociations>\r\n");
+
+    output = {};
+    EXPECT_EQ(Run({"/export-associations", "C:\\No Folder\\out.xml"}), ExitCode::SomeFailed);
+    EXPECT_TRUE(Contains(output.err,
+                         "The default associations file could not be written: C:\\No "
+                         "Folder\\out.xml\r\n"))
+        << output.err;
+
+    output = {};
+    EXPECT_EQ(Run({"/?"}), ExitCode::Done);
+    EXPECT_TRUE(Contains(output.out, "  tzpcp.exe /export-associations FILE writes")) << output.out;
 }
 
 TEST_F(CommandModeTest, StatusReportsTheDetectedStatesAndTheProfiles) {

@@ -11,7 +11,7 @@
 namespace tzp::testing {
 
 // Polls until the condition holds or the time runs out.
-bool WaitUntil(const std::function<bool()>& condition, int milliseconds = 10000);
+bool WaitUntil(const std::function<bool()>& condition, int milliseconds = 30000);
 
 struct DialogSeen {
     HWND hwnd = nullptr;
@@ -60,7 +60,7 @@ class GuiApp {
     // Presses a button of a dialog: IDOK, IDYES, IDNO, IDCANCEL.
     void Press(const DialogSeen& dialog, int buttonId);
     // Waits for a message box, checks nothing, presses the button; returns its text.
-    std::optional<std::string> AnswerMessageBox(int buttonId, int milliseconds = 10000);
+    std::optional<std::string> AnswerMessageBox(int buttonId, int milliseconds = 30000);
 
     // The keyboard, as the program's thread receives it: the control ID holding the focus
     // (0 for none of ours), and a key pressed and released where the focus is.
@@ -73,7 +73,7 @@ class GuiApp {
     bool SendClose();
 
     void RequestClose();
-    bool WaitForExit(int milliseconds = 10000);
+    bool WaitForExit(int milliseconds = 30000);
     bool Running() const;
     DWORD ProcessId() const { return process_.dwProcessId; }
 

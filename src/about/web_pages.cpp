@@ -3,6 +3,7 @@
 #include <array>
 
 #include "lang/lang.h"
+#include "lang/text_ids.h"
 
 namespace tzp::about {
 
@@ -31,7 +32,7 @@ std::span<const WebPage> FixedPages() {
 }
 
 std::string DonationAddress(const App& app) {
-    return lang::LookupLangString(app, "999");
+    return lang::LookupLangString(app, lang::text::kDonationPage);
 }
 
 void OpenPage(App& app, const std::string& address) {

@@ -6,6 +6,7 @@
 #include "assoc/shell_check.h"
 #include "assoc/write_association.h"
 #include "lang/lang.h"
+#include "lang/text_ids.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "ui/form1_controls.h"
@@ -85,7 +86,7 @@ void ReportAssociation(App& app, const AssociationRun& run) {
     if (!run.elsewhere.empty()) {
         OfferDefaultProgramsSettings(app, run.elsewhere);
     } else if (run.failures.empty() && run.registration.ok()) {
-        ShowLangMessage(app, "020");
+        ShowLangMessage(app, lang::text::kAssociationsWritten);
     }
 }
 
@@ -93,8 +94,8 @@ void ReportAssociation(App& app, const AssociationRun& run) {
 
 void ChooseProgram(App& app) {
     platform::OpenFileRequest request;
-    request.title = lang::LookupLangString(app, "030");
-    request.filterDescription = lang::LookupLangString(app, "031") + " (*.exe)";
+    request.title = lang::LookupLangString(app, lang::text::kChooseProgramTitle);
+    request.filterDescription = lang::LookupLangString(app, lang::text::kProgramFiles) + " (*.exe)";
     request.filterPattern = "*.exe";
     request.initialName = "*.exe";
     const auto chosen = app.sys.ui.ChooseFileToOpen(request);
@@ -105,7 +106,7 @@ void ChooseProgram(App& app) {
         app.form.SetText("asss", *chosen);
         app.form.SetText("Text3", FileName(*chosen));
     } else {
-        ShowLangMessage(app, "032");
+        ShowLangMessage(app, lang::text::kNotAProgram);
         app.form.SetText("asss", "");
         app.form.SetText("Text3", "");
     }
@@ -114,8 +115,9 @@ void ChooseProgram(App& app) {
 void AssociateWithChosenProgram(App& app) {
     auto& form = app.form;
     if (form.Text("Text3").empty()) {
-        ShowLangMessage(app, "018");
-    } else if (app.sys.ui.Ask(lang::LookupLangString(app, "019")) == platform::Answer::Yes) {
+        ShowLangMessage(app, lang::text::kChooseProgramFirst);
+    } else if (app.sys.ui.Ask(lang::LookupLangString(app, lang::text::kAssociateQuestion)) ==
+               platform::Answer::Yes) {
         const AssociationRun run = RunAssociation(app);
         app.sys.ui.DoEvents();
         ReportAssociation(app, run);

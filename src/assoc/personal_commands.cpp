@@ -9,6 +9,7 @@
 #include "assoc/read_association.h"
 #include "assoc/registered_app.h"
 #include "lang/lang.h"
+#include "lang/text_ids.h"
 
 namespace tzp::assoc {
 
@@ -43,7 +44,7 @@ void SavePersonalList(App& app) {
 bool RefuseUnusable(App& app, const std::string& typed) {
     std::string message;
     if (IsExeTyped(typed)) {
-        message = lang::LookupMessageText(app, lang::kExeRefusedId, "046");
+        message = lang::LookupMessageText(app, lang::kExeRefusedId, lang::text::kDonateCaption);
     } else {
         const std::string extension = NormaliseExtension(typed);
         if (!IsAcceptableExtension(extension)) {
@@ -64,12 +65,12 @@ bool RefuseUnusable(App& app, const std::string& typed) {
 void AddPersonalExtension(App& app) {
     const std::string typed = app.form.Text("Text1");
     if (typed.empty()) {
-        ShowLangMessage(app, "016");
+        ShowLangMessage(app, lang::text::kTypeExtensionFirst);
     } else if (RefuseUnusable(app, typed)) {
         return;
     } else if (const std::string extension = NormaliseExtension(typed);
                FindPersonalEntry(app, extension)) {
-        ShowLangMessage(app, "015");
+        ShowLangMessage(app, lang::text::kExtensionAlreadyListed);
     } else {
         app.form.AddEntry("List3", MakeEntry(extension, ReadAssociation(app, extension)));
     }
@@ -83,13 +84,13 @@ void AddPersonalExtension(App& app) {
 void RemovePersonalExtension(App& app) {
     const std::string typed = app.form.Text("Text2");
     if (typed.empty()) {
-        ShowLangMessage(app, "016");
+        ShowLangMessage(app, lang::text::kTypeExtensionFirst);
     } else if (const auto index = FindPersonalEntry(app, NormaliseExtension(typed))) {
         const std::string extension = ExtensionPart(app.form.Entries("List3")[*index].text);
         app.form.RemoveEntry("List3", *index);
         DropFromRegisteredApplication(app, extension);
     } else {
-        ShowLangMessage(app, "017");
+        ShowLangMessage(app, lang::text::kExtensionNotListed);
     }
     app.form.SetText("Text2", "");
     SavePersonalList(app);

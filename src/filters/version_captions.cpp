@@ -4,6 +4,7 @@
 #include "filters/catalogue.h"
 #include "filters/filters.h"
 #include "lang/lang.h"
+#include "lang/text_ids.h"
 #include "platform/file_version.h"
 #include "platform/reg.h"
 #include "platform/text.h"
@@ -17,9 +18,10 @@ std::string LocalisedVersionText(const App& app, const std::string& versionText)
     if (!lang::HasLanguageFile(app)) {
         return versionText;
     }
-    const std::string missing =
-        platform::ReplaceAll(versionText, platform::kErreur, lang::LookupLangString(app, "022"));
-    return platform::ReplaceAll(missing, "version", lang::LookupLangString(app, "023"));
+    const std::string missing = platform::ReplaceAll(
+        versionText, platform::kErreur, lang::LookupLangString(app, lang::text::kNotInstalled));
+    return platform::ReplaceAll(missing, "version",
+                                lang::LookupLangString(app, lang::text::kVersionWord));
 }
 
 namespace {

@@ -10,6 +10,7 @@
 #include "filters/registration_info.h"
 #include "lang/fill.h"
 #include "lang/lang.h"
+#include "lang/text_ids.h"
 #include "platform/run_and_wait.h"
 #include "platform/text.h"
 #include "profiles/import_check.h"
@@ -204,17 +205,18 @@ std::string ImportFailureMessage(const App& app, const ImportResult& import) {
     std::string text;
     switch (import.kind) {
         case ImportKind::FileMissing:
-            return lang::LookupLangStringOr(app, "062") + "\r\n" + import.file;
+            return lang::LookupLangStringOr(app, lang::text::kImportFileMissing) + "\r\n" +
+                   import.file;
         case ImportKind::EditorNotStarted:
-            text = lang::LookupLangStringOr(app, "061");
+            text = lang::LookupLangStringOr(app, lang::text::kImportEditorNotStarted);
             return import.reason.empty() ? text : text + "\r\n" + import.reason;
         case ImportKind::Refused:
             return import.reason;
         case ImportKind::Failed:
-            return lang::Fill(lang::LookupLangStringOr(app, "093"),
+            return lang::Fill(lang::LookupLangStringOr(app, lang::text::kImportEndedWithCode),
                               {std::to_string(import.exitCode)});
         case ImportKind::Incomplete:
-            return lang::LookupLangStringOr(app, "151") + import.reason;
+            return lang::LookupLangStringOr(app, lang::text::kImportLeftSettings) + import.reason;
         default:
             return {};
     }
@@ -225,7 +227,7 @@ namespace {
 // The question, the pass and its report, the host already starting.
 void AskApplyAndReport(App& app, const std::string& profile) {
     auto& ui = app.sys.ui;
-    if (ui.Ask(lang::LookupLangString(app, "033")) != platform::Answer::Yes) {
+    if (ui.Ask(lang::LookupLangString(app, lang::text::kApplyQuestion)) != platform::Answer::Yes) {
         filters::FinishRegistrationHost(app);
         return;
     }
@@ -247,7 +249,7 @@ void AskApplyAndReport(App& app, const std::string& profile) {
     if (!importMessage.empty()) {
         ui.ShowMessage(importMessage);
     }
-    ui.ShowMessage(lang::LookupLangString(app, "034"));
+    ui.ShowMessage(lang::LookupLangString(app, lang::text::kApplied));
 }
 
 }  // namespace
@@ -255,7 +257,7 @@ void AskApplyAndReport(App& app, const std::string& profile) {
 void ApplyCurrentState(App& app) {
     const std::string profile = app.form.Text(ui::kProfileBox);
     if (!profile.empty() && !IsListedProfile(app.form, profile)) {
-        app.sys.ui.ShowMessage(lang::LookupLangString(app, "043"));
+        app.sys.ui.ShowMessage(lang::LookupLangString(app, lang::text::kNoSuchProfile));
         return;
     }
     // The host starts while the question is read, so the pass can begin on the Yes; one

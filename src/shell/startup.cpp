@@ -6,6 +6,7 @@
 #include "assoc/assoc.h"
 #include "filters/filters.h"
 #include "lang/lang.h"
+#include "lang/text_ids.h"
 #include "platform/reg.h"
 #include "profiles/apply.h"
 #include "profiles/profiles.h"
@@ -88,7 +89,7 @@ void RunLoadSequence(App& app) {
                                       "\\");
     StepDone("5 installation directory");
     // 6. The text shown for an extension that opens with nothing.
-    form.SetText("errr", lang::LookupLangString(app, "029"));
+    form.SetText("errr", lang::LookupLangString(app, lang::text::kNoProgram));
     StepDone("6 text 029");
     // 7. The video and audio lists.
     assoc::FillCatalogueLists(app);

@@ -4,6 +4,7 @@
 
 #include "lang/lang.h"
 #include "lang/text_ids.h"
+#include "ui/control_names.h"
 
 namespace tzp::about {
 
@@ -48,7 +49,7 @@ void WireWebPages(App& app) {
         const std::string address = page.address;
         app.form.OnClick(page.control, [&app, address] { OpenPage(app, address); });
     }
-    app.form.OnClick("Command10", [&app] { OpenPage(app, DonationAddress(app)); });
+    app.form.OnClick(ui::kDonateButton, [&app] { OpenPage(app, DonationAddress(app)); });
 }
 
 }  // namespace tzp::about

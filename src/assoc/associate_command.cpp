@@ -9,6 +9,7 @@
 #include "lang/text_ids.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "ui/control_names.h"
 #include "ui/form1_controls.h"
 #include "ui/wait_panel.h"
 
@@ -59,7 +60,7 @@ AssociationRun RunAssociation(App& app) {
     std::vector<std::string> written;
     run.failures = AssociateTickedExtensions(app, &written);
     if (!written.empty()) {
-        run.registration = KeepRegisteredApplication(app, form.Text("asss"));
+        run.registration = KeepRegisteredApplication(app, form.Text(ui::kChosenPlayer));
     } else if (!run.failures.empty()) {
         // A refused extension may have had its class key written before the refusal.
         app.sys.shell.NotifyAssociationsChanged();
@@ -70,7 +71,7 @@ AssociationRun RunAssociation(App& app) {
     StartShellRefresh(app);
     ui.DoEvents();
     // The class keys are written; whether they win is the shell's to say.
-    run.elsewhere = ExtensionsOpeningElsewhere(app, form.Text("asss"), written);
+    run.elsewhere = ExtensionsOpeningElsewhere(app, form.Text(ui::kChosenPlayer), written);
     return run;
 }
 
@@ -103,18 +104,18 @@ void ChooseProgram(App& app) {
         return;
     }
     if (IsProgramFile(*chosen)) {
-        app.form.SetText("asss", *chosen);
-        app.form.SetText("Text3", FileName(*chosen));
+        app.form.SetText(ui::kChosenPlayer, *chosen);
+        app.form.SetText(ui::kChosenPlayerName, FileName(*chosen));
     } else {
         ShowLangMessage(app, lang::text::kNotAProgram);
-        app.form.SetText("asss", "");
-        app.form.SetText("Text3", "");
+        app.form.SetText(ui::kChosenPlayer, "");
+        app.form.SetText(ui::kChosenPlayerName, "");
     }
 }
 
 void AssociateWithChosenProgram(App& app) {
     auto& form = app.form;
-    if (form.Text("Text3").empty()) {
+    if (form.Text(ui::kChosenPlayerName).empty()) {
         ShowLangMessage(app, lang::text::kChooseProgramFirst);
     } else if (app.sys.ui.Ask(lang::LookupLangString(app, lang::text::kAssociateQuestion)) ==
                platform::Answer::Yes) {
@@ -122,8 +123,8 @@ void AssociateWithChosenProgram(App& app) {
         app.sys.ui.DoEvents();
         ReportAssociation(app, run);
     }
-    form.SetText("Text3", "");
-    form.SetText("asss", "");
+    form.SetText(ui::kChosenPlayerName, "");
+    form.SetText(ui::kChosenPlayer, "");
 }
 
 }  // namespace tzp::assoc

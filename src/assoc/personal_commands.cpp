@@ -10,6 +10,7 @@
 #include "assoc/registered_app.h"
 #include "lang/lang.h"
 #include "lang/text_ids.h"
+#include "ui/control_names.h"
 
 namespace tzp::assoc {
 
@@ -17,7 +18,7 @@ namespace {
 
 // The first entry of List3 whose extension is `extension`, letter case respected.
 std::optional<size_t> FindPersonalEntry(const App& app, const std::string& extension) {
-    const auto& entries = app.form.Entries("List3");
+    const auto& entries = app.form.Entries(ui::kPersonalList);
     for (size_t i = 0; i < entries.size(); ++i) {
         if (ExtensionPart(entries[i].text) == extension) {
             return i;
@@ -56,14 +57,14 @@ bool RefuseUnusable(App& app, const std::string& typed) {
         }
     }
     app.sys.ui.ShowMessage(message);
-    app.form.SetText("Text1", "");
+    app.form.SetText(ui::kExtensionToAdd, "");
     return true;
 }
 
 }  // namespace
 
 void AddPersonalExtension(App& app) {
-    const std::string typed = app.form.Text("Text1");
+    const std::string typed = app.form.Text(ui::kExtensionToAdd);
     if (typed.empty()) {
         ShowLangMessage(app, lang::text::kTypeExtensionFirst);
     } else if (RefuseUnusable(app, typed)) {
@@ -72,9 +73,9 @@ void AddPersonalExtension(App& app) {
                FindPersonalEntry(app, extension)) {
         ShowLangMessage(app, lang::text::kExtensionAlreadyListed);
     } else {
-        app.form.AddEntry("List3", MakeEntry(extension, ReadAssociation(app, extension)));
+        app.form.AddEntry(ui::kPersonalList, MakeEntry(extension, ReadAssociation(app, extension)));
     }
-    app.form.SetText("Text1", "");
+    app.form.SetText(ui::kExtensionToAdd, "");
     app.sys.ui.DoEvents();
     SavePersonalList(app);
 }
@@ -82,17 +83,18 @@ void AddPersonalExtension(App& app) {
 // The typed text is only compared here, never written anywhere, so it is not checked:
 // a line that was put into the file by hand can be removed whatever it holds.
 void RemovePersonalExtension(App& app) {
-    const std::string typed = app.form.Text("Text2");
+    const std::string typed = app.form.Text(ui::kExtensionToRemove);
     if (typed.empty()) {
         ShowLangMessage(app, lang::text::kTypeExtensionFirst);
     } else if (const auto index = FindPersonalEntry(app, NormaliseExtension(typed))) {
-        const std::string extension = ExtensionPart(app.form.Entries("List3")[*index].text);
-        app.form.RemoveEntry("List3", *index);
+        const std::string extension =
+            ExtensionPart(app.form.Entries(ui::kPersonalList)[*index].text);
+        app.form.RemoveEntry(ui::kPersonalList, *index);
         DropFromRegisteredApplication(app, extension);
     } else {
         ShowLangMessage(app, lang::text::kExtensionNotListed);
     }
-    app.form.SetText("Text2", "");
+    app.form.SetText(ui::kExtensionToRemove, "");
     SavePersonalList(app);
 }
 

@@ -5,6 +5,7 @@
 #include "lang/fill.h"
 #include "lang/lang.h"
 #include "lang/text_ids.h"
+#include "ui/control_names.h"
 
 namespace tzp::filters {
 
@@ -54,10 +55,10 @@ void NameIcons(App& app) {
         form.SetTooltip(icon.icon, Fill(tip, subject));
     }
     // FFDshow's own icon explains where its settings are; the player's starts the player.
-    form.SetCaption("Picture17", std::string(Row("Check6").displayName));
-    form.SetTooltip("Picture17", lang::LookupLangString(app, lang::text::kFfdshowHelp));
-    form.SetCaption("Picture18", form.Caption("Label1"));
-    form.SetTooltip("Picture18", lang::LookupLangStringOr(app, lang::text::kPlayerTip));
+    form.SetCaption(ui::kFfdshowHelpIcon, std::string(Row(ui::kFfdshowBox).displayName));
+    form.SetTooltip(ui::kFfdshowHelpIcon, lang::LookupLangString(app, lang::text::kFfdshowHelp));
+    form.SetCaption(ui::kPlayerIcon, form.Caption(kPlayerLabel));
+    form.SetTooltip(ui::kPlayerIcon, lang::LookupLangStringOr(app, lang::text::kPlayerTip));
 }
 
 }  // namespace tzp::filters

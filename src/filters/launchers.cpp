@@ -106,7 +106,7 @@ void WireLaunchers(App& app) {
     for (const auto& launcher : kLaunchers) {
         app.form.OnClick(launcher.icon, [&app, &launcher] { Launch(app, launcher); });
     }
-    app.form.OnClick("Picture17", [&app] {
+    app.form.OnClick(ui::kFfdshowHelpIcon, [&app] {
         app.sys.ui.ShowMessage(lang::LookupLangString(app, lang::text::kFfdshowHelp));
     });
 }

@@ -8,6 +8,7 @@
 #include "platform/file_version.h"
 #include "platform/reg.h"
 #include "platform/text.h"
+#include "ui/control_names.h"
 
 namespace tzp::filters {
 
@@ -64,11 +65,11 @@ void SetVersionCaptions(App& app) {
 
     for (const auto box : CaptionOrder()) {
         CaptionFilterRow(app, Row(box));
-        if (box == "Check6") {
+        if (box == ui::kFfdshowBox) {
             // The labels under FFDshow's configure icons never come from a language file.
-            app.form.SetCaption("Label5", "Audio");
-            app.form.SetCaption("Label55", "VFW");
-            app.form.SetCaption("Label555", "Video");
+            app.form.SetCaption(ui::kFfdshowAudioLabel, "Audio");
+            app.form.SetCaption(ui::kFfdshowVfwLabel, "VFW");
+            app.form.SetCaption(ui::kFfdshowVideoLabel, "Video");
         }
     }
 }

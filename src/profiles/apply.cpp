@@ -136,13 +136,13 @@ class PanelProgress {
     explicit PanelProgress(App& app)
         : app_(app),
           busy_(app.form),
-          waitText_(app.form.Caption("Label2")),
+          waitText_(app.form.Caption(ui::kWaitText)),
           pattern_(filters::ProgressPattern(app)) {
         app_.sys.ui.RunLater(kWaitPanelDelayMs, [this] { Show(); });
     }
     ~PanelProgress() {
         app_.sys.ui.CancelRunLater();
-        app_.form.SetCaption("Label2", waitText_);
+        app_.form.SetCaption(ui::kWaitText, waitText_);
         // The panel goes without a repaint of its own: the message that follows shows at
         // once, and the window is repainted under it.
         panel_.reset();
@@ -152,7 +152,8 @@ class PanelProgress {
 
     void operator()(size_t position, size_t total, const std::string& path) {
         app_.form.SetCaption(
-            "Label2", waitText_ + "\r\n" + filters::ProgressText(pattern_, position, total, path));
+            ui::kWaitText,
+            waitText_ + "\r\n" + filters::ProgressText(pattern_, position, total, path));
         if (panel_) {
             // Painted before the library runs, whatever it then does.
             app_.sys.ui.DoEvents();
@@ -270,7 +271,7 @@ void ApplyCurrentState(App& app) {
 }
 
 void WireApply(App& app) {
-    app.form.OnClick("Command3", [&app] { ApplyCurrentState(app); });
+    app.form.OnClick(ui::kApplyButton, [&app] { ApplyCurrentState(app); });
 }
 
 }  // namespace tzp::profiles

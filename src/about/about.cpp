@@ -2,6 +2,7 @@
 
 #include "about/update_check.h"
 #include "about/web_pages.h"
+#include "ui/control_names.h"
 
 namespace tzp::about {
 
@@ -9,7 +10,7 @@ void WireAbout(App& app) {
     WireWebPages(app);
     // While the updater runs the window's events keep running; a second check would delete
     // the first one's answer. The window model refuses it while the wait panel shows.
-    app.form.OnClick("Command9", [&app] { RunUpdateCheck(app); });
+    app.form.OnClick(ui::kUpdateCheckButton, [&app] { RunUpdateCheck(app); });
 }
 
 }  // namespace tzp::about

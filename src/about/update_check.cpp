@@ -1,6 +1,7 @@
 #include "about/update_check.h"
 
 #include "lang/lang.h"
+#include "lang/text_ids.h"
 #include "platform/run_and_wait.h"
 #include "platform/text.h"
 #include "ui/wait_panel.h"
@@ -10,16 +11,17 @@ namespace tzp::about {
 namespace {
 
 std::string CouldNotRemoveOldAnswer(App& app, platform::Status status) {
-    return lang::LookupLangStringOr(app, "077") + "\n\n" + AnswerFilePath(app) + "\n" +
-           app.sys.files.DescribeError(status.error);
+    return lang::LookupLangStringOr(app, lang::text::kOldAnswerNotRemoved) + "\n\n" +
+           AnswerFilePath(app) + "\n" + app.sys.files.DescribeError(status.error);
 }
 
 std::string CouldNotStartUpdater(App& app, const std::string& errorText) {
-    return lang::LookupLangStringOr(app, "075") + "\n\n" + UpdaterPath(app) + "\n" + errorText;
+    return lang::LookupLangStringOr(app, lang::text::kUpdaterNotStarted) + "\n\n" +
+           UpdaterPath(app) + "\n" + errorText;
 }
 
 std::string UpdaterGaveNoAnswer(App& app) {
-    return lang::LookupLangStringOr(app, "076");
+    return lang::LookupLangStringOr(app, lang::text::kUpdaterGaveNoAnswer);
 }
 
 }  // namespace
@@ -35,7 +37,7 @@ std::string AnswerFilePath(const App& app) {
 std::string UpdaterCommandLine(const App& app) {
     std::string line = "\"";
     line.append(UpdaterPath(app)).append("\" /TESSAVERSION=");
-    return line.append(lang::LookupLangString(app, "000"));
+    return line.append(lang::LookupLangString(app, lang::text::kPackVersion));
 }
 
 std::string AnswerOf(std::string_view content) {
@@ -75,7 +77,7 @@ std::string AskUpdater(App& app) {
         return UpdaterGaveNoAnswer(app);
     }
     const bool newer = AnswerMeansNewerPack(AnswerOf(platform::DecodeTextFile(*bytes)));
-    return lang::LookupLangString(app, newer ? "048" : "047");
+    return lang::LookupLangString(app, newer ? lang::text::kNewerVersion : lang::text::kUpToDate);
 }
 
 void RunUpdateCheck(App& app) {

@@ -3,6 +3,8 @@
 #include <array>
 
 #include "lang/lang.h"
+#include "lang/text_ids.h"
+#include "ui/control_names.h"
 
 namespace tzp::about {
 
@@ -31,7 +33,7 @@ std::span<const WebPage> FixedPages() {
 }
 
 std::string DonationAddress(const App& app) {
-    return lang::LookupLangString(app, "999");
+    return lang::LookupLangString(app, lang::text::kDonationPage);
 }
 
 void OpenPage(App& app, const std::string& address) {
@@ -47,7 +49,7 @@ void WireWebPages(App& app) {
         const std::string address = page.address;
         app.form.OnClick(page.control, [&app, address] { OpenPage(app, address); });
     }
-    app.form.OnClick("Command10", [&app] { OpenPage(app, DonationAddress(app)); });
+    app.form.OnClick(ui::kDonateButton, [&app] { OpenPage(app, DonationAddress(app)); });
 }
 
 }  // namespace tzp::about

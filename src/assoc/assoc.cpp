@@ -3,6 +3,7 @@
 #include "assoc/associate_command.h"
 #include "assoc/association_lists.h"
 #include "assoc/personal_commands.h"
+#include "ui/control_names.h"
 
 namespace tzp::assoc {
 
@@ -15,10 +16,10 @@ void FillPersonalList(App& app) {
 }
 
 void WireAssociations(App& app) {
-    app.form.OnClick("Command4", [&app] { AddPersonalExtension(app); });
-    app.form.OnClick("Command5", [&app] { RemovePersonalExtension(app); });
-    app.form.OnClick("Command7", [&app] { ChooseProgram(app); });
-    app.form.OnClick("Command6", [&app] { AssociateWithChosenProgram(app); });
+    app.form.OnClick(ui::kAddExtensionButton, [&app] { AddPersonalExtension(app); });
+    app.form.OnClick(ui::kRemoveExtensionButton, [&app] { RemovePersonalExtension(app); });
+    app.form.OnClick(ui::kChooseProgramButton, [&app] { ChooseProgram(app); });
+    app.form.OnClick(ui::kAssociateButton, [&app] { AssociateWithChosenProgram(app); });
 }
 
 }  // namespace tzp::assoc

@@ -6,8 +6,10 @@
 #include "assoc/shell_check.h"
 #include "assoc/write_association.h"
 #include "lang/lang.h"
+#include "lang/text_ids.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "ui/control_names.h"
 #include "ui/form1_controls.h"
 #include "ui/wait_panel.h"
 
@@ -58,7 +60,7 @@ AssociationRun RunAssociation(App& app) {
     std::vector<std::string> written;
     run.failures = AssociateTickedExtensions(app, &written);
     if (!written.empty()) {
-        run.registration = KeepRegisteredApplication(app, form.Text("asss"));
+        run.registration = KeepRegisteredApplication(app, form.Text(ui::kChosenPlayer));
     } else if (!run.failures.empty()) {
         // A refused extension may have had its class key written before the refusal.
         app.sys.shell.NotifyAssociationsChanged();
@@ -69,7 +71,7 @@ AssociationRun RunAssociation(App& app) {
     StartShellRefresh(app);
     ui.DoEvents();
     // The class keys are written; whether they win is the shell's to say.
-    run.elsewhere = ExtensionsOpeningElsewhere(app, form.Text("asss"), written);
+    run.elsewhere = ExtensionsOpeningElsewhere(app, form.Text(ui::kChosenPlayer), written);
     return run;
 }
 
@@ -85,7 +87,7 @@ void ReportAssociation(App& app, const AssociationRun& run) {
     if (!run.elsewhere.empty()) {
         OfferDefaultProgramsSettings(app, run.elsewhere);
     } else if (run.failures.empty() && run.registration.ok()) {
-        ShowLangMessage(app, "020");
+        ShowLangMessage(app, lang::text::kAssociationsWritten);
     }
 }
 
@@ -93,8 +95,8 @@ void ReportAssociation(App& app, const AssociationRun& run) {
 
 void ChooseProgram(App& app) {
     platform::OpenFileRequest request;
-    request.title = lang::LookupLangString(app, "030");
-    request.filterDescription = lang::LookupLangString(app, "031") + " (*.exe)";
+    request.title = lang::LookupLangString(app, lang::text::kChooseProgramTitle);
+    request.filterDescription = lang::LookupLangString(app, lang::text::kProgramFiles) + " (*.exe)";
     request.filterPattern = "*.exe";
     request.initialName = "*.exe";
     const auto chosen = app.sys.ui.ChooseFileToOpen(request);
@@ -102,26 +104,27 @@ void ChooseProgram(App& app) {
         return;
     }
     if (IsProgramFile(*chosen)) {
-        app.form.SetText("asss", *chosen);
-        app.form.SetText("Text3", FileName(*chosen));
+        app.form.SetText(ui::kChosenPlayer, *chosen);
+        app.form.SetText(ui::kChosenPlayerName, FileName(*chosen));
     } else {
-        ShowLangMessage(app, "032");
-        app.form.SetText("asss", "");
-        app.form.SetText("Text3", "");
+        ShowLangMessage(app, lang::text::kNotAProgram);
+        app.form.SetText(ui::kChosenPlayer, "");
+        app.form.SetText(ui::kChosenPlayerName, "");
     }
 }
 
 void AssociateWithChosenProgram(App& app) {
     auto& form = app.form;
-    if (form.Text("Text3").empty()) {
-        ShowLangMessage(app, "018");
-    } else if (app.sys.ui.Ask(lang::LookupLangString(app, "019")) == platform::Answer::Yes) {
+    if (form.Text(ui::kChosenPlayerName).empty()) {
+        ShowLangMessage(app, lang::text::kChooseProgramFirst);
+    } else if (app.sys.ui.Ask(lang::LookupLangString(app, lang::text::kAssociateQuestion)) ==
+               platform::Answer::Yes) {
         const AssociationRun run = RunAssociation(app);
         app.sys.ui.DoEvents();
         ReportAssociation(app, run);
     }
-    form.SetText("Text3", "");
-    form.SetText("asss", "");
+    form.SetText(ui::kChosenPlayerName, "");
+    form.SetText(ui::kChosenPlayer, "");
 }
 
 }  // namespace tzp::assoc

@@ -9,6 +9,7 @@
 #include "assoc/personal_file.h"
 #include "assoc/read_association.h"
 #include "shell/step_times.h"
+#include "ui/control_names.h"
 
 namespace tzp::assoc {
 
@@ -29,8 +30,8 @@ std::vector<std::string> ReadEntries(App& app, const Extensions& extensions) {
 }  // namespace
 
 void AppendCatalogueEntries(App& app) {
-    app.form.AddEntries("List1", ReadEntries(app, kVideoExtensions));
-    app.form.AddEntries("List2", ReadEntries(app, kAudioExtensions));
+    app.form.AddEntries(ui::kVideoList, ReadEntries(app, kVideoExtensions));
+    app.form.AddEntries(ui::kAudioList, ReadEntries(app, kAudioExtensions));
 }
 
 void AppendPersonalEntries(App& app) {
@@ -38,14 +39,14 @@ void AppendPersonalEntries(App& app) {
     shell::StepPartDone("personal file read");
     auto entries = ReadEntries(app, extensions);
     shell::StepPartDone("associations read");
-    app.form.AddEntries("List3", std::move(entries));
+    app.form.AddEntries(ui::kPersonalList, std::move(entries));
     shell::StepPartDone("entries shown");
 }
 
 void BuildAssociationLists(App& app) {
-    app.form.ClearEntries("List1");
-    app.form.ClearEntries("List2");
-    app.form.ClearEntries("List3");
+    app.form.ClearEntries(ui::kVideoList);
+    app.form.ClearEntries(ui::kAudioList);
+    app.form.ClearEntries(ui::kPersonalList);
     AppendCatalogueEntries(app);
     AppendPersonalEntries(app);
 }

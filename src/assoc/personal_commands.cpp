@@ -9,6 +9,8 @@
 #include "assoc/read_association.h"
 #include "assoc/registered_app.h"
 #include "lang/lang.h"
+#include "lang/text_ids.h"
+#include "ui/control_names.h"
 
 namespace tzp::assoc {
 
@@ -16,7 +18,7 @@ namespace {
 
 // The first entry of List3 whose extension is `extension`, letter case respected.
 std::optional<size_t> FindPersonalEntry(const App& app, const std::string& extension) {
-    const auto& entries = app.form.Entries("List3");
+    const auto& entries = app.form.Entries(ui::kPersonalList);
     for (size_t i = 0; i < entries.size(); ++i) {
         if (ExtensionPart(entries[i].text) == extension) {
             return i;
@@ -43,7 +45,7 @@ void SavePersonalList(App& app) {
 bool RefuseUnusable(App& app, const std::string& typed) {
     std::string message;
     if (IsExeTyped(typed)) {
-        message = lang::LookupMessageText(app, lang::kExeRefusedId, "046");
+        message = lang::LookupMessageText(app, lang::kExeRefusedId, lang::text::kDonateCaption);
     } else {
         const std::string extension = NormaliseExtension(typed);
         if (!IsAcceptableExtension(extension)) {
@@ -55,25 +57,25 @@ bool RefuseUnusable(App& app, const std::string& typed) {
         }
     }
     app.sys.ui.ShowMessage(message);
-    app.form.SetText("Text1", "");
+    app.form.SetText(ui::kExtensionToAdd, "");
     return true;
 }
 
 }  // namespace
 
 void AddPersonalExtension(App& app) {
-    const std::string typed = app.form.Text("Text1");
+    const std::string typed = app.form.Text(ui::kExtensionToAdd);
     if (typed.empty()) {
-        ShowLangMessage(app, "016");
+        ShowLangMessage(app, lang::text::kTypeExtensionFirst);
     } else if (RefuseUnusable(app, typed)) {
         return;
     } else if (const std::string extension = NormaliseExtension(typed);
                FindPersonalEntry(app, extension)) {
-        ShowLangMessage(app, "015");
+        ShowLangMessage(app, lang::text::kExtensionAlreadyListed);
     } else {
-        app.form.AddEntry("List3", MakeEntry(extension, ReadAssociation(app, extension)));
+        app.form.AddEntry(ui::kPersonalList, MakeEntry(extension, ReadAssociation(app, extension)));
     }
-    app.form.SetText("Text1", "");
+    app.form.SetText(ui::kExtensionToAdd, "");
     app.sys.ui.DoEvents();
     SavePersonalList(app);
 }
@@ -81,17 +83,18 @@ void AddPersonalExtension(App& app) {
 // The typed text is only compared here, never written anywhere, so it is not checked:
 // a line that was put into the file by hand can be removed whatever it holds.
 void RemovePersonalExtension(App& app) {
-    const std::string typed = app.form.Text("Text2");
+    const std::string typed = app.form.Text(ui::kExtensionToRemove);
     if (typed.empty()) {
-        ShowLangMessage(app, "016");
+        ShowLangMessage(app, lang::text::kTypeExtensionFirst);
     } else if (const auto index = FindPersonalEntry(app, NormaliseExtension(typed))) {
-        const std::string extension = ExtensionPart(app.form.Entries("List3")[*index].text);
-        app.form.RemoveEntry("List3", *index);
+        const std::string extension =
+            ExtensionPart(app.form.Entries(ui::kPersonalList)[*index].text);
+        app.form.RemoveEntry(ui::kPersonalList, *index);
         DropFromRegisteredApplication(app, extension);
     } else {
-        ShowLangMessage(app, "017");
+        ShowLangMessage(app, lang::text::kExtensionNotListed);
     }
-    app.form.SetText("Text2", "");
+    app.form.SetText(ui::kExtensionToRemove, "");
     SavePersonalList(app);
 }
 

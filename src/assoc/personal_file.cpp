@@ -2,6 +2,7 @@
 
 #include "assoc/entries.h"
 #include "platform/text.h"
+#include "ui/control_names.h"
 
 namespace tzp::assoc {
 
@@ -26,7 +27,7 @@ std::vector<std::string> ReadPersonalExtensions(App& app) {
 platform::Status WritePersonalExtensions(App& app) {
     std::vector<std::string> lines;
     bool fitsAnsi = true;
-    for (const auto& entry : app.form.Entries("List3")) {
+    for (const auto& entry : app.form.Entries(ui::kPersonalList)) {
         lines.push_back(ExtensionPart(entry.text));
         fitsAnsi = fitsAnsi && platform::FitsAnsi(lines.back());
     }

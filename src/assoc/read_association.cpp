@@ -3,6 +3,7 @@
 #include "platform/paths.h"
 #include "platform/reg.h"
 #include "platform/text.h"
+#include "ui/control_names.h"
 
 namespace tzp::assoc {
 
@@ -107,7 +108,7 @@ std::string ReadAssociation(App& app, std::string_view extension) {
     // opens with nothing.
     const auto progId = OpeningProgId(app, extension);
     return ProgramNameFromCommand(progId ? ProgIdCommand(app, *progId) : std::string(kErreur),
-                                  app.form.Text("errr"));
+                                  app.form.Text(ui::kNoProgramText));
 }
 
 }  // namespace tzp::assoc

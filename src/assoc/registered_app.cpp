@@ -10,6 +10,7 @@
 #include "assoc/write_association.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "ui/control_names.h"
 
 namespace tzp::assoc {
 
@@ -34,7 +35,7 @@ RegName RegisteredApplicationsValue() {
 std::vector<std::string> ListedExtensions(const App& app) {
     std::vector<std::string> extensions;
     std::set<std::string> seen;
-    for (const auto list : std::array{"List1", "List2", "List3"}) {
+    for (const auto list : std::array{ui::kVideoList, ui::kAudioList, ui::kPersonalList}) {
         for (const auto& entry : app.form.Entries(list)) {
             std::string extension = ExtensionPart(entry.text);
             if (IsAcceptableExtension(extension) && !IsProgramType(extension) &&

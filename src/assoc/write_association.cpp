@@ -7,6 +7,7 @@
 #include "assoc/messages.h"
 #include "assoc/read_association.h"
 #include "platform/reg.h"
+#include "ui/control_names.h"
 
 namespace tzp::assoc {
 
@@ -87,8 +88,8 @@ Status WriteAssociation(App& app, std::string_view program, std::string_view ext
 
 std::vector<NotAssociated> AssociateTickedExtensions(App& app, std::vector<std::string>* written) {
     std::vector<NotAssociated> failures;
-    const std::string program = app.form.Text("asss");
-    for (const auto list : std::array{"List1", "List2", "List3"}) {
+    const std::string program = app.form.Text(ui::kChosenPlayer);
+    for (const auto list : std::array{ui::kVideoList, ui::kAudioList, ui::kPersonalList}) {
         for (const auto& entry : app.form.Entries(list)) {
             if (!entry.ticked) {
                 continue;

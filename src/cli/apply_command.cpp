@@ -11,6 +11,7 @@
 #include "filters/registration.h"
 #include "filters/registration_host.h"
 #include "lang/lang.h"
+#include "lang/text_ids.h"
 #include "profiles/apply.h"
 #include "profiles/profiles.h"
 #include "profiles/settings_check.h"
@@ -98,7 +99,7 @@ std::string ReportText(const App& app, const ApplyReport& report) {
     }
     lines += ImportLine(app, report);
     if (!report.result.AnyFailure()) {
-        lines += AsLines(lang::LookupLangString(app, "034"));
+        lines += AsLines(lang::LookupLangString(app, lang::text::kApplied));
         if (!report.AnyChange()) {
             lines += AsLines(Say(app, Text::NothingChanged));
         }

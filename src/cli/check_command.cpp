@@ -5,6 +5,7 @@
 #include "filters/catalogue.h"
 #include "filters/filter_check.h"
 #include "lang/lang.h"
+#include "lang/text_ids.h"
 #include "profiles/messages.h"
 #include "profiles/profile_name.h"
 #include "profiles/profiles.h"
@@ -124,7 +125,7 @@ ExitCode CheckProfileName(App& app, const std::string& name, platform::StandardO
         return ExitCode::PackNotFound;
     }
     if (!profiles::IsListedProfile(app.form, name)) {
-        output.Err(AsLines(lang::LookupLangString(app, "043") + "\n" + name));
+        output.Err(AsLines(lang::LookupLangString(app, lang::text::kNoSuchProfile) + "\n" + name));
         return ExitCode::NoSuchProfile;
     }
     return ExitCode::Done;

@@ -11,6 +11,7 @@
 #include "filters/catalogue.h"
 #include "filters/registration.h"
 #include "lang/lang.h"
+#include "lang/text_ids.h"
 #include "platform/reg.h"
 #include "profiles/messages.h"
 #include "profiles/profile_name.h"
@@ -70,7 +71,7 @@ ExitCode Save(App& app, const std::string& name, platform::StandardOutput& outpu
                                        app.sys.files.DescribeError(outcome.write.status.error))));
             return ExitCode::SomeFailed;
     }
-    output.Out(AsLines(lang::LookupLangString(app, "040")));
+    output.Out(AsLines(lang::LookupLangString(app, lang::text::kProfileSaved)));
     if (!outcome.write.leftOut.empty()) {
         // Saved, but not whole: a script must not take it for a complete profile.
         output.Err(AsLines(profiles::LeftOutText(app, outcome.write.leftOut)));

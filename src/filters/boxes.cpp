@@ -27,9 +27,9 @@ void OnSplitterMember(App& app) {
     form.SetText(ui::kProfileBox, "");
     if (AnyMemberOn(app)) {
         // `tt` tells the master that a member ticks it, so it leaves the others alone.
-        form.SetValue("tt", 1);
+        form.SetValue(ui::kMemberTicksMaster, 1);
         form.SetValue(kSplitterMaster, 1);
-        form.SetValue("tt", 0);
+        form.SetValue(ui::kMemberTicksMaster, 0);
     } else {
         form.SetValue(kSplitterMaster, 0);
     }
@@ -44,7 +44,7 @@ void OnSplitterMaster(App& app) {
         for (const auto member : SplitterMembers()) {
             form.SetValue(member, 0);
         }
-    } else if (form.Value("tt") == 0) {
+    } else if (form.Value(ui::kMemberTicksMaster) == 0) {
         for (const auto member : SplitterMembers()) {
             form.SetValue(member, 1);
         }

@@ -4,6 +4,8 @@
 #include "filters/filters.h"
 #include "lang/fill.h"
 #include "lang/lang.h"
+#include "lang/text_ids.h"
+#include "ui/control_names.h"
 
 namespace tzp::filters {
 
@@ -42,8 +44,8 @@ std::string Fill(const std::string& sentence, const std::string& subject) {
 
 void NameIcons(App& app) {
     auto& form = app.form;
-    const std::string name = lang::LookupLangStringOr(app, "082");
-    const std::string tip = lang::LookupLangStringOr(app, "083");
+    const std::string name = lang::LookupLangStringOr(app, lang::text::kFilterSettingsName);
+    const std::string tip = lang::LookupLangStringOr(app, lang::text::kFilterSettingsTip);
     for (const auto& icon : kConfigureIcons) {
         std::string subject(Row(icon.box).displayName);
         if (*icon.label != '\0') {
@@ -53,10 +55,10 @@ void NameIcons(App& app) {
         form.SetTooltip(icon.icon, Fill(tip, subject));
     }
     // FFDshow's own icon explains where its settings are; the player's starts the player.
-    form.SetCaption("Picture17", std::string(Row("Check6").displayName));
-    form.SetTooltip("Picture17", lang::LookupLangString(app, "035"));
-    form.SetCaption("Picture18", form.Caption("Label1"));
-    form.SetTooltip("Picture18", lang::LookupLangStringOr(app, "084"));
+    form.SetCaption(ui::kFfdshowHelpIcon, std::string(Row(ui::kFfdshowBox).displayName));
+    form.SetTooltip(ui::kFfdshowHelpIcon, lang::LookupLangString(app, lang::text::kFfdshowHelp));
+    form.SetCaption(ui::kPlayerIcon, form.Caption(kPlayerLabel));
+    form.SetTooltip(ui::kPlayerIcon, lang::LookupLangStringOr(app, lang::text::kPlayerTip));
 }
 
 }  // namespace tzp::filters

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "lang/lang.h"
+#include "lang/text_ids.h"
 #include "ui/control_names.h"
 
 namespace tzp::filters {
@@ -73,7 +74,7 @@ std::string CommandLine(const Launcher& launcher, std::string_view installDir) {
 }
 
 void ReportStartFailure(App& app, const std::string& commandLine, const std::string& reason) {
-    std::string text = lang::LookupLangStringOr(app, "060");
+    std::string text = lang::LookupLangStringOr(app, lang::text::kProgramNotStarted);
     text += "\r\n" + commandLine;
     if (!reason.empty()) {
         text += "\r\n" + reason;
@@ -85,7 +86,7 @@ void Launch(App& app, const Launcher& launcher) {
     const std::string installDir = app.form.Text(ui::kFilterPath);
     if (!launcher.testedFile.empty() &&
         !app.sys.files.FileExists(installDir + std::string(launcher.testedFile))) {
-        app.sys.ui.ShowMessage(lang::LookupLangString(app, "021"));
+        app.sys.ui.ShowMessage(lang::LookupLangString(app, lang::text::kFilterFileMissing));
         return;
     }
     if (launcher.marksChange) {
@@ -105,8 +106,9 @@ void WireLaunchers(App& app) {
     for (const auto& launcher : kLaunchers) {
         app.form.OnClick(launcher.icon, [&app, &launcher] { Launch(app, launcher); });
     }
-    app.form.OnClick("Picture17",
-                     [&app] { app.sys.ui.ShowMessage(lang::LookupLangString(app, "035")); });
+    app.form.OnClick(ui::kFfdshowHelpIcon, [&app] {
+        app.sys.ui.ShowMessage(lang::LookupLangString(app, lang::text::kFfdshowHelp));
+    });
 }
 
 }  // namespace tzp::filters

@@ -9,6 +9,7 @@
 #include "filters/registration_host.h"
 #include "lang/fill.h"
 #include "lang/lang.h"
+#include "lang/text_ids.h"
 #include "platform/paths.h"
 #include "platform/status.h"
 #include "platform/text.h"
@@ -214,26 +215,28 @@ std::string OutcomeText(const App& app, const LibraryOutcome& outcome) {
     using lang::LookupLangStringOr;
     switch (outcome.kind) {
         case OutcomeKind::Done:
-            return LookupLangStringOr(app, "092");
+            return LookupLangStringOr(app, lang::text::kLibraryDone);
         case OutcomeKind::FileMissing:
         case OutcomeKind::NotLoadable:
-            return lang::Fill(LookupLangStringOr(app, "094"), {outcome.reason});
+            return lang::Fill(LookupLangStringOr(app, lang::text::kLibraryNotLoaded),
+                              {outcome.reason});
         case OutcomeKind::OtherBitness: {
             const std::string bits = kOwnBits == 64 ? "32" : "64";
-            return lang::Fill(LookupLangStringOr(app, "095"), {bits});
+            return lang::Fill(LookupLangStringOr(app, lang::text::kLibraryOtherBitness), {bits});
         }
         case OutcomeKind::NoEntryPoint:
-            return LookupLangStringOr(app, "096");
+            return LookupLangStringOr(app, lang::text::kLibraryNoEntryPoint);
         case OutcomeKind::EntryPointFailed:
-            return lang::Fill(LookupLangStringOr(app, "097"), {Hex(outcome.code), outcome.reason});
+            return lang::Fill(LookupLangStringOr(app, lang::text::kLibraryFailed),
+                              {Hex(outcome.code), outcome.reason});
         case OutcomeKind::TimedOut:
-            return lang::Fill(LookupLangStringOr(app, "098"),
+            return lang::Fill(LookupLangStringOr(app, lang::text::kLibraryStillWorking),
                               {std::to_string(kEntryPointWaitMs / 1000)});
         case OutcomeKind::Crashed:
             return CrashedText(app, outcome);
         case OutcomeKind::NotStarted:
         case OutcomeKind::NothingRun: {
-            std::string text = LookupLangStringOr(app, "099");
+            std::string text = LookupLangStringOr(app, lang::text::kLibraryNotRun);
             return outcome.reason.empty() ? text : text + ": " + outcome.reason;
         }
     }
@@ -241,7 +244,7 @@ std::string OutcomeText(const App& app, const LibraryOutcome& outcome) {
 }
 
 std::string ProgressPattern(const App& app) {
-    return lang::LookupLangStringOr(app, "090");
+    return lang::LookupLangStringOr(app, lang::text::kProgress);
 }
 
 std::string ProgressText(std::string_view pattern, size_t position, size_t total,
@@ -264,7 +267,7 @@ std::string FailureReport(const App& app, const std::vector<LibraryOutcome>& out
     if (lines.empty()) {
         return {};
     }
-    return lang::LookupLangStringOr(app, "091") + "\r\n" + lines;
+    return lang::LookupLangStringOr(app, lang::text::kBoxesCorrected) + "\r\n" + lines;
 }
 
 void ShowDetectedStatesOfFailures(App& app, const std::vector<LibraryOutcome>& outcomes,

@@ -6,6 +6,7 @@
 
 #include "lang/fill.h"
 #include "lang/lang.h"
+#include "lang/text_ids.h"
 #include "platform/status.h"
 #include "platform/utf8.h"
 
@@ -192,8 +193,8 @@ std::optional<std::string> StartRegistrationHost(App& app) {
     if (started.ok()) {
         return std::nullopt;
     }
-    return lang::LookupLangStringOr(app, "150") +
-           "\r\n" + app.sys.files.DescribeError(started.error);
+    return lang::LookupLangStringOr(app, lang::text::kHostNotStarted) + "\r\n" +
+           app.sys.files.DescribeError(started.error);
 }
 
 void FinishRegistrationHost(App& app) {
@@ -209,9 +210,8 @@ void EndRegistrationHosts(App& app) {
 }
 
 std::string CrashedText(const App& app, const LibraryOutcome& outcome) {
-    const std::string text = lang::Fill(
-        lang::LookupLangStringOr(app, "149"),
-        {Hex(outcome.code)});
+    const std::string text =
+        lang::Fill(lang::LookupLangStringOr(app, lang::text::kLibraryCrashed), {Hex(outcome.code)});
     return outcome.reason.empty() ? text : text + ": " + outcome.reason;
 }
 

@@ -5,6 +5,7 @@
 #include "filters/filters.h"
 #include "lang/fill.h"
 #include "lang/lang.h"
+#include "lang/text_ids.h"
 #include "platform/reg.h"
 #include "platform/text.h"
 
@@ -29,10 +30,10 @@ struct StateTexts {
 
 StateTexts LookUpStateTexts(const App& app) {
     return {
-        lang::LookupLangStringOr(app, "130"),
-        lang::LookupLangStringOr(app, "131"),
-        lang::LookupLangStringOr(app, "132"),
-        lang::LookupLangStringOr(app, "133"),
+        lang::LookupLangStringOr(app, lang::text::kRegisteredHere),
+        lang::LookupLangStringOr(app, lang::text::kRegisteredElsewhere),
+        lang::LookupLangStringOr(app, lang::text::kPartlyRegisteredHere),
+        lang::LookupLangStringOr(app, lang::text::kNotRegistered),
     };
 }
 

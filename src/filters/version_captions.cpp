@@ -4,9 +4,11 @@
 #include "filters/catalogue.h"
 #include "filters/filters.h"
 #include "lang/lang.h"
+#include "lang/text_ids.h"
 #include "platform/file_version.h"
 #include "platform/reg.h"
 #include "platform/text.h"
+#include "ui/control_names.h"
 
 namespace tzp::filters {
 
@@ -17,9 +19,10 @@ std::string LocalisedVersionText(const App& app, const std::string& versionText)
     if (!lang::HasLanguageFile(app)) {
         return versionText;
     }
-    const std::string missing =
-        platform::ReplaceAll(versionText, platform::kErreur, lang::LookupLangString(app, "022"));
-    return platform::ReplaceAll(missing, "version", lang::LookupLangString(app, "023"));
+    const std::string missing = platform::ReplaceAll(
+        versionText, platform::kErreur, lang::LookupLangString(app, lang::text::kNotInstalled));
+    return platform::ReplaceAll(missing, "version",
+                                lang::LookupLangString(app, lang::text::kVersionWord));
 }
 
 namespace {
@@ -62,11 +65,11 @@ void SetVersionCaptions(App& app) {
 
     for (const auto box : CaptionOrder()) {
         CaptionFilterRow(app, Row(box));
-        if (box == "Check6") {
+        if (box == ui::kFfdshowBox) {
             // The labels under FFDshow's configure icons never come from a language file.
-            app.form.SetCaption("Label5", "Audio");
-            app.form.SetCaption("Label55", "VFW");
-            app.form.SetCaption("Label555", "Video");
+            app.form.SetCaption(ui::kFfdshowAudioLabel, "Audio");
+            app.form.SetCaption(ui::kFfdshowVfwLabel, "VFW");
+            app.form.SetCaption(ui::kFfdshowVideoLabel, "Video");
         }
     }
 }

@@ -10,6 +10,7 @@
 #include "filters/registration_info.h"
 #include "lang/fill.h"
 #include "lang/lang.h"
+#include "lang/text_ids.h"
 #include "platform/run_and_wait.h"
 #include "platform/text.h"
 #include "profiles/import_check.h"
@@ -135,13 +136,13 @@ class PanelProgress {
     explicit PanelProgress(App& app)
         : app_(app),
           busy_(app.form),
-          waitText_(app.form.Caption("Label2")),
+          waitText_(app.form.Caption(ui::kWaitText)),
           pattern_(filters::ProgressPattern(app)) {
         app_.sys.ui.RunLater(kWaitPanelDelayMs, [this] { Show(); });
     }
     ~PanelProgress() {
         app_.sys.ui.CancelRunLater();
-        app_.form.SetCaption("Label2", waitText_);
+        app_.form.SetCaption(ui::kWaitText, waitText_);
         // The panel goes without a repaint of its own: the message that follows shows at
         // once, and the window is repainted under it.
         panel_.reset();
@@ -151,7 +152,8 @@ class PanelProgress {
 
     void operator()(size_t position, size_t total, const std::string& path) {
         app_.form.SetCaption(
-            "Label2", waitText_ + "\r\n" + filters::ProgressText(pattern_, position, total, path));
+            ui::kWaitText,
+            waitText_ + "\r\n" + filters::ProgressText(pattern_, position, total, path));
         if (panel_) {
             // Painted before the library runs, whatever it then does.
             app_.sys.ui.DoEvents();
@@ -204,17 +206,18 @@ std::string ImportFailureMessage(const App& app, const ImportResult& import) {
     std::string text;
     switch (import.kind) {
         case ImportKind::FileMissing:
-            return lang::LookupLangStringOr(app, "062") + "\r\n" + import.file;
+            return lang::LookupLangStringOr(app, lang::text::kImportFileMissing) + "\r\n" +
+                   import.file;
         case ImportKind::EditorNotStarted:
-            text = lang::LookupLangStringOr(app, "061");
+            text = lang::LookupLangStringOr(app, lang::text::kImportEditorNotStarted);
             return import.reason.empty() ? text : text + "\r\n" + import.reason;
         case ImportKind::Refused:
             return import.reason;
         case ImportKind::Failed:
-            return lang::Fill(lang::LookupLangStringOr(app, "093"),
+            return lang::Fill(lang::LookupLangStringOr(app, lang::text::kImportEndedWithCode),
                               {std::to_string(import.exitCode)});
         case ImportKind::Incomplete:
-            return lang::LookupLangStringOr(app, "151") + import.reason;
+            return lang::LookupLangStringOr(app, lang::text::kImportLeftSettings) + import.reason;
         default:
             return {};
     }
@@ -225,7 +228,7 @@ namespace {
 // The question, the pass and its report, the host already starting.
 void AskApplyAndReport(App& app, const std::string& profile) {
     auto& ui = app.sys.ui;
-    if (ui.Ask(lang::LookupLangString(app, "033")) != platform::Answer::Yes) {
+    if (ui.Ask(lang::LookupLangString(app, lang::text::kApplyQuestion)) != platform::Answer::Yes) {
         filters::FinishRegistrationHost(app);
         return;
     }
@@ -247,7 +250,7 @@ void AskApplyAndReport(App& app, const std::string& profile) {
     if (!importMessage.empty()) {
         ui.ShowMessage(importMessage);
     }
-    ui.ShowMessage(lang::LookupLangString(app, "034"));
+    ui.ShowMessage(lang::LookupLangString(app, lang::text::kApplied));
 }
 
 }  // namespace
@@ -255,7 +258,7 @@ void AskApplyAndReport(App& app, const std::string& profile) {
 void ApplyCurrentState(App& app) {
     const std::string profile = app.form.Text(ui::kProfileBox);
     if (!profile.empty() && !IsListedProfile(app.form, profile)) {
-        app.sys.ui.ShowMessage(lang::LookupLangString(app, "043"));
+        app.sys.ui.ShowMessage(lang::LookupLangString(app, lang::text::kNoSuchProfile));
         return;
     }
     // The host starts while the question is read, so the pass can begin on the Yes; one
@@ -268,7 +271,7 @@ void ApplyCurrentState(App& app) {
 }
 
 void WireApply(App& app) {
-    app.form.OnClick("Command3", [&app] { ApplyCurrentState(app); });
+    app.form.OnClick(ui::kApplyButton, [&app] { ApplyCurrentState(app); });
 }
 
 }  // namespace tzp::profiles

@@ -1,4 +1,5 @@
 #include "lang/lang.h"
+#include "lang/text_ids.h"
 #include "profiles/messages.h"
 #include "profiles/profile_files.h"
 #include "profiles/profile_name.h"
@@ -38,14 +39,15 @@ void DeleteProfile(App& app) {
     auto& files = app.sys.files;
     const std::string name = app.form.Text(ui::kProfileBox);
     if (name.empty()) {
-        ui.ShowMessage(lang::LookupLangString(app, "038"));
+        ui.ShowMessage(lang::LookupLangString(app, lang::text::kTypeProfileNameFirst));
         return;
     }
     if (!IsUsableProfileName(name)) {
         ui.ShowMessage(NameRefusedText(app));
         return;
     }
-    if (ui.Ask(lang::LookupLangString(app, "044")) != platform::Answer::Yes) {
+    if (ui.Ask(lang::LookupLangString(app, lang::text::kDeleteProfileQuestion)) !=
+        platform::Answer::Yes) {
         return;
     }
     const std::string statePath = StateFilePath(app, name);

@@ -5,40 +5,22 @@
 #include "platform/text.h"
 #include "platform/utf16.h"
 #include "platform/utf8.h"
-#include "profiles/reg_syntax.h"
+#include "profiles/reg_file.h"
 
 namespace tzp::profiles {
 
 namespace {
 
-constexpr std::string_view kUnicodeHeader = "Windows Registry Editor Version 5.00";
-constexpr std::string_view kAnsiHeader = "REGEDIT4";
 // The editor starts a continuation line once a hex line reaches this many characters,
 // so that no line, its trailing backslash included, is longer than 80.
 constexpr size_t kHexLineLimit = 77;
 
-// The export as UTF-8 text when it is Unicode (UTF-16LE with or without its mark, or
-// UTF-8 with its mark); nullopt for 8-bit text.
-std::optional<std::string> DecodeUnicodeText(std::string_view bytes) {
-    const platform::MarkedText marked = platform::SplitByteOrderMark(bytes);
-    if (marked.mark == platform::TextMark::kUtf16Le) {
-        return platform::CodePointsToUtf8(platform::Utf16LeToCodePoints(marked.body));
-    }
-    if (marked.mark == platform::TextMark::kUtf8) {
-        return platform::ValidUtf8(marked.body);
-    }
-    if (bytes.size() >= 2 && bytes[0] != '\0' && bytes[1] == '\0') {
-        return platform::CodePointsToUtf8(platform::Utf16LeToCodePoints(bytes));
-    }
-    return std::nullopt;
-}
-
-bool IsWithinKey(std::string_view section, std::string_view key) {
-    const std::string lowerSection = platform::UnicodeLower(section);
-    const std::string lowerKey = platform::UnicodeLower(key);
-    return lowerSection == lowerKey || (lowerSection.size() > lowerKey.size() &&
-                                        lowerSection.compare(0, lowerKey.size(), lowerKey) == 0 &&
-                                        lowerSection[lowerKey.size()] == '\\');
+// Whether a section of the export names the exported key or a key below it; the
+// section's name is in the ANSI code page when `eightBit`, else UTF-8, the key UTF-8.
+bool IsWithinKey(const RegSection& section, std::string_view key, bool eightBit = false) {
+    const std::string name =
+        eightBit ? platform::AnsiToUtf8(section.name) : std::string(section.name);
+    return !section.deletes && IsKeyOrBelow(name, key, KeyMatch::kRegistry);
 }
 
 // A UTF-16 string payload (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ) in the ANSI code page,
@@ -102,14 +84,14 @@ class UnicodeExportConverter {
     explicit UnicodeExportConverter(std::string_view key) : key_(key) {}
 
     // False when the export holds a section outside the key.
-    bool Convert(const std::vector<std::string>& lines) {
+    bool Convert(const std::vector<std::string_view>& lines) {
         for (size_t i = 1; i < lines.size();) {
-            const std::string& line = lines[i++];
-            if (const auto section = SectionName(line)) {
+            const std::string line(lines[i++]);
+            if (const auto section = ReadSection(line)) {
                 if (!IsWithinKey(*section, key_)) {
                     return false;
                 }
-                StartSection(*section, line);
+                StartSection(std::string(section->name), line);
                 continue;
             }
             const auto value = SplitValueLine(line);
@@ -185,8 +167,8 @@ class UnicodeExportConverter {
 };
 
 std::optional<ConvertedExport> ConvertUnicodeExport(const std::string& text, std::string_view key) {
-    const auto lines = platform::SplitLines(text);
-    if (lines.empty() || platform::TrimTrailingBlanks(lines[0]) != kUnicodeHeader) {
+    const auto lines = RegLines(text);
+    if (lines.empty() || platform::TrimTrailingBlanks(lines[0]) != kUnicodeRegHeader) {
         return std::nullopt;
     }
     UnicodeExportConverter converter(key);
@@ -199,17 +181,17 @@ std::optional<ConvertedExport> ConvertUnicodeExport(const std::string& text, std
 // An 8-bit export is already in the profile file's layout: its lines are copied as
 // they are, once it is known to be an export of the key.
 std::optional<ConvertedExport> ConvertAnsiExport(std::string_view bytes, std::string_view key) {
-    auto lines = platform::SplitLines(bytes);
-    if (lines.empty() || platform::TrimTrailingBlanks(lines[0]) != kAnsiHeader) {
+    const auto lines = RegLines(bytes);
+    if (lines.empty() || platform::TrimTrailingBlanks(lines[0]) != kAnsiRegHeader) {
         return std::nullopt;
     }
     ConvertedExport result;
     for (size_t i = 1; i < lines.size(); ++i) {
-        const auto section = SectionName(lines[i]);
-        if (section && !IsWithinKey(platform::AnsiToUtf8(*section), key)) {
+        const auto section = ReadSection(lines[i]);
+        if (section && !IsWithinKey(*section, key, true)) {
             return std::nullopt;
         }
-        result.lines.push_back(std::move(lines[i]));
+        result.lines.emplace_back(lines[i]);
     }
     return result;
 }
@@ -218,10 +200,15 @@ std::optional<ConvertedExport> ConvertAnsiExport(std::string_view bytes, std::st
 
 std::optional<ConvertedExport> ConvertKeyExport(std::string_view exportBytes,
                                                 std::string_view key) {
-    if (const auto text = DecodeUnicodeText(exportBytes)) {
-        return ConvertUnicodeExport(*text, key);
+    const RegText text = DecodeRegFile(exportBytes);
+    switch (text.encoding) {
+        case RegEncoding::kEightBit:
+            return ConvertAnsiExport(text.text, key);
+        case RegEncoding::kUtf16Be:
+            return std::nullopt;  // no export of the editor
+        default:
+            return ConvertUnicodeExport(text.text, key);
     }
-    return ConvertAnsiExport(exportBytes, key);
 }
 
 }  // namespace tzp::profiles

@@ -1,6 +1,7 @@
 #include "profiles/messages.h"
 
 #include "lang/lang.h"
+#include "lang/text_ids.h"
 
 namespace tzp::profiles {
 
@@ -16,31 +17,31 @@ std::string WithLines(std::string text, const std::vector<std::string>& lines) {
 }  // namespace
 
 std::string NameRefusedText(const App& app) {
-    return lang::LookupLangStringOr(app, "065");
+    return lang::LookupLangStringOr(app, lang::text::kBadProfileName);
 }
 
 std::string NotFoundText(const App& app, const std::string& path) {
-    return WithLines(lang::LookupLangStringOr(app, "066"), {path});
+    return WithLines(lang::LookupLangStringOr(app, lang::text::kProfileFileMissing), {path});
 }
 
 std::string NotSavedText(const App& app, const std::string& path, const std::string& reason) {
-    return WithLines(lang::LookupLangStringOr(app, "067"), {path, reason});
+    return WithLines(lang::LookupLangStringOr(app, lang::text::kProfileNotSaved), {path, reason});
 }
 
 std::string LeftOutText(const App& app, const std::vector<std::string>& entries) {
-    return WithLines(lang::LookupLangStringOr(app, "068"), entries);
+    return WithLines(lang::LookupLangStringOr(app, lang::text::kSettingsLeftOut), entries);
 }
 
 std::string NotDeletedText(const App& app, const std::vector<std::string>& problems) {
-    return WithLines(lang::LookupLangStringOr(app, "069"), problems);
+    return WithLines(lang::LookupLangStringOr(app, lang::text::kProfileNotDeleted), problems);
 }
 
 std::string ImportRefusedText(const App& app, const std::string& path, const std::string& section) {
-    return WithLines(lang::LookupLangStringOr(app, "120"), {path, section});
+    return WithLines(lang::LookupLangStringOr(app, lang::text::kImportRefused), {path, section});
 }
 
 std::string NotRegistryFileText(const App& app, const std::string& path) {
-    return WithLines(lang::LookupLangStringOr(app, "136"), {path});
+    return WithLines(lang::LookupLangStringOr(app, lang::text::kNotRegistryFile), {path});
 }
 
 }  // namespace tzp::profiles

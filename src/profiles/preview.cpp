@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "lang/lang.h"
+#include "lang/text_ids.h"
 #include "platform/text.h"
 #include "profiles/messages.h"
 #include "profiles/profile_files.h"
@@ -40,7 +41,8 @@ std::string ReadProfileValue(const App& app, std::string_view id) {
 void PreviewProfile(App& app) {
     auto& form = app.form;
     if (form.Value(ui::kUnsavedChanges) == 1 &&
-        app.sys.ui.Ask(lang::LookupMessageText(app, lang::kPreviewQuestionId, "045")) !=
+        app.sys.ui.Ask(lang::LookupMessageText(app, lang::kPreviewQuestionId,
+                                               lang::text::kUpdateCheckCaption)) !=
             platform::Answer::Yes) {
         form.SetText(ui::kProfileBox, "");
         return;

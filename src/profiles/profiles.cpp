@@ -5,9 +5,9 @@
 namespace tzp::profiles {
 
 void WireProfiles(App& app) {
-    app.form.OnClick("Command2", [&app] { SaveProfile(app); });
+    app.form.OnClick(ui::kSaveProfileButton, [&app] { SaveProfile(app); });
     app.form.OnClick(ui::kProfileBox, [&app] { PreviewProfile(app); });
-    app.form.OnClick("Command1", [&app] { DeleteProfile(app); });
+    app.form.OnClick(ui::kDeleteProfileButton, [&app] { DeleteProfile(app); });
 }
 
 }  // namespace tzp::profiles

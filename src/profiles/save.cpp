@@ -1,4 +1,5 @@
 #include "lang/lang.h"
+#include "lang/text_ids.h"
 #include "profiles/messages.h"
 #include "profiles/profile_name.h"
 #include "profiles/profiles.h"
@@ -45,7 +46,7 @@ void SaveProfile(App& app) {
     auto& user = app.sys.ui;
     const std::string name = form.Text(ui::kProfileBox);
     if (name.empty()) {
-        user.ShowMessage(lang::LookupLangString(app, "038"));
+        user.ShowMessage(lang::LookupLangString(app, lang::text::kTypeProfileNameFirst));
         return;
     }
     if (!IsUsableProfileName(name)) {
@@ -54,7 +55,9 @@ void SaveProfile(App& app) {
     }
     // Only an exact match counts as the listed profile; a name differing in letter
     // case is asked about as a new one.
-    const char* question = IsListedProfile(form, name) ? "041" : "039";
+    const std::string_view question = IsListedProfile(form, name)
+                                          ? lang::text::kReplaceProfileQuestion
+                                          : lang::text::kSaveNewProfileQuestion;
     if (user.Ask(lang::LookupLangString(app, question)) != platform::Answer::Yes) {
         return;
     }
@@ -73,7 +76,7 @@ void SaveProfile(App& app) {
     if (!outcome.write.leftOut.empty()) {
         user.ShowMessage(LeftOutText(app, outcome.write.leftOut));
     }
-    user.ShowMessage(lang::LookupLangString(app, "040"));
+    user.ShowMessage(lang::LookupLangString(app, lang::text::kProfileSaved));
 }
 
 }  // namespace tzp::profiles

@@ -13,7 +13,7 @@
 #include "profiles/import_check.h"
 #include "profiles/messages.h"
 #include "profiles/profile_files.h"
-#include "profiles/reg_syntax.h"
+#include "profiles/reg_file.h"
 
 namespace tzp::profiles {
 
@@ -22,79 +22,41 @@ namespace {
 using platform::RegData;
 
 struct DecodedFile {
-    std::vector<std::string> lines;  // UTF-8
-    bool wide = false;               // UTF-16: string payloads of hex data are UTF-16 too
+    std::string text;   // UTF-8
+    bool wide = false;  // UTF-16: string payloads of hex data are UTF-16 too
 };
 
-// Lines end at CR LF, CR or LF, as the registry editor reads them.
-std::vector<std::string> RegistryLines(std::string_view text) {
-    std::vector<std::string> lines(1);
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-                ++i;
-            }
-            lines.emplace_back();
-        } else {
-            lines.back() += text[i];
-        }
+// The editor reads UTF-16 with its mark and 8-bit text in the ANSI code page; nullopt for
+// another encoding, whose first line then is no header the editor knows.
+std::optional<DecodedFile> Decode(std::string_view bytes) {
+    RegText decoded = DecodeRegFile(bytes);
+    if (decoded.encoding == RegEncoding::kUtf16Le) {
+        return DecodedFile{std::move(decoded.text), true};
     }
-    return lines;
+    if (decoded.encoding == RegEncoding::kEightBit) {
+        return DecodedFile{platform::AnsiToUtf8(decoded.text), false};
+    }
+    return std::nullopt;
 }
 
-DecodedFile Decode(std::string_view bytes) {
-    const platform::MarkedText marked = platform::SplitByteOrderMark(bytes);
-    if (marked.mark == platform::TextMark::kUtf16Le) {
-        return {
-            RegistryLines(platform::CodePointsToUtf8(platform::Utf16LeToCodePoints(marked.body))),
-            true};
-    }
-    return {RegistryLines(platform::AnsiToUtf8(bytes)), false};
-}
+// The lines of a decoded file.
+struct FileLines {
+    std::vector<std::string_view> lines;
+    bool wide = false;
+};
 
 std::string Utf16Text(std::string_view utf8) {
     return platform::CodePointsToUtf16Le(platform::Utf8ToCodePoints(utf8));
 }
 
-// A quoted name or string as the editor reads it: "\\", "\"", "\n" and "\r" are escapes,
-// another escaped character stands for itself. nullopt without the closing quote, or
-// with anything but blanks after it.
-std::optional<std::string> Unquote(std::string_view quoted) {
-    if (!quoted.starts_with('"')) {
-        return std::nullopt;
-    }
-    std::string out;
-    size_t i = 1;
-    for (; i < quoted.size() && quoted[i] != '"'; ++i) {
-        if (quoted[i] != '\\' || i + 1 == quoted.size()) {
-            out += quoted[i];
-            continue;
-        }
-        const char escaped = quoted[++i];
-        out += escaped == 'n' ? '\n' : escaped == 'r' ? '\r' : escaped;
-    }
-    if (i == quoted.size() || !platform::TrimTrailingBlanks(quoted.substr(i + 1)).empty()) {
-        return std::nullopt;
-    }
-    return out;
-}
-
 std::optional<RegData> DwordData(std::string_view digits) {
-    digits = platform::TrimTrailingBlanks(digits);
-    if (digits.empty() || digits.size() > 8) {
+    const auto number = HexNumber(platform::TrimTrailingBlanks(digits), 8);
+    if (!number) {
         return std::nullopt;
-    }
-    uint32_t number = 0;
-    for (const char c : digits) {
-        const int digit = HexDigit(c);
-        if (digit < 0) {
-            return std::nullopt;
-        }
-        number = number * 16 + static_cast<uint32_t>(digit);
     }
     std::string bytes;
     for (int shift = 0; shift < 32; shift += 8) {
-        bytes.push_back(static_cast<char>((number >> shift) & 0xFF));
+        bytes.push_back(static_cast<char>((*number >> shift) & 0xFF));
     }
     return RegData{platform::kRegDword, bytes};
 }
@@ -209,7 +171,7 @@ class Effect {
 
   private:
     struct KeyEntries {
-        std::optional<size_t> deletion;                   // where "[-key]" stands
+        std::optional<size_t> deletion;                  // where "[-key]" stands
         std::unordered_map<std::string, size_t> values;  // by folded name
     };
     using Keys = std::map<std::string, KeyEntries>;
@@ -253,14 +215,9 @@ class Effect {
     std::string lastFolded_;
 };
 
-bool IsHeader(std::string_view line) {
-    const std::string_view header = platform::TrimTrailingBlanks(line);
-    return header == "REGEDIT4" || header == "Windows Registry Editor Version 5.00";
-}
-
 // One value line of the key `key`: `next` moves past its continuation lines.
-void ReadValueLine(const DecodedFile& file, size_t& next, const std::string& key, Effect& effect) {
-    const std::string& line = file.lines[next - 1];
+void ReadValueLine(const FileLines& file, size_t& next, const std::string& key, Effect& effect) {
+    const std::string_view line = file.lines[next - 1];
     auto value = SplitValueLine(platform::TrimLeadingBlanks(line));
     if (value && IsHexData(value->data)) {
         value =
@@ -362,21 +319,25 @@ std::optional<std::string> NumberText(std::string_view bytes, size_t width) {
 }  // namespace
 
 std::optional<std::vector<WantedSetting>> ReadWantedSettings(std::string_view fileBytes) {
-    const DecodedFile file = Decode(fileBytes);
-    if (!IsHeader(file.lines.front())) {
+    const auto decoded = Decode(fileBytes);
+    if (!decoded) {
+        return std::nullopt;
+    }
+    const FileLines file{RegLines(decoded->text), decoded->wide};
+    if (file.lines.empty() || !IsRegHeader(file.lines.front())) {
         return std::nullopt;
     }
     Effect effect;
     std::optional<std::string> key;  // none after a deleted key: its values are not written
     for (size_t next = 1; next < file.lines.size();) {
-        const std::string& line = file.lines[next++];
-        if (const auto section = SectionName(line)) {
+        const std::string_view line = file.lines[next++];
+        if (const auto section = ReadSection(line)) {
             key.reset();
-            if (section->starts_with('-')) {
-                effect.DeleteKey(section->substr(1));
+            if (section->deletes) {
+                effect.DeleteKey(std::string(section->name));
             } else {
-                effect.OpenKey(*section);
-                key = *section;
+                key = std::string(section->name);
+                effect.OpenKey(*key);
             }
         } else if (key) {
             ReadValueLine(file, next, *key, effect);

@@ -1,6 +1,7 @@
 #include "shell/shutdown.h"
 
 #include "lang/lang.h"
+#include "lang/text_ids.h"
 #include "ui/control_names.h"
 
 namespace tzp::shell {
@@ -10,7 +11,7 @@ void WireShutdown(App& app) {
         if (app.form.Value(ui::kUnsavedChanges) != 1) {
             return;
         }
-        switch (app.sys.ui.Ask(lang::LookupLangString(app, "037"))) {
+        switch (app.sys.ui.Ask(lang::LookupLangString(app, lang::text::kCloseUnappliedQuestion))) {
             case platform::Answer::Yes:
                 // Unapplied changes are discarded; nothing is saved on the way out.
                 app.sys.ui.EndProgram();

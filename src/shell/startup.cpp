@@ -6,6 +6,7 @@
 #include "assoc/assoc.h"
 #include "filters/filters.h"
 #include "lang/lang.h"
+#include "lang/text_ids.h"
 #include "platform/reg.h"
 #include "profiles/apply.h"
 #include "profiles/profiles.h"
@@ -80,7 +81,7 @@ void RunLoadSequence(App& app) {
     StepDone("1-2 language code");
     // 3. The window's size is fixed by the native window (8025 x 8600 twips).
     // 4. The first tab; the design positions already are the filters page.
-    form.SelectTab("TabStrip1", 1);
+    form.SelectTab(ui::kTabs, 1);
     StepDone("3-4 first tab");
     // 5. The installation directory, always with a trailing backslash.
     form.SetText(ui::kFilterPath, platform::ReadRegValue(registry, platform::kRootCurrentUser,
@@ -88,7 +89,7 @@ void RunLoadSequence(App& app) {
                                       "\\");
     StepDone("5 installation directory");
     // 6. The text shown for an extension that opens with nothing.
-    form.SetText("errr", lang::LookupLangString(app, "029"));
+    form.SetText(ui::kNoProgramText, lang::LookupLangString(app, lang::text::kNoProgram));
     StepDone("6 text 029");
     // 7. The video and audio lists.
     assoc::FillCatalogueLists(app);

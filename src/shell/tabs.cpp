@@ -48,7 +48,7 @@ constexpr auto kPlacements = std::to_array<PagePlacement>({
 }  // namespace
 
 void ShowSelectedTab(App& app) {
-    const int tab = app.form.Value("TabStrip1");
+    const int tab = app.form.Value(ui::kTabs);
     if (tab < 1 || tab > 3) {
         return;
     }
@@ -69,7 +69,7 @@ void ShowSelectedTab(App& app) {
 }
 
 void WireTabs(App& app) {
-    app.form.OnClick("TabStrip1", [&app] { ShowSelectedTab(app); });
+    app.form.OnClick(ui::kTabs, [&app] { ShowSelectedTab(app); });
 }
 
 }  // namespace tzp::shell

@@ -8,27 +8,19 @@
 #include "platform/text.h"
 #include "profiles/export_conversion.h"
 #include "profiles/profile_files.h"
+#include "profiles/reg_file.h"
 
 namespace {
 
-using tzp::platform::UnicodeLower;
+using tzp::profiles::KeyMatch;
 
-// How the importer reads a line: after blanks, "[" opens a key name that runs to the
-// last "]" of the line (a "-" in front deletes the key).
+// Whether the importer reads the line as a section outside `key`: a section as the
+// registry file reader finds it, a deletion being outside whatever it names.
 bool NamesKeyOutside(std::string_view line, std::string_view key) {
-    const size_t first = line.find_first_not_of(" \t");
-    if (first == std::string_view::npos || line[first] != '[') {
-        return false;
-    }
-    const size_t close = line.rfind(']');
-    if (close == std::string_view::npos || close < first) {
-        return false;
-    }
-    const std::string name =
-        UnicodeLower(tzp::platform::AnsiToUtf8(line.substr(first + 1, close - first - 1)));
-    const std::string lowerKey = UnicodeLower(key);
-    return !(name == lowerKey || (name.starts_with(lowerKey) && name.size() > lowerKey.size() &&
-                                  name[lowerKey.size()] == '\\'));
+    const auto section = tzp::profiles::ReadSection(line);
+    return section && (section->deletes ||
+                       !tzp::profiles::IsKeyOrBelow(tzp::platform::AnsiToUtf8(section->name), key,
+                                                    KeyMatch::kRegistry));
 }
 
 }  // namespace
@@ -43,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     for (const auto& line : converted->lines) {
         FUZZ_CHECK(!NamesKeyOutside(line, key));
-        FUZZ_CHECK(line.find('\r') == std::string::npos);
+        FUZZ_CHECK(line.find_first_of("\r\n") == std::string::npos);
     }
     // The profile file's own layout, converted again, is taken as it stands.
     const std::string profileFile = "REGEDIT4\r\n" + tzp::platform::JoinLinesCrLf(converted->lines);

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "../filters/filter_pack.h"
 #include "profile_test_support.h"
+#include "profiles/settings_check.h"
 
 namespace tzp::profiles {
 namespace {
@@ -97,6 +100,34 @@ TEST(ImportCheck, AnApplyImportsNothingFromARefusedFileAndSaysWhich) {
                                         "C:\\Pack\\Sav\\Cinema.reg\n" +
                                             std::string(kRun),
                                         "en 034"}));
+}
+
+// The check and the comparison of a profile's settings read a file's sections alike: the
+// check refuses a key outside the profile keys exactly when the comparison reads one.
+TEST(ImportCheck, RefusesTheSectionsTheSettingsComparisonReads) {
+    const std::string outside = "HKEY_LOCAL_MACHINE\\Software\\Evil";
+    const std::string quorel = "[HKEY_CURRENT_USER\\Software\\Quorel]";
+    const std::string files[] = {
+        "REGEDIT4\r\n" + quorel + "\r\n\"a\"=\"1\"\r\n[" + outside + "]\r\n\"b\"=\"2\"\r\n",
+        "REGEDIT4\n" + quorel + "\n[" + outside + "]\n\"b\"=\"2\"\n",
+        "REGEDIT4\r" + quorel + "\r[" + outside + "]\r\"b\"=\"2\"\r",
+        "REGEDIT4\r\n \t[" + outside + "] ; after the name\r\n\"b\"=\"2\"\r\n",
+        "REGEDIT4\r\n[-" + outside + "]\r\n",
+        Utf16Le("Windows Registry Editor Version 5.00\r\n[" + outside + "]\r\n@=\"x\"\r\n"),
+        "REGEDIT4\r\n" + quorel + "\r\n\"a\"=hex:01,\\\r\n  02\r\n[" + outside + "]\r\n@=\"x\"\r\n",
+        // The key only in a value's data, and not at all.
+        "REGEDIT4\r\n" + quorel + "\r\n\"a\"=\"[" + outside + "]\"\r\n",
+        "REGEDIT4\r\n" + quorel + "\r\n\"a\"=\"1\"\r\n",
+    };
+    for (const auto& file : files) {
+        const auto wanted = ReadWantedSettings(file);
+        ASSERT_TRUE(wanted) << file;
+        const bool read = std::any_of(wanted->begin(), wanted->end(),
+                                      [&](const auto& setting) { return setting.key == outside; });
+        const auto refused = FindRefusedSection(file);
+        EXPECT_EQ(refused.has_value(), read) << file;
+        EXPECT_TRUE(!refused || refused->find(outside) != std::string::npos) << file;
+    }
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
-// The control panel's entry point: wiring only. Without arguments it is the window; with
+// The control panel as a whole: wiring only. Without arguments it is the window; with
 // them it runs one command without any window and ends with the command's exit code.
-#include <windows.h>
+#include "app/program.h"
+
 #include <commctrl.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <cwchar>
 #include <string>
@@ -13,6 +13,7 @@
 #include "cli/command_mode.h"
 #include "app/registration_host.h"
 #include "cli/quiet_interaction.h"
+#include "core/step_marks.h"
 #include "platform/win32/console_win32.h"
 #include "platform/win32/files_win32.h"
 #include "platform/win32/host_process_win32.h"
@@ -24,46 +25,10 @@
 #include "platform/win32/version_win32.h"
 #include "platform/win32/wide.h"
 #include "shell/startup.h"
-#include "shell/step_times.h"
 #include "ui/form.h"
 #include "ui/form1_controls.h"
 #include "ui/win32/interaction_win32.h"
 #include "ui/win32/native_window.h"
-
-#ifdef TZP_STEP_TIMES
-#include <cstdio>
-
-namespace {
-
-// From the creation of the process to this program's own first line: loading the
-// program and the system libraries it imports, and the runtime's start.
-double MillisecondsSinceProcessStart() {
-    FILETIME created{}, exited{}, kernel{}, user{}, now{};
-    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-    GetSystemTimePreciseAsFileTime(&now);
-    const auto ticks = [](const FILETIME& t) {
-        return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
-    };
-    return static_cast<double>(ticks(now) - ticks(created)) / 10000.0;
-}
-
-// The benchmark that started this build names the file for the step times.
-void WriteStepTimes(double loaderMs) {
-    wchar_t path[MAX_PATH] = {};
-    if (GetEnvironmentVariableW(L"TZP_STEP_LOG", path, MAX_PATH) == 0) {
-        return;
-    }
-    if (FILE* out = _wfopen(path, L"w")) {
-        std::fprintf(out, "0 process start to wWinMain\t%.3f\n", loaderMs);
-        for (const auto& [step, ms] : tzp::shell::StartupStepTimes().steps) {
-            std::fprintf(out, "%s\t%.3f\n", step.c_str(), ms);
-        }
-        std::fclose(out);
-    }
-}
-
-}  // namespace
-#endif
 
 namespace {
 
@@ -104,21 +69,17 @@ int RunCommandMode(const tzp::cli::Invocation& invocation) {
 }
 
 int RunWindow(HINSTANCE instance, int showCommand) {
-#ifdef TZP_STEP_TIMES
-    const double loaderMs = MillisecondsSinceProcessStart();
-    tzp::shell::StartupStepTimes().last = std::chrono::steady_clock::now();
-#endif
     // The tab strip and the visual styles need the common controls before any window.
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    tzp::shell::StepDone("common controls");
+    tzp::core::StepDone("common controls");
 
     auto form = tzp::ui::CreateForm1();
     tzp::ui::NativeWindow window(*form);
     if (!window.Create(instance)) {
         return 1;
     }
-    tzp::shell::StepDone("window and its controls");
+    tzp::core::StepDone("window and its controls");
 
     Win32Services services;
     // The private copies an earlier window's imports left (the window does not wait for the
@@ -129,20 +90,19 @@ int RunWindow(HINSTANCE instance, int showCommand) {
     tzp::App app{*form, platform, tzp::platform::ProgramFolder()};
 
     tzp::shell::WireForm(app);
-    tzp::shell::StepDone("services and behaviours");
+    tzp::core::StepDone("services and behaviours");
     tzp::shell::RunLoadSequence(app);
     window.Show(showCommand);
-    tzp::shell::StepDone("window shown");
-#ifdef TZP_STEP_TIMES
-    WriteStepTimes(loaderMs);
-#endif
+    tzp::core::StepDone("window shown");
 
     return tzp::platform::RunMessageLoop();
 }
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+namespace tzp::app {
+
+int RunProgram(HINSTANCE instance, int showCommand) {
     // Before anything can load a library by name.
     tzp::platform::RestrictLibrarySearch();
     if (__argc == 3 && std::wcscmp(__wargv[1], tzp::platform::kRegistrationHostArgument) == 0) {
@@ -156,3 +116,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     }
     return RunCommandMode(invocation);
 }
+
+}  // namespace tzp::app

@@ -11,7 +11,7 @@ namespace {
 
 std::string CouldNotRemoveOldAnswer(App& app, platform::Status status) {
     return lang::LookupLangStringOr(app, "077") + "\n\n" + AnswerFilePath(app) + "\n" +
-           app.sys.files.DescribeError(status.error);
+           app.sys.errors.Describe(status.error);
 }
 
 std::string CouldNotStartUpdater(App& app, const std::string& errorText) {

@@ -9,20 +9,17 @@
 #include <string>
 #include <vector>
 
+#include "app/host_main.h"
 #include "cli/arguments.h"
 #include "cli/command_mode.h"
-#include "app/registration_host.h"
 #include "cli/quiet_interaction.h"
 #include "core/step_marks.h"
 #include "platform/win32/console_win32.h"
-#include "platform/win32/files_win32.h"
-#include "platform/win32/host_process_win32.h"
 #include "platform/win32/library_search.h"
 #include "platform/win32/message_loop.h"
-#include "platform/win32/processes_win32.h"
-#include "platform/win32/registry_win32.h"
+#include "platform/win32/registration_host_win32.h"
 #include "platform/win32/self_registration_win32.h"
-#include "platform/win32/version_win32.h"
+#include "platform/win32/services_win32.h"
 #include "platform/win32/wide.h"
 #include "shell/startup.h"
 #include "ui/form.h"
@@ -43,25 +40,21 @@ std::vector<std::string> Arguments() {
     return result;
 }
 
-struct Win32Services {
-    tzp::platform::Win32Registry registry;
-    tzp::platform::Win32Files files;
-    tzp::platform::Win32Versions versions;
+struct ProgramServices {
+    tzp::platform::Win32Services system;
     // The libraries run in a host process, never in this one.
     tzp::platform::Win32RegistrationHost host;
-    tzp::platform::Win32SelfRegistration selfRegistration{&host};
-    tzp::platform::Win32Processes processes;
-    tzp::platform::Win32Shell shell;
+    tzp::platform::Win32SelfRegistration selfRegistration;
 
     tzp::platform::Platform With(tzp::platform::Interaction& interaction) {
-        return {registry, files, versions, selfRegistration, processes, shell, interaction};
+        return system.With(selfRegistration, interaction, &host);
     }
 };
 
 int RunCommandMode(const tzp::cli::Invocation& invocation) {
     tzp::platform::Win32StandardOutput output;
     tzp::cli::QuietInteraction interaction(output);
-    Win32Services services;
+    ProgramServices services;
     auto platform = services.With(interaction);
     auto form = tzp::ui::CreateForm1();
     tzp::App app{*form, platform, tzp::platform::ProgramFolder()};
@@ -81,10 +74,10 @@ int RunWindow(HINSTANCE instance, int showCommand) {
     }
     tzp::core::StepDone("window and its controls");
 
-    Win32Services services;
+    ProgramServices services;
     // The private copies an earlier window's imports left (the window does not wait for the
     // registry editor, and may have closed first).
-    services.files.RemoveLeftPrivateCopies();
+    services.system.files.RemoveLeftPrivateCopies();
     tzp::ui::Win32Interaction interaction(window);
     auto platform = services.With(interaction);
     tzp::App app{*form, platform, tzp::platform::ProgramFolder()};

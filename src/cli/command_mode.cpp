@@ -69,7 +69,7 @@ ExitCode Save(App& app, const std::string& name, platform::StandardOutput& outpu
         case profiles::SaveResult::NotWritten:
             output.Err(AsLines(
                 profiles::NotSavedText(app, outcome.write.failedPath,
-                                       app.sys.files.DescribeError(outcome.write.status.error))));
+                                       app.sys.errors.Describe(outcome.write.status.error))));
             return ExitCode::SomeFailed;
     }
     output.Out(AsLines(lang::LookupLangString(app, "040")));

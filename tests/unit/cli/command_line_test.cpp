@@ -213,7 +213,7 @@ struct BrokenVersions : platform::VersionService {
 TEST_F(CommandModeTest, AFaultOfTheProgramEndsTheCommandWith6AndSaysWhatItWas) {
     BrokenVersions broken;
     platform::Platform platform{sys.registry,  sys.files, broken, sys.selfRegistration,
-                                sys.processes, sys.shell, sys.ui};
+                                sys.processes, sys.shell, sys.ui, sys.errors};
     App app{*sys.form, platform, fakes::kPackDir};
     EXPECT_EQ(RunCommand(app, ParseArguments(std::vector<std::string>{"/status"}), output),
               ExitCode::Fault);

@@ -12,7 +12,7 @@ namespace {
 
 std::string CouldNotRemoveOldAnswer(App& app, platform::Status status) {
     return lang::LookupLangStringOr(app, lang::text::kOldAnswerNotRemoved) + "\n\n" +
-           AnswerFilePath(app) + "\n" + app.sys.files.DescribeError(status.error);
+           AnswerFilePath(app) + "\n" + app.sys.errors.Describe(status.error);
 }
 
 std::string CouldNotStartUpdater(App& app, const std::string& errorText) {

@@ -81,8 +81,7 @@ void ReportAssociation(App& app, const AssociationRun& run) {
         ui.ShowMessage(NotAssociatedMessage(app, ListLines(run.failures)));
     }
     if (!run.registration.ok()) {
-        ui.ShowMessage(
-            NotRegisteredMessage(app, app.sys.files.DescribeError(run.registration.error)));
+        ui.ShowMessage(NotRegisteredMessage(app, app.sys.errors.Describe(run.registration.error)));
     }
     if (!run.elsewhere.empty()) {
         OfferDefaultProgramsSettings(app, run.elsewhere);

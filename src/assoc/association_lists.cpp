@@ -8,7 +8,7 @@
 #include "assoc/entries.h"
 #include "assoc/personal_file.h"
 #include "assoc/read_association.h"
-#include "shell/step_times.h"
+#include "core/step_marks.h"
 #include "ui/control_names.h"
 
 namespace tzp::assoc {
@@ -36,11 +36,11 @@ void AppendCatalogueEntries(App& app) {
 
 void AppendPersonalEntries(App& app) {
     const auto extensions = ReadPersonalExtensions(app);
-    shell::StepPartDone("personal file read");
+    core::StepPartDone("personal file read");
     auto entries = ReadEntries(app, extensions);
-    shell::StepPartDone("associations read");
+    core::StepPartDone("associations read");
     app.form.AddEntries(ui::kPersonalList, std::move(entries));
-    shell::StepPartDone("entries shown");
+    core::StepPartDone("entries shown");
 }
 
 void BuildAssociationLists(App& app) {

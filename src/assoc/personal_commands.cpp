@@ -35,8 +35,8 @@ void ShowLangMessage(App& app, std::string_view id) {
 void SavePersonalList(App& app) {
     const auto status = WritePersonalExtensions(app);
     if (!status.ok()) {
-        app.sys.ui.ShowMessage(ListNotSavedMessage(app, PersonalListPath(app),
-                                                   app.sys.files.DescribeError(status.error)));
+        app.sys.ui.ShowMessage(
+            ListNotSavedMessage(app, PersonalListPath(app), app.sys.errors.Describe(status.error)));
     }
 }
 

@@ -56,7 +56,7 @@ void OfferDefaultProgramsSettings(App& app, const std::vector<OpensElsewhere>& e
     }
     if (const auto status = OpenDefaultAppsSettings(app); !status.ok()) {
         app.sys.ui.ShowMessage(
-            SettingsNotOpenedMessage(app, app.sys.files.DescribeError(status.error)));
+            SettingsNotOpenedMessage(app, app.sys.errors.Describe(status.error)));
     }
 }
 

@@ -101,7 +101,7 @@ std::vector<NotAssociated> AssociateTickedExtensions(App& app, std::vector<std::
                 continue;
             }
             if (const auto status = WriteAssociation(app, program, extension); !status.ok()) {
-                failures.push_back({extension, app.sys.files.DescribeError(status.error)});
+                failures.push_back({extension, app.sys.errors.Describe(status.error)});
             } else if (written != nullptr) {
                 written->push_back(extension);
             }

@@ -9,7 +9,7 @@
 #include "filters/catalogue.h"
 #include "filters/filter_check.h"
 #include "filters/registration.h"
-#include "filters/registration_host.h"
+#include "filters/registration_in_host.h"
 #include "lang/lang.h"
 #include "lang/text_ids.h"
 #include "profiles/apply.h"

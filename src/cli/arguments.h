@@ -14,6 +14,7 @@ enum class ExitCode : int {
     NoSuchProfile = 3,    // no such profile, or a name that cannot be a file
     PackNotFound = 4,     // the installation or the pack's profile folder cannot be found
     FilesUnreadable = 5,  // /check: the profile's files cannot be read or are refused
+    Fault = 6,            // the program itself failed (a fault of its own, not of the PC)
 };
 
 // /export-associations: no extension is associated with a player, so there is nothing to

@@ -1,6 +1,7 @@
 #include "cli/command_mode.h"
 
 #include <algorithm>
+#include <exception>
 
 #include "cli/apply_command.h"
 #include "cli/check_command.h"
@@ -13,6 +14,7 @@
 #include "lang/lang.h"
 #include "lang/text_ids.h"
 #include "platform/reg.h"
+#include "platform/utf8.h"
 #include "profiles/messages.h"
 #include "profiles/profile_name.h"
 #include "profiles/profiles.h"
@@ -68,7 +70,7 @@ ExitCode Save(App& app, const std::string& name, platform::StandardOutput& outpu
         case profiles::SaveResult::NotWritten:
             output.Err(AsLines(
                 profiles::NotSavedText(app, outcome.write.failedPath,
-                                       app.sys.files.DescribeError(outcome.write.status.error))));
+                                       app.sys.errors.Describe(outcome.write.status.error))));
             return ExitCode::SomeFailed;
     }
     output.Out(AsLines(lang::LookupLangString(app, lang::text::kProfileSaved)));
@@ -80,19 +82,7 @@ ExitCode Save(App& app, const std::string& name, platform::StandardOutput& outpu
     return ExitCode::Done;
 }
 
-}  // namespace
-
-std::string UsageText(const App& app) {
-    return Say(app, Text::Usage) + "\r\n" + UsageLine("", Say(app, Text::WindowHelp)) +
-           UsageLine("/status [/json]", Say(app, Text::StatusHelp)) +
-           UsageLine("/apply NAME [/json]", Say(app, Text::ApplyHelp)) +
-           UsageLine("/check NAME [/json]", Say(app, Text::CheckHelp)) +
-           UsageLine("/save NAME", Say(app, Text::SaveHelp)) +
-           UsageLine("/export-associations FILE", Say(app, Text::ExportHelp)) +
-           UsageLine("/?", Say(app, Text::UsageHelp)) + AsLines(Say(app, Text::ExitCodes));
-}
-
-ExitCode RunCommand(App& app, const Invocation& invocation, platform::StandardOutput& output) {
+ExitCode RunUnguarded(App& app, const Invocation& invocation, platform::StandardOutput& output) {
     shell::WireForm(app);
     shell::RunLoadSequence(app);
 
@@ -128,6 +118,42 @@ ExitCode RunCommand(App& app, const Invocation& invocation, platform::StandardOu
             return CheckCommand(app, invocation.name, invocation.json, output);
         default:
             return ExitCode::WrongUsage;
+    }
+}
+
+// A fault of the program's own (an exception no handler expected) is said on the error
+// output, in the language's words where they can still be had, and ends the command with
+// a code of its own, so that a script never takes it for an outcome of the command.
+ExitCode Faulted(const App& app, std::string_view what, platform::StandardOutput& output) {
+    std::string text;
+    try {
+        text = Say(app, Text::Fault, what);
+    } catch (...) {
+        text = "The command stopped on a fault of the program: " + std::string(what);
+    }
+    output.Err(AsLines(text));
+    return ExitCode::Fault;
+}
+
+}  // namespace
+
+std::string UsageText(const App& app) {
+    return Say(app, Text::Usage) + "\r\n" + UsageLine("", Say(app, Text::WindowHelp)) +
+           UsageLine("/status [/json]", Say(app, Text::StatusHelp)) +
+           UsageLine("/apply NAME [/json]", Say(app, Text::ApplyHelp)) +
+           UsageLine("/check NAME [/json]", Say(app, Text::CheckHelp)) +
+           UsageLine("/save NAME", Say(app, Text::SaveHelp)) +
+           UsageLine("/export-associations FILE", Say(app, Text::ExportHelp)) +
+           UsageLine("/?", Say(app, Text::UsageHelp)) + AsLines(Say(app, Text::ExitCodes));
+}
+
+ExitCode RunCommand(App& app, const Invocation& invocation, platform::StandardOutput& output) {
+    try {
+        return RunUnguarded(app, invocation, output);
+    } catch (const std::exception& fault) {
+        return Faulted(app, platform::ValidUtf8(fault.what()), output);
+    } catch (...) {
+        return Faulted(app, "unknown exception", output);
     }
 }
 

@@ -18,8 +18,8 @@ ExitCode ExportAssociationsCommand(App& app, const std::string& file,
     const auto status =
         app.sys.files.WriteAllAtomic(file, assoc::DefaultAssociationsXml(*application));
     if (!status.ok()) {
-        output.Err(AsLines(
-            Say(app, Text::ExportNotWritten, file, app.sys.files.DescribeError(status.error))));
+        output.Err(
+            AsLines(Say(app, Text::ExportNotWritten, file, app.sys.errors.Describe(status.error))));
         return ExitCode::SomeFailed;
     }
     output.Out(AsLines(Say(app, Text::Exported, file)));

@@ -6,7 +6,7 @@
 
 #include "filters/catalogue.h"
 #include "filters/filters.h"
-#include "filters/registration_host.h"
+#include "filters/registration_in_host.h"
 #include "lang/fill.h"
 #include "lang/lang.h"
 #include "lang/text_ids.h"
@@ -45,23 +45,23 @@ std::string Hex(uint32_t code) {
 
 // An HRESULT that wraps a system error code (facility 7) reads as that code; the system
 // has words for far more of those.
-std::string DescribeResult(App& app, uint32_t result) {
+std::string DescribeResult(platform::Platform& sys, uint32_t result) {
     const bool wrapsSystemError = (result & 0xFFFF0000u) == 0x80070000u;
-    return app.sys.files.DescribeError(wrapsSystemError ? (result & 0xFFFFu) : result);
+    return sys.errors.Describe(wrapsSystemError ? (result & 0xFFFFu) : result);
 }
 
-LibraryOutcome NotLoaded(App& app, LibraryOutcome outcome, uint32_t error) {
-    auto& loader = app.sys.selfRegistration;
-    if (!app.sys.files.FileExists(outcome.path)) {
+LibraryOutcome NotLoaded(platform::Platform& sys, LibraryOutcome outcome, uint32_t error) {
+    if (!sys.files.FileExists(outcome.path)) {
         outcome.kind = OutcomeKind::FileMissing;
         outcome.code = platform::kErrorFileNotFound;
-        outcome.reason = app.sys.files.DescribeError(outcome.code);
+        outcome.reason = sys.errors.Describe(outcome.code);
         return outcome;
     }
     outcome.code = error;
     // A library of the other bitness and a file that is no library at all give the same
     // error; only the file's header tells them apart.
-    const int bits = error == platform::kErrorBadExeFormat ? loader.LibraryBits(outcome.path) : 0;
+    const int bits =
+        error == platform::kErrorBadExeFormat ? sys.selfRegistration.LibraryBits(outcome.path) : 0;
     if (bits != 0 && bits != kOwnBits) {
         outcome.kind = OutcomeKind::OtherBitness;
         return outcome;
@@ -69,7 +69,7 @@ LibraryOutcome NotLoaded(App& app, LibraryOutcome outcome, uint32_t error) {
     outcome.kind = OutcomeKind::NotLoadable;
     // Some of the system's texts name the file as "%1" ("%1 is not a valid Win32
     // application.").
-    outcome.reason = lang::Fill(app.sys.files.DescribeError(error), {FileName(outcome.path)});
+    outcome.reason = lang::Fill(sys.errors.Describe(error), {FileName(outcome.path)});
     return outcome;
 }
 
@@ -85,19 +85,17 @@ struct Pass {
             progress(outcomes.size() + 1, PassLength(), path);
         }
         // Where there is a host process, the library runs there, not in this process.
-        auto* host = app.sys.selfRegistration.Host();
-        outcomes.push_back(host != nullptr ? RunInHost(app, *host, path, mode)
-                                           : RunSelfRegistration(app, path, mode));
+        auto* host = app.sys.host;
+        outcomes.push_back(host != nullptr ? RunInHost(app.sys, *host, path, mode)
+                                           : RunSelfRegistration(app.sys, path, mode));
         outcomes.back().box = box;
     }
 };
 
 }  // namespace
 
-LibraryOutcome RunSelfRegistration(App& app, const std::string& path, std::string_view mode,
-                                   uint32_t waitMs) {
-    auto& loader = app.sys.selfRegistration;
-    auto& ui = app.sys.ui;
+LibraryOutcome RunSelfRegistration(platform::Platform& sys, const std::string& path,
+                                   std::string_view mode, uint32_t waitMs) {
     LibraryOutcome outcome{path, std::string(mode), {}, OutcomeKind::NothingRun, 0, {}};
     // The mode is looked at before loading, so that a mode that runs nothing does not
     // leave the library loaded.
@@ -111,52 +109,43 @@ LibraryOutcome RunSelfRegistration(App& app, const std::string& path, std::strin
         // Never loaded from wherever Windows would look: as far as we go, there is none.
         outcome.kind = OutcomeKind::FileMissing;
         outcome.code = platform::kErrorPathNotFound;
-        outcome.reason = app.sys.files.DescribeError(outcome.code);
+        outcome.reason = sys.errors.Describe(outcome.code);
         return outcome;
     }
-    const auto loaded = loader.Load(path);
-    if (!loaded.module) {
-        return NotLoaded(app, std::move(outcome), loaded.error);
+    // The owners free the library and let go of the thread on every way out.
+    const auto loaded = sys.selfRegistration.Load(path);
+    if (!loaded.library) {
+        return NotLoaded(sys, std::move(outcome), loaded.error);
     }
-    const auto module = *loaded.module;
-    const auto entry = loader.FindEntryPoint(module, *entryName);
+    const auto entry = loaded.library->FindEntryPoint(*entryName);
     if (!entry) {
-        ui.SetBusyCursor(false);
-        loader.Free(module);
         outcome.kind = OutcomeKind::NoEntryPoint;
         return outcome;
     }
-    ui.SetBusyCursor(true);
-    uint32_t startError = 0;
-    const auto thread = loader.StartThread(*entry, startError);
-    if (!thread) {
-        ui.SetBusyCursor(false);
-        loader.Free(module);
+    const platform::BusyCursor busy(sys.ui);
+    const auto started = sys.selfRegistration.StartThread(*entry);
+    if (!started.thread) {
         outcome.kind = OutcomeKind::NotStarted;
-        outcome.code = startError;
-        outcome.reason = app.sys.files.DescribeError(startError);
+        outcome.code = started.error;
+        outcome.reason = sys.errors.Describe(started.error);
         return outcome;
     }
-    if (loader.WaitForThread(*thread, waitMs)) {
-        // The thread's exit code is the entry point's HRESULT; negative is a failure.
-        const uint32_t result = loader.ThreadExitCode(*thread);
-        loader.CloseThread(*thread);
-        loader.Free(module);
-        if ((result & 0x80000000u) != 0) {
-            outcome.kind = OutcomeKind::EntryPointFailed;
-            outcome.code = result;
-            outcome.reason = DescribeResult(app, result);
-        } else {
-            outcome.kind = OutcomeKind::Done;
-        }
-    } else {
-        // Unloading the library under a running entry point would crash the program;
-        // the loader keeps it until the thread ends, and the pass goes on.
-        loader.Abandon(module, *thread);
+    if (!started.thread->Wait(waitMs)) {
+        // Unloading the library under a running entry point would crash the program; its
+        // thread holds the library until it returns, and the pass goes on.
         outcome.kind = OutcomeKind::TimedOut;
         outcome.code = platform::kErrorTimeout;
+        return outcome;
     }
-    ui.SetBusyCursor(false);
+    // The thread's exit code is the entry point's HRESULT; negative is a failure.
+    const uint32_t result = started.thread->ExitCode();
+    if ((result & 0x80000000u) != 0) {
+        outcome.kind = OutcomeKind::EntryPointFailed;
+        outcome.code = result;
+        outcome.reason = DescribeResult(sys, result);
+    } else {
+        outcome.kind = OutcomeKind::Done;
+    }
     return outcome;
 }
 
@@ -232,8 +221,12 @@ std::string OutcomeText(const App& app, const LibraryOutcome& outcome) {
         case OutcomeKind::TimedOut:
             return lang::Fill(LookupLangStringOr(app, lang::text::kLibraryStillWorking),
                               {std::to_string(kEntryPointWaitMs / 1000)});
-        case OutcomeKind::Crashed:
-            return CrashedText(app, outcome);
+        case OutcomeKind::Crashed: {
+            // "the library crashed with the code 0xC0000005: <the system's words>"
+            std::string text = lang::Fill(LookupLangStringOr(app, lang::text::kLibraryCrashed),
+                                          {Hex(outcome.code)});
+            return outcome.reason.empty() ? text : text + ": " + outcome.reason;
+        }
         case OutcomeKind::NotStarted:
         case OutcomeKind::NothingRun: {
             std::string text = LookupLangStringOr(app, lang::text::kLibraryNotRun);

@@ -42,8 +42,9 @@ struct LibraryOutcome {
 // thread: mode "" registers (DllRegisterServer), "u" or "U" unregisters
 // (DllUnregisterServer); any other mode runs nothing. Returns what happened; the pass
 // goes on whatever it was. The program always waits `kEntryPointWaitMs`.
-LibraryOutcome RunSelfRegistration(App& app, const std::string& path, std::string_view mode,
-                                   uint32_t waitMs = kEntryPointWaitMs);
+// Needs no window: the registration host runs it too.
+LibraryOutcome RunSelfRegistration(platform::Platform& sys, const std::string& path,
+                                   std::string_view mode, uint32_t waitMs = kEntryPointWaitMs);
 
 // Told before each library of the pass: its position from 1, how many there are, and the
 // library's full path.

@@ -111,13 +111,15 @@ constexpr auto kTexts = std::to_array<BuiltinText>({
      "settings import failed, or the associations file could not be written (/check: the PC "
      "differs from the profile); 2 wrong usage; 3 no such profile, or a name that cannot be a file "
      "(/export-associations: no extension is associated with a player); 4 the installation or the "
-     "pack's profile folder cannot be found; 5 the profile's files cannot be read or are refused.",
+     "pack's profile folder cannot be found; 5 the profile's files cannot be read or are refused; "
+     "6 "
+     "the command stopped on a fault of the program.",
      "Codes de sortie : 0 tout est fait (/check : le PC est conforme au profil) ; 1 fait, mais une "
      "bibliothèque ou l'import des réglages a échoué, ou le fichier d'associations n'a pas pu être "
      "écrit (/check : le PC diffère du profil) ; 2 mauvaise utilisation ; 3 profil inconnu, ou nom "
      "qui ne peut pas être un fichier (/export-associations : aucune extension n'est associée à un "
      "lecteur) ; 4 dossier d'installation ou dossier des profils introuvable ; 5 fichiers du "
-     "profil illisibles ou refusés."},
+     "profil illisibles ou refusés ; 6 la commande s'est arrêtée sur une erreur du programme."},
     {"107", "Unknown command: %1", "Commande inconnue : %1"},
     {"108", "A profile name must follow %1.", "Un nom de profil doit suivre %1."},
     {"109", "Unexpected argument: %1", "Argument inattendu : %1"},
@@ -218,6 +220,8 @@ constexpr auto kTexts = std::to_array<BuiltinText>({
     {"158", "The default associations file could not be written: %1\r\n%2",
      "Le fichier d'associations par défaut n'a pas pu être écrit : %1\r\n%2"},
     {"159", "A file name must follow %1.", "Un nom de fichier doit suivre %1."},
+    {"190", "The command stopped on a fault of the program: %1",
+     "La commande s'est arrêtée sur une erreur du programme : %1"},
 });
 
 constexpr bool RowsFollowTheIds() {

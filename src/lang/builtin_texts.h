@@ -25,7 +25,7 @@ inline constexpr auto kBuiltinIds = std::to_array<std::string_view>(
      "107", "108", "109", "110", "111", "112", "113", "114", "115", "116", "117", "118",
      "119", "120", "130", "131", "132", "133", "134", "135", "136", "137", "138", "139",
      "140", "141", "142", "143", "144", "145", "146", "147", "148", "149", "150", "151",
-     "152", "153", "154", "155", "156", "157", "158", "159"});
+     "152", "153", "154", "155", "156", "157", "158", "159", "190"});
 
 // An id that has a built-in text. It is made from the id's literal when the program
 // compiles, so a call that names an id without a text does not build.

@@ -57,8 +57,6 @@ class FileService {
     virtual PrivateCopyResult WritePrivateCopy(std::string_view bytes) = 0;
     // Removes the private copies an earlier run left (one whose program ended after it).
     virtual void RemoveLeftPrivateCopies() {}
-    // The platform's wording of an error code, for messages.
-    virtual std::string DescribeError(uint32_t error) = 0;
 };
 
 }  // namespace tzp::platform

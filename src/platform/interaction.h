@@ -41,6 +41,18 @@ class Interaction {
     virtual void CancelRunLater() {}
 };
 
+// The busy cursor for as long as it lives.
+class BusyCursor {
+  public:
+    explicit BusyCursor(Interaction& ui) : ui_(ui) { ui_.SetBusyCursor(true); }
+    ~BusyCursor() { ui_.SetBusyCursor(false); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+  private:
+    Interaction& ui_;
+};
+
 // Where nobody is there to see anything: no message, no answer, no dialog, no events.
 class NoInteraction : public Interaction {
   public:

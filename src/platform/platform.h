@@ -1,7 +1,9 @@
 #pragma once
+#include "platform/error_text.h"
 #include "platform/files.h"
 #include "platform/interaction.h"
 #include "platform/processes.h"
+#include "platform/registration_host.h"
 #include "platform/registry.h"
 #include "platform/self_registration.h"
 #include "platform/version_info.h"
@@ -18,6 +20,10 @@ struct Platform {
     ProcessService& processes;
     ShellService& shell;
     Interaction& ui;
+    ErrorTextService& errors;
+    // The process the pass runs the libraries in; none to run them in this one (inside
+    // that host itself, and where there is no such process).
+    RegistrationHost* host = nullptr;
 };
 
 }  // namespace tzp::platform

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "filters/registration.h"
-#include "filters/registration_host.h"
+#include "filters/registration_in_host.h"
 #include "filters/registration_info.h"
 #include "lang/fill.h"
 #include "lang/lang.h"
@@ -50,7 +50,7 @@ std::unique_ptr<platform::PrivateCopy> CheckedPrivateCopy(App& app, ImportResult
         import.reason = NotFoundText(app, import.file);
         if (bytes) {
             // The copy could not be written (no temporary folder, a full disk).
-            import.reason += "\r\n" + files.DescribeError(written.status.error);
+            import.reason += "\r\n" + app.sys.errors.Describe(written.status.error);
         }
         return nullptr;
     }

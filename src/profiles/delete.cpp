@@ -25,7 +25,7 @@ std::vector<std::string> RemoveProfileFiles(App& app, const std::string& name) {
         }
         const auto status = files.Remove(path);
         if (!status.ok()) {
-            problems.push_back(path + ": " + files.DescribeError(status.error));
+            problems.push_back(path + ": " + app.sys.errors.Describe(status.error));
             break;
         }
     }

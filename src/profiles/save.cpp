@@ -68,7 +68,7 @@ void SaveProfile(App& app) {
             return;
         case SaveResult::NotWritten:
             user.ShowMessage(NotSavedText(app, outcome.write.failedPath,
-                                          app.sys.files.DescribeError(outcome.write.status.error)));
+                                          app.sys.errors.Describe(outcome.write.status.error)));
             return;
         case SaveResult::Saved:
             break;

@@ -11,7 +11,7 @@
 #include "profiles/apply.h"
 #include "profiles/profiles.h"
 #include "shell/shutdown.h"
-#include "shell/step_times.h"
+#include "core/step_marks.h"
 #include "shell/tabs.h"
 #include "ui/control_names.h"
 
@@ -78,41 +78,41 @@ void RunLoadSequence(App& app) {
     if (!app.sys.files.FileExists(lang::LangFilePath(app, form.Text(ui::kLanguageCode)))) {
         form.SetText(ui::kLanguageCode, "en");
     }
-    StepDone("1-2 language code");
+    core::StepDone("1-2 language code");
     // 3. The window's size is fixed by the native window (8025 x 8600 twips).
     // 4. The first tab; the design positions already are the filters page.
     form.SelectTab(ui::kTabs, 1);
-    StepDone("3-4 first tab");
+    core::StepDone("3-4 first tab");
     // 5. The installation directory, always with a trailing backslash.
     form.SetText(ui::kFilterPath, platform::ReadRegValue(registry, platform::kRootCurrentUser,
                                                          kPackKey, platform::kErreur) +
                                       "\\");
-    StepDone("5 installation directory");
+    core::StepDone("5 installation directory");
     // 6. The text shown for an extension that opens with nothing.
     form.SetText(ui::kNoProgramText, lang::LookupLangString(app, lang::text::kNoProgram));
-    StepDone("6 text 029");
+    core::StepDone("6 text 029");
     // 7. The video and audio lists.
     assoc::FillCatalogueLists(app);
-    StepDone("7 video and audio lists");
+    core::StepDone("7 video and audio lists");
     // 8. Versions of the player and of every filter library.
     filters::SetVersionCaptions(app);
-    StepDone("8 version captions");
+    core::StepDone("8 version captions");
     // 9. Registration detection; its ticks run the boxes' behaviours.
     filters::DetectRegistrations(app);
-    StepDone("9 registration detection");
+    core::StepDone("9 registration detection");
     // 10. The personal extensions.
     assoc::FillPersonalList(app);
-    StepDone("10 personal list");
+    core::StepDone("10 personal list");
     // 11. Captions.
     SetCaptionsFromLanguage(app);
     filters::NameIcons(app);
-    StepDone("11 captions");
+    core::StepDone("11 captions");
     // 12. Detection marked changes; a freshly started window has none.
     form.SetValue(ui::kUnsavedChanges, 0);
-    StepDone("12 change flag");
+    core::StepDone("12 change flag");
     // 13. The saved profiles.
     profiles::RefreshProfileList(app);
-    StepDone("13 profile list");
+    core::StepDone("13 profile list");
 }
 
 }  // namespace tzp::shell

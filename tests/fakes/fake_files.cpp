@@ -180,10 +180,6 @@ std::vector<std::string> FakeFiles::ListFiles(const std::string& folder, std::st
     return names;
 }
 
-std::string FakeFiles::DescribeError(uint32_t error) {
-    return "error " + std::to_string(error);
-}
-
 void FakeFiles::AddFolder(const std::string& path) {
     for (size_t slash = path.find('\\'); slash != std::string::npos;
          slash = path.find('\\', slash + 1)) {

@@ -22,7 +22,6 @@ class FakeFiles : public platform::FileService {
     std::vector<std::string> ListFiles(const std::string& folder,
                                        std::string_view pattern) override;
     platform::PrivateCopyResult WritePrivateCopy(std::string_view bytes) override;
-    std::string DescribeError(uint32_t error) override;
 
     // Where private copies go, numbered from 1 ("C:\Temp\tzpcp\import-1.reg"); a copy
     // is removed when it is released.

@@ -65,6 +65,44 @@ class FakeRunningProcess : public platform::RunningProcess {
     std::vector<std::unique_ptr<platform::PrivateCopy>>& keptUntilExit_;
 };
 
+class FakeLoadedLibrary : public platform::LoadedLibrary {
+  public:
+    FakeLoadedLibrary(FakeSelfRegistration& loader, std::string path)
+        : loader_(loader), path_(std::move(path)) {}
+    ~FakeLoadedLibrary() override {
+        loader_.log.push_back("free:" + path_);
+        --loader_.loadedNow;
+    }
+    std::optional<platform::EntryPoint> FindEntryPoint(const std::string& name) override {
+        return loader_.Export(path_, name);
+    }
+
+  private:
+    FakeSelfRegistration& loader_;
+    std::string path_;
+};
+
+class FakeEntryPointThread : public platform::EntryPointThread {
+  public:
+    // `call` is "<path>|<entry point>".
+    FakeEntryPointThread(FakeSelfRegistration& loader, std::string call)
+        : loader_(loader), path_(call.substr(0, call.find('|'))) {}
+    ~FakeEntryPointThread() override {
+        loader_.log.push_back(Library().hangs ? "leave:" + path_ : "close");
+    }
+    bool Wait(uint32_t milliseconds) override {
+        loader_.log.push_back("wait:" + std::to_string(milliseconds));
+        return !Library().hangs;
+    }
+    uint32_t ExitCode() override { return Library().result; }
+
+  private:
+    const FakeLibrary& Library() const { return loader_.LibraryAt(path_); }
+
+    FakeSelfRegistration& loader_;
+    std::string path_;
+};
+
 }  // namespace
 
 std::unique_ptr<platform::VersionBlock> FakeVersions::Open(const std::string& path) {
@@ -83,29 +121,13 @@ void FakeSelfRegistration::Add(const std::string& path, Library library) {
     libraries_[platform::UnicodeLower(path)] = std::move(library);
 }
 
-platform::LoadResult FakeSelfRegistration::Load(const std::string& path) {
-    log.push_back("load:" + path);
-    const auto it = libraries_.find(platform::UnicodeLower(path));
-    if (it == libraries_.end()) {
-        return {std::nullopt, platform::kErrorFileNotFound};
-    }
-    if (it->second.loadError != 0) {
-        return {std::nullopt, it->second.loadError};
-    }
-    loaded_.push_back(path);
-    ++loadedNow;
-    return {platform::ModuleHandle{loaded_.size()}, 0};
+const FakeLibrary& FakeSelfRegistration::LibraryAt(const std::string& path) const {
+    return libraries_.at(platform::UnicodeLower(path));
 }
 
-int FakeSelfRegistration::LibraryBits(const std::string& path) {
-    const auto it = libraries_.find(platform::UnicodeLower(path));
-    return it == libraries_.end() ? 0 : it->second.bits;
-}
-
-std::optional<platform::EntryPoint> FakeSelfRegistration::FindEntryPoint(
-    platform::ModuleHandle module, const std::string& name) {
-    const std::string& path = loaded_.at(module.value - 1);
-    const auto& exports = libraries_.at(platform::UnicodeLower(path)).exports;
+std::optional<platform::EntryPoint> FakeSelfRegistration::Export(const std::string& path,
+                                                                 const std::string& name) {
+    const auto& exports = LibraryAt(path).exports;
     if (std::find(exports.begin(), exports.end(), name) == exports.end()) {
         return std::nullopt;
     }
@@ -113,42 +135,32 @@ std::optional<platform::EntryPoint> FakeSelfRegistration::FindEntryPoint(
     return platform::EntryPoint{entries_.size()};
 }
 
-std::optional<platform::ThreadHandle> FakeSelfRegistration::StartThread(platform::EntryPoint entry,
-                                                                        uint32_t& error) {
+platform::LoadResult FakeSelfRegistration::Load(const std::string& path) {
+    log.push_back("load:" + path);
+    const auto it = libraries_.find(platform::UnicodeLower(path));
+    if (it == libraries_.end()) {
+        return {nullptr, platform::kErrorFileNotFound};
+    }
+    if (it->second.loadError != 0) {
+        return {nullptr, it->second.loadError};
+    }
+    ++loadedNow;
+    return {std::make_unique<FakeLoadedLibrary>(*this, path), 0};
+}
+
+int FakeSelfRegistration::LibraryBits(const std::string& path) {
+    const auto it = libraries_.find(platform::UnicodeLower(path));
+    return it == libraries_.end() ? 0 : it->second.bits;
+}
+
+platform::ThreadStart FakeSelfRegistration::StartThread(platform::EntryPoint entry) {
     if (failThreadStart) {
-        error = platform::kErrorNotEnoughMemory;
-        return std::nullopt;
+        return {nullptr, platform::kErrorNotEnoughMemory};
     }
     const std::string& call = entries_.at(entry.value - 1);
     log.push_back("run:" + call);
     calls.push_back(call);
-    return platform::ThreadHandle{entry.value};
-}
-
-bool FakeSelfRegistration::WaitForThread(platform::ThreadHandle thread, uint32_t milliseconds) {
-    log.push_back("wait:" + std::to_string(milliseconds));
-    const std::string& call = entries_.at(thread.value - 1);
-    const std::string path = call.substr(0, call.find('|'));
-    return !libraries_.at(platform::UnicodeLower(path)).hangs;
-}
-
-uint32_t FakeSelfRegistration::ThreadExitCode(platform::ThreadHandle thread) {
-    const std::string& call = entries_.at(thread.value - 1);
-    return libraries_.at(platform::UnicodeLower(call.substr(0, call.find('|')))).result;
-}
-
-void FakeSelfRegistration::CloseThread(platform::ThreadHandle) {
-    log.push_back("close");
-}
-
-void FakeSelfRegistration::Free(platform::ModuleHandle module) {
-    log.push_back("free:" + loaded_.at(module.value - 1));
-    --loadedNow;
-}
-
-void FakeSelfRegistration::Abandon(platform::ModuleHandle module, platform::ThreadHandle) {
-    log.push_back("abandon:" + loaded_.at(module.value - 1));
-    --loadedNow;
+    return {std::make_unique<FakeEntryPointThread>(*this, call), 0};
 }
 
 platform::StartResult FakeProcesses::Start(const std::string& commandLine,

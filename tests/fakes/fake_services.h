@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/error_text.h"
 #include "platform/processes.h"
 #include "platform/self_registration.h"
 #include "platform/version_info.h"
@@ -43,32 +44,31 @@ class FakeSelfRegistration : public platform::SelfRegistrationService {
 
     platform::LoadResult Load(const std::string& path) override;
     int LibraryBits(const std::string& path) override;
-    std::optional<platform::EntryPoint> FindEntryPoint(platform::ModuleHandle module,
-                                                       const std::string& name) override;
-    std::optional<platform::ThreadHandle> StartThread(platform::EntryPoint entry,
-                                                      uint32_t& error) override;
-    bool WaitForThread(platform::ThreadHandle thread, uint32_t milliseconds) override;
-    uint32_t ThreadExitCode(platform::ThreadHandle thread) override;
-    void CloseThread(platform::ThreadHandle thread) override;
-    void Free(platform::ModuleHandle module) override;
-    void Abandon(platform::ModuleHandle module, platform::ThreadHandle thread) override;
+    platform::ThreadStart StartThread(platform::EntryPoint entry) override;
 
     void Add(const std::string& path, Library library = Library());
     bool failThreadStart = false;
-    // The host process the pass is to run in; none runs the libraries here.
-    platform::RegistrationHost* host = nullptr;
-    platform::RegistrationHost* Host() override { return host; }
 
-    // "load:<path>", "run:<path>:<entry>", "wait:<ms>", "close", "free:<path>",
-    // "abandon:<path>"; and just the entry points that ran, as "<path>|<entry>".
+    // "load:<path>", "run:<path>|<entry>", "wait:<ms>", "close" (a thread that ended let
+    // go of), "leave:<path>" (one let go of while it still runs), "free:<path>"; and just
+    // the entry points that ran, as "<path>|<entry>".
     std::vector<std::string> log;
     std::vector<std::string> calls;
-    int loadedNow = 0;  // libraries loaded and not yet freed or abandoned
+    int loadedNow = 0;  // libraries loaded and not yet freed
+
+    // For the owners this service hands out.
+    const Library& LibraryAt(const std::string& path) const;
+    std::optional<platform::EntryPoint> Export(const std::string& path, const std::string& name);
 
   private:
     std::map<std::string, Library> libraries_;
-    std::vector<std::string> loaded_;   // module handle value - 1 -> path
     std::vector<std::string> entries_;  // entry point value - 1 -> "path|name"
+};
+
+// The same words for every code: "error <code>".
+class FakeErrorText : public platform::ErrorTextService {
+  public:
+    std::string Describe(uint32_t error) override { return "error " + std::to_string(error); }
 };
 
 class FakeProcesses : public platform::ProcessService {

@@ -25,7 +25,9 @@ struct FakeSystem {
     FakeProcesses processes;
     FakeShell shell;
     FakeInteraction ui;
-    platform::Platform platform{registry, files, versions, selfRegistration, processes, shell, ui};
+    FakeErrorText errors;
+    platform::Platform platform{registry,  files, versions, selfRegistration,
+                                processes, shell, ui,       errors};
     std::unique_ptr<ui::Form> form;
     App app;
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "fakes/fake_interaction.h"
+#include "platform/win32/error_text_win32.h"
 #include "platform/win32/files_win32.h"
 #include "platform/win32/processes_win32.h"
 #include "platform/win32/registry_win32.h"
@@ -34,7 +35,9 @@ struct RealPanel {
     platform::Win32Processes processes;
     platform::Win32Shell shell;
     PumpingInteraction ui;
-    platform::Platform platform{registry, files, versions, selfRegistration, processes, shell, ui};
+    platform::Win32ErrorText errors;
+    platform::Platform platform{registry,  files, versions, selfRegistration,
+                                processes, shell, ui,       errors};
     std::unique_ptr<ui::Form> form;
     App app;
 };

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "platform/run_and_wait.h"
+#include "platform/win32/error_text_win32.h"
 #include "platform/win32/files_win32.h"
 #include "platform/win32/processes_win32.h"
 #include "platform/win32/wide.h"
@@ -149,9 +150,8 @@ TEST_F(RunAndWaitWin32, AMissingProgramGivesFalseWithThePlatformsDescription) {
     const Outcome outcome = Run("\"" + dir.Path() + "\\no such program.exe\" /x");
     EXPECT_FALSE(outcome.result);
     EXPECT_EQ(outcome.doEvents, 0);
-    Win32Files files;
-    EXPECT_TRUE(outcome.errorText == files.DescribeError(ERROR_FILE_NOT_FOUND) ||
-                outcome.errorText == files.DescribeError(ERROR_PATH_NOT_FOUND))
+    EXPECT_TRUE(outcome.errorText == platform::DescribeSystemError(ERROR_FILE_NOT_FOUND) ||
+                outcome.errorText == platform::DescribeSystemError(ERROR_PATH_NOT_FOUND))
         << outcome.errorText;
     EXPECT_NE(outcome.errorText, "");
 }

@@ -6,6 +6,7 @@
 
 #include "about/about.h"
 #include "about/update_check.h"
+#include "platform/win32/error_text_win32.h"
 #include "platform/win32/files_win32.h"
 #include "platform/win32/processes_win32.h"
 #include "platform/win32/registry_win32.h"
@@ -73,7 +74,7 @@ TEST_F(UpdateCheckWin32, AMissingUpdaterIsReportedAsAFailedCheck) {
     ASSERT_TRUE(files.Remove(packDir + "\\dod.exe").ok());
     const std::string message = Check();
     EXPECT_EQ(message.rfind("The update check failed: the updater could not be started.", 0), 0u);
-    EXPECT_NE(message.find(files.DescribeError(ERROR_FILE_NOT_FOUND)), std::string::npos);
+    EXPECT_NE(message.find(platform::DescribeSystemError(ERROR_FILE_NOT_FOUND)), std::string::npos);
 }
 
 }  // namespace

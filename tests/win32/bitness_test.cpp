@@ -51,7 +51,7 @@ TEST_F(BitnessWin32, ClassesLandInTheViewOfThisBitnessAndDetectionReadsOnlyThatV
     const auto& row = filters::Row("Check2");
     {
         RealPanel panel(pack.PackDir());
-        filters::RunSelfRegistration(panel.app, Library("Check2"), "");
+        filters::RunSelfRegistration(panel.platform, Library("Check2"), "");
     }
     for (const auto clsid : row.clsids) {
         EXPECT_EQ(InprocServerIn(RegistryView::Own, clsid), Library("Check2")) << clsid;
@@ -78,8 +78,7 @@ TEST_F(BitnessWin32, ALibraryLoadsAndFreesAgainAndAgainInOneProcess) {
     platform::Win32SelfRegistration loader;
     for (int round = 0; round < 1200; ++round) {
         const auto loaded = loader.Load(Library("Check2"));
-        ASSERT_TRUE(loaded.module) << "round " << round;
-        loader.Free(*loaded.module);
+        ASSERT_TRUE(loaded.library) << "round " << round;
     }
     const DWORD slot = TlsAlloc();
     EXPECT_NE(slot, TLS_OUT_OF_INDEXES);

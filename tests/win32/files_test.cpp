@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "platform/text.h"
+#include "platform/win32/error_text_win32.h"
 #include "platform/win32/files_win32.h"
 #include "support/wine_files.h"
 
@@ -27,7 +28,7 @@ TEST(Win32Files, AFailedWriteKeepsTheOldFileAndReportsTheError) {
     Win32Files files;
     const Status missing = files.WriteAllAtomic(dir.Path() + "\\no folder\\x.ini", "x");
     EXPECT_EQ(missing.error, static_cast<uint32_t>(ERROR_PATH_NOT_FOUND));
-    EXPECT_FALSE(files.DescribeError(missing.error).empty());
+    EXPECT_FALSE(platform::DescribeSystemError(missing.error).empty());
 
     const std::string path = dir.Path() + "\\exts.ini";
     ASSERT_TRUE(files.WriteAllAtomic(path, ".avi\r\n").ok());

@@ -73,14 +73,14 @@ struct FilterRegistrationTest : ::testing::Test {
 TEST_F(FilterRegistrationTest, RegisteringWritesTheClassesAndUnregisteringRemovesThem) {
     RealPanel panel(pack.PackDir());
     const std::string library = Library("Check2");
-    filters::RunSelfRegistration(panel.app, library, "");
+    filters::RunSelfRegistration(panel.platform, library, "");
     for (const auto clsid : filters::Row("Check2").clsids) {
         EXPECT_EQ(InprocServer(clsid), library) << clsid;
     }
     EXPECT_FALSE(IsLoaded(library));
     EXPECT_FALSE(panel.ui.busy);
 
-    filters::RunSelfRegistration(panel.app, library, "U");
+    filters::RunSelfRegistration(panel.platform, library, "U");
     for (const auto clsid : filters::Row("Check2").clsids) {
         EXPECT_EQ(InprocServer(clsid), std::nullopt) << clsid;
     }
@@ -172,7 +172,7 @@ TEST_F(FilterRegistrationTest, OneApplyReportsEachFailureAndTheBoxesShowTheRegis
     RealPanel panel(pack.PackDir());
     // RealMediaSplitter is registered, then its library turns into one whose entry
     // points answer "access denied": it cannot be unregistered.
-    ASSERT_EQ(filters::RunSelfRegistration(panel.app, Library("Check9"), "").kind,
+    ASSERT_EQ(filters::RunSelfRegistration(panel.platform, Library("Check9"), "").kind,
               filters::OutcomeKind::Done);
     UseVariant("failing", "RealMediaSplitter.ax");
     UseVariant("noentry", "vp7dec.ax");
@@ -206,7 +206,7 @@ TEST_F(FilterRegistrationTest, ATimedOutLibraryIsReleasedOnceItsEntryPointEnds) 
     UseVariant("slow", "ts.dll");  // its entry points take 3 s
     RealPanel panel(pack.PackDir());
     const std::string library = Library("Check5");
-    const auto outcome = filters::RunSelfRegistration(panel.app, library, "", 500);
+    const auto outcome = filters::RunSelfRegistration(panel.platform, library, "", 500);
     EXPECT_EQ(outcome.kind, filters::OutcomeKind::TimedOut);
     EXPECT_TRUE(IsLoaded(library));
     EXPECT_FALSE(panel.ui.busy);
@@ -224,7 +224,7 @@ TEST_F(FilterRegistrationTest, ATimedOutLibraryIsReleasedOnceItsEntryPointEnds) 
 TEST_F(FilterRegistrationTest, ALibraryOfTheOtherBitnessIsNamedAsSuch) {
     UseVariant("otherbits", "ts.dll");
     RealPanel panel(pack.PackDir());
-    const auto outcome = filters::RunSelfRegistration(panel.app, Library("Check5"), "");
+    const auto outcome = filters::RunSelfRegistration(panel.platform, Library("Check5"), "");
     EXPECT_EQ(outcome.kind, filters::OutcomeKind::OtherBitness);
     const char* other = sizeof(void*) == 8 ? "32" : "64";
     EXPECT_EQ(filters::OutcomeText(panel.app, outcome),
@@ -280,15 +280,14 @@ struct WaitTest : ::testing::Test {
     bool Saw(UINT message) const {
         return std::find(log.seen.begin(), log.seen.end(), message) != log.seen.end();
     }
-    platform::ThreadHandle Sleeper(DWORD milliseconds) {
-        return {reinterpret_cast<uintptr_t>(CreateThread(
-            nullptr, 0, SleepFor, reinterpret_cast<LPVOID>(uintptr_t{milliseconds}), 0, nullptr))};
+    static platform::Win32EntryPointThread Sleeper(DWORD milliseconds) {
+        return platform::Win32EntryPointThread(platform::UniqueHandleT(CreateThread(
+            nullptr, 0, SleepFor, reinterpret_cast<LPVOID>(uintptr_t{milliseconds}), 0, nullptr)));
     }
 };
 
 TEST_F(WaitTest, RepaintsAndRunsOtherMessagesButDropsTheUsersInput) {
-    platform::Win32SelfRegistration loader;
-    const auto thread = Sleeper(400);
+    auto thread = Sleeper(400);
     PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
     PostMessageW(window, WM_KEYDOWN, VK_SPACE, 0);
     PostMessageW(window, WM_CHAR, L' ', 0);
@@ -297,8 +296,7 @@ TEST_F(WaitTest, RepaintsAndRunsOtherMessagesButDropsTheUsersInput) {
     PostMessageW(window, WM_APP + 7, 0, 0);
     InvalidateRect(window, nullptr, TRUE);
 
-    EXPECT_TRUE(loader.WaitForThread(thread, 5000));
-    loader.CloseThread(thread);
+    EXPECT_TRUE(thread.Wait(5000));
 
     EXPECT_TRUE(Saw(WM_APP + 7));
     EXPECT_TRUE(Saw(WM_PAINT));
@@ -313,19 +311,17 @@ TEST_F(WaitTest, RepaintsAndRunsOtherMessagesButDropsTheUsersInput) {
 }
 
 TEST_F(WaitTest, GivesUpAfterTheTimeAndKeepsAQuitRequest) {
-    platform::Win32SelfRegistration loader;
-    const auto thread = Sleeper(3000);
+    auto thread = Sleeper(3000);
     PostQuitMessage(3);
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(loader.WaitForThread(thread, 300));
+    EXPECT_FALSE(thread.Wait(300));
     const auto waited = std::chrono::steady_clock::now() - start;
     EXPECT_GE(waited, std::chrono::milliseconds(290));
     EXPECT_LT(waited, std::chrono::milliseconds(2500));
     MSG quit;
     ASSERT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(quit.wParam, 3u);
-    EXPECT_TRUE(loader.WaitForThread(thread, 10000));
-    loader.CloseThread(thread);
+    EXPECT_TRUE(thread.Wait(10000));
 }
 
 }  // namespace

@@ -40,13 +40,9 @@ TEST(LibrarySearch, AFilterLibraryFindsTheLibrariesBesideItAndNotInTheCurrentFol
     const auto loaded = loader.Load(together + "\\dependent.dll");
     SetCurrentDirectoryW(previous);
 
-    ASSERT_TRUE(loaded.module) << "error " << loaded.error;
-    EXPECT_TRUE(loader.FindEntryPoint(*loaded.module, "DllRegisterServer"));
-    loader.Free(*loaded.module);
-    EXPECT_FALSE(lonely.module) << "the helper was taken from the current folder";
-    if (lonely.module) {
-        loader.Free(*lonely.module);
-    }
+    ASSERT_TRUE(loaded.library) << "error " << loaded.error;
+    EXPECT_TRUE(loaded.library->FindEntryPoint("DllRegisterServer"));
+    EXPECT_FALSE(lonely.library) << "the helper was taken from the current folder";
 }
 
 // Swaps the profile's registry file for another once it has been checked, just before the
@@ -96,7 +92,7 @@ TEST(PrivateCopy, TheApplyImportsTheCheckedCopyWhateverIsDoneToTheFileOrTheCopy)
         "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\AC3Filter]\r\n\"Gain\"=dword:00000007\r\n";
     ASSERT_TRUE(WriteBytes(processes.profileFile, processes.checked));
     platform::Platform platform{panel.registry, panel.files, panel.versions, panel.selfRegistration,
-                                processes,      panel.shell, panel.ui};
+                                processes,      panel.shell, panel.ui,       panel.errors};
     App app{*panel.form, platform, pack.PackDir()};
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\AC3Filter");
 

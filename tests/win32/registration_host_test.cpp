@@ -12,9 +12,9 @@
 #include <chrono>
 #include <vector>
 
-#include "filters/registration_host.h"
+#include "filters/registration_in_host.h"
 #include "platform/win32/handles.h"
-#include "platform/win32/host_process_win32.h"
+#include "platform/win32/registration_host_win32.h"
 #include "platform/win32/wide.h"
 #include "support/gui_driver.h"
 #include "support/real_panel.h"
@@ -58,8 +58,8 @@ TEST_F(RegistrationHost, ALibraryPastTheLimitIsLeftInTheHostAndTheNextRunsOnTime
     ASSERT_TRUE(process);
 
     const auto start = std::chrono::steady_clock::now();
-    const auto slow = filters::RunInHost(panel.app, host, slowPath, "u", 1000);
-    const auto next = filters::RunInHost(panel.app, host, nextPath, "u", 1000);
+    const auto slow = filters::RunInHost(panel.platform, host, slowPath, "u", 1000);
+    const auto next = filters::RunInHost(panel.platform, host, nextPath, "u", 1000);
     const auto took = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(slow.kind, filters::OutcomeKind::TimedOut);
     EXPECT_EQ(next.kind, filters::OutcomeKind::Done) << "the same host, on a fresh thread";
@@ -85,7 +85,7 @@ TEST_F(RegistrationHost, ALibraryWritingOverTheChannelIsItsCrashAndKeepsNobodyPa
     ASSERT_TRUE(process);
 
     const auto start = std::chrono::steady_clock::now();
-    const auto outcome = filters::RunInHost(panel.app, host, path, "u", 1000);
+    const auto outcome = filters::RunInHost(panel.platform, host, path, "u", 1000);
     const auto took = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(outcome.kind, filters::OutcomeKind::Crashed);
     EXPECT_LT(took, std::chrono::milliseconds(1000 + filters::kHostGraceMs));
@@ -97,7 +97,7 @@ TEST_F(RegistrationHost, ALibraryThatHandlesItsOwnExceptionsAsItLoadsRunsAsAnyOt
     const std::string path = Install("testlibs/variants/probing/avi.dll");
     ASSERT_TRUE(host.Start().ok());
     const DWORD hostId = host.ProcessId();
-    const auto outcome = filters::RunInHost(panel.app, host, path, "u", 5000);
+    const auto outcome = filters::RunInHost(panel.platform, host, path, "u", 5000);
     EXPECT_EQ(outcome.kind, filters::OutcomeKind::Done) << filters::OutcomeText(panel.app, outcome);
     EXPECT_EQ(host.ProcessId(), hostId) << "the same host goes on";
 }
@@ -108,7 +108,7 @@ TEST_F(RegistrationHost, AHostLeftWithALibraryThatNeverReturnsEndsWithThePass) {
     ASSERT_TRUE(host.Start().ok());
     const auto process = HostProcess();
     ASSERT_TRUE(process);
-    EXPECT_EQ(filters::RunInHost(panel.app, host, path, "u", 200).kind,
+    EXPECT_EQ(filters::RunInHost(panel.platform, host, path, "u", 200).kind,
               filters::OutcomeKind::TimedOut);
     host.Finish();
     EXPECT_EQ(WaitForSingleObject(process.get(), 500), static_cast<DWORD>(WAIT_TIMEOUT))

@@ -191,22 +191,6 @@ std::vector<std::string> Win32Files::ListFiles(const std::string& folder,
     return sorted;
 }
 
-std::string Win32Files::DescribeError(uint32_t error) {
-    wchar_t* buffer = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text = length != 0 && buffer != nullptr ? std::wstring(buffer, length) : L"";
-    LocalFree(buffer);
-    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) {
-        text.pop_back();
-    }
-    if (text.empty()) {
-        return "error " + std::to_string(error);
-    }
-    return Narrow(text);
-}
-
 std::wstring OwnProgramPath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {

@@ -17,7 +17,6 @@ class Win32Files : public FileService {
                                        std::string_view pattern) override;
     PrivateCopyResult WritePrivateCopy(std::string_view bytes) override;
     void RemoveLeftPrivateCopies() override;
-    std::string DescribeError(uint32_t error) override;
 };
 
 // The folder of the running program, without a trailing backslash.

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "platform/paths.h"
+#include "platform/win32/error_text_win32.h"
 #include "platform/win32/files_win32.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/late_bound.h"
@@ -114,7 +115,7 @@ std::optional<std::wstring> SystemProgramPath(std::wstring name) {
 StartResult Failed(DWORD error) {
     StartResult result;
     result.status = Status::Fail(error);
-    result.errorText = Win32Files().DescribeError(error);
+    result.errorText = DescribeSystemError(error);
     return result;
 }
 

@@ -2,7 +2,8 @@
 
 #include <windows.h>
 
-#include "platform/win32/handles.h"
+#include <memory>
+
 #include "platform/win32/message_loop.h"
 #include "platform/win32/wide.h"
 
@@ -12,15 +13,17 @@ namespace {
 
 using EntryPointFunction = HRESULT(STDAPICALLTYPE*)();
 
-// What the worker thread owns: the entry point and its reference on the library.
+// What the worker thread owns: the entry point and its reference on the
+// library.
 struct Job {
     EntryPointFunction entry;
     HMODULE pin;
 };
 
-// The entry point takes no argument and the thread routine one; calling it through this
-// routine instead of starting the thread on it directly keeps the stack right on every
-// calling convention, and gives the entry point's result as the thread's exit code.
+// The entry point takes no argument and the thread routine one; calling it
+// through this routine instead of starting the thread on it directly keeps the
+// stack right on every calling convention, and gives the entry point's result
+// as the thread's exit code.
 DWORD WINAPI RunEntryPoint(LPVOID parameter) noexcept {
     const Job job = *static_cast<Job*>(parameter);
     delete static_cast<Job*>(parameter);
@@ -29,20 +32,35 @@ DWORD WINAPI RunEntryPoint(LPVOID parameter) noexcept {
     return static_cast<DWORD>(result);
 }
 
-HMODULE ToModule(ModuleHandle module) {
-    return reinterpret_cast<HMODULE>(module.value);
-}
-HANDLE ToHandle(ThreadHandle thread) {
-    return reinterpret_cast<HANDLE>(thread.value);
-}
+class Win32LoadedLibrary : public LoadedLibrary {
+  public:
+    explicit Win32LoadedLibrary(HMODULE module) : module_(module) {}
+    std::optional<EntryPoint> FindEntryPoint(const std::string& name) override {
+        const FARPROC address = GetProcAddress(module_.get(), name.c_str());
+        if (address == nullptr) {
+            return std::nullopt;
+        }
+        return EntryPoint{reinterpret_cast<uintptr_t>(address)};
+    }
+
+  private:
+    UniqueModule module_;
+};
 
 }  // namespace
 
+Win32EntryPointThread::~Win32EntryPointThread() {
+    if (leftRunning_ != nullptr && thread_ &&
+        WaitForSingleObject(thread_.get(), 0) != WAIT_OBJECT_0) {
+        leftRunning_->push_back(std::move(thread_));
+    }
+}
+
 LoadResult Win32SelfRegistration::Load(const std::string& path) {
-    // The library's own folder is searched first for the libraries it needs, as the
-    // system's registration tool does, and then the system folder: never the program's
-    // folder, the current one or the PATH. A missing drive gives a failure, not a system
-    // dialog.
+    // The library's own folder is searched first for the libraries it needs, as
+    // the system's registration tool does, and then the system folder: never the
+    // program's folder, the current one or the PATH. A missing drive gives a
+    // failure, not a system dialog.
     DWORD previousMode = 0;
     SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previousMode);
     const HMODULE module =
@@ -51,9 +69,9 @@ LoadResult Win32SelfRegistration::Load(const std::string& path) {
     const DWORD error = module == nullptr ? GetLastError() : 0;
     SetThreadErrorMode(previousMode, nullptr);
     if (module == nullptr) {
-        return {std::nullopt, error == 0 ? ERROR_MOD_NOT_FOUND : error};
+        return {nullptr, error == 0 ? ERROR_MOD_NOT_FOUND : error};
     }
-    return {ModuleHandle{reinterpret_cast<uintptr_t>(module)}, 0};
+    return {std::make_unique<Win32LoadedLibrary>(module), 0};
 }
 
 int Win32SelfRegistration::LibraryBits(const std::string& path) {
@@ -73,36 +91,34 @@ int Win32SelfRegistration::LibraryBits(const std::string& path) {
     return LibraryBitsFromHeader(head);
 }
 
-std::optional<EntryPoint> Win32SelfRegistration::FindEntryPoint(ModuleHandle module,
-                                                                const std::string& name) {
-    const FARPROC address = GetProcAddress(ToModule(module), name.c_str());
-    if (address == nullptr) {
-        return std::nullopt;
-    }
-    return EntryPoint{reinterpret_cast<uintptr_t>(address)};
-}
-
-std::optional<ThreadHandle> Win32SelfRegistration::StartThread(EntryPoint entry, uint32_t& error) {
+ThreadStart Win32SelfRegistration::StartThread(EntryPoint entry) {
     HMODULE pin = nullptr;
     if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
                             reinterpret_cast<LPCWSTR>(entry.value), &pin)) {
-        error = GetLastError();
-        return std::nullopt;
+        return {nullptr, GetLastError()};
     }
     auto* job = new Job{reinterpret_cast<EntryPointFunction>(entry.value), pin};
     DWORD threadId = 0;
     const HANDLE thread = CreateThread(nullptr, 0, &RunEntryPoint, job, 0, &threadId);
     if (thread == nullptr) {
-        error = GetLastError();
+        const DWORD error = GetLastError();
         delete job;
         FreeLibrary(pin);
-        return std::nullopt;
+        return {nullptr, error};
     }
-    return ThreadHandle{reinterpret_cast<uintptr_t>(thread)};
+    return {std::make_unique<Win32EntryPointThread>(UniqueHandleT(thread),
+                                                    keepLeftRunning_ ? &leftRunning_ : nullptr),
+            0};
 }
 
-bool Win32SelfRegistration::WaitForThread(ThreadHandle thread, uint32_t milliseconds) {
-    const HANDLE handle = ToHandle(thread);
+void Win32SelfRegistration::WaitForTheLeftRunning() {
+    for (const auto& thread : leftRunning_) {
+        WaitForSingleObject(thread.get(), INFINITE);
+    }
+}
+
+bool Win32EntryPointThread::Wait(uint32_t milliseconds) {
+    const HANDLE handle = thread_.get();
     const ULONGLONG deadline = GetTickCount64() + milliseconds;
     bool quit = false;
     int quitCode = 0;
@@ -110,7 +126,8 @@ bool Win32SelfRegistration::WaitForThread(ThreadHandle thread, uint32_t millisec
     for (;;) {
         const ULONGLONG now = GetTickCount64();
         if (now >= deadline) {
-            // Messages may have kept us busy up to the end: one last look at the thread.
+            // Messages may have kept us busy up to the end: one last look at the
+            // thread.
             ended = WaitForSingleObject(handle, 0) == WAIT_OBJECT_0;
             break;
         }
@@ -134,25 +151,12 @@ bool Win32SelfRegistration::WaitForThread(ThreadHandle thread, uint32_t millisec
     return ended;
 }
 
-uint32_t Win32SelfRegistration::ThreadExitCode(ThreadHandle thread) {
+uint32_t Win32EntryPointThread::ExitCode() {
     DWORD code = 0;
-    if (!GetExitCodeThread(ToHandle(thread), &code)) {
+    if (!GetExitCodeThread(thread_.get(), &code)) {
         return static_cast<uint32_t>(HRESULT_FROM_WIN32(GetLastError()));
     }
     return code;
-}
-
-void Win32SelfRegistration::CloseThread(ThreadHandle thread) {
-    CloseHandle(ToHandle(thread));
-}
-
-void Win32SelfRegistration::Free(ModuleHandle module) {
-    FreeLibrary(ToModule(module));
-}
-
-void Win32SelfRegistration::Abandon(ModuleHandle module, ThreadHandle thread) {
-    CloseHandle(ToHandle(thread));
-    FreeLibrary(ToModule(module));
 }
 
 }  // namespace tzp::platform

@@ -1,7 +1,7 @@
 #include "ui/win32/native_window.h"
 
+#include "core/step_marks.h"
 #include "platform/win32/wide.h"
-#include "shell/step_times.h"
 #include "ui/control_ids.h"
 #include "ui/form1_controls.h"
 #include "ui/win32/control_kinds.h"
@@ -64,15 +64,15 @@ bool NativeWindow::Create(HINSTANCE instance) {
     fonts_ = Fonts(dpi_);
     SetWindowPos(main_, nullptr, 0, 0, Px(kFormWidth), Px(kFormHeight),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    shell::StepPartDone("main window and fonts");
+    core::StepPartDone("main window and fonts");
     CreateControls();
-    shell::StepPartDone("child controls");
+    core::StepPartDone("child controls");
     tooltips_.Create(main_, instance_, Px(5000));
-    shell::StepPartDone("tooltip control");
+    core::StepPartDone("tooltip control");
     SyncAll();
-    shell::StepPartDone("model shown");
+    core::StepPartDone("model shown");
     focus_.UpdateReach();
-    shell::StepPartDone("keyboard stops");
+    core::StepPartDone("keyboard stops");
     // Whatever moves the focus from now on, it never lands on a control the user cannot see.
     focus_.Start();
     platform::SetKeyboardTranslator(this);
@@ -83,9 +83,9 @@ bool NativeWindow::Create(HINSTANCE instance) {
 
 void NativeWindow::Show(int showCommand) {
     ShowWindow(main_, showCommand);
-    shell::StepPartDone("ShowWindow");
+    core::StepPartDone("ShowWindow");
     UpdateWindow(main_);
-    shell::StepPartDone("first paint");
+    core::StepPartDone("first paint");
 }
 
 void NativeWindow::CreateControls() {

@@ -56,12 +56,9 @@ double BareLoop(tzp::App& app, const char* entryName) {
             continue;
         }
         const auto loaded = loader.Load(app.form.Text("filterpath") + std::string(row.library));
-        const auto entry = loader.FindEntryPoint(*loaded.module, entryName);
-        uint32_t error = 0;
-        const auto thread = loader.StartThread(*entry, error);
-        loader.WaitForThread(*thread, tzp::filters::kEntryPointWaitMs);
-        loader.CloseThread(*thread);
-        loader.Free(*loaded.module);
+        const auto entry = loaded.library->FindEntryPoint(entryName);
+        const auto started = loader.StartThread(*entry);
+        started.thread->Wait(tzp::filters::kEntryPointWaitMs);
     }
     return MillisecondsSince(start);
 }

@@ -16,11 +16,8 @@
 #include "assoc/association_lists.h"
 #include "assoc/catalogue.h"
 #include "platform/reg.h"
-#include "platform/win32/files_win32.h"
-#include "platform/win32/processes_win32.h"
-#include "platform/win32/registry_win32.h"
 #include "platform/win32/self_registration_win32.h"
-#include "platform/win32/version_win32.h"
+#include "platform/win32/services_win32.h"
 #include "platform/win32/wide.h"
 #include "ui/form1_controls.h"
 #include "ui/win32/native_window.h"
@@ -78,14 +75,12 @@ void Print(const char* what, const std::vector<double>& ms) {
 }  // namespace
 
 int wmain() {
-    platform::Win32Registry registry;
-    platform::Win32Files files;
-    platform::Win32Versions versions;
+    platform::Win32Services system;
     platform::Win32SelfRegistration selfRegistration;
-    platform::Win32Processes processes;
-    platform::Win32Shell shell;
     platform::NoInteraction ui;
-    platform::Platform platform{registry, files, versions, selfRegistration, processes, shell, ui};
+    auto platform = system.With(selfRegistration, ui);
+    auto& registry = system.registry;
+    auto& files = system.files;
 
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);

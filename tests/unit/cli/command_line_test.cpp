@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 #include <vector>
 
 #include "../filters/filter_pack.h"
@@ -200,6 +201,24 @@ TEST_F(CommandModeTest, ExportAssociationsWritesTheListedExtensionsOfTheEntryOrS
     output = {};
     EXPECT_EQ(Run({"/?"}), ExitCode::Done);
     EXPECT_TRUE(Contains(output.out, "  tzpcp.exe /export-associations FILE writes")) << output.out;
+}
+
+// A service that fails in a way no handler expects, as a wiring fault would.
+struct BrokenVersions : platform::VersionService {
+    std::unique_ptr<platform::VersionBlock> Open(const std::string&) override {
+        throw std::runtime_error("no version reader wired");
+    }
+};
+
+TEST_F(CommandModeTest, AFaultOfTheProgramEndsTheCommandWith6AndSaysWhatItWas) {
+    BrokenVersions broken;
+    platform::Platform platform{sys.registry,  sys.files, broken, sys.selfRegistration,
+                                sys.processes, sys.shell, sys.ui, sys.errors};
+    App app{*sys.form, platform, fakes::kPackDir};
+    EXPECT_EQ(RunCommand(app, ParseArguments(std::vector<std::string>{"/status"}), output),
+              ExitCode::Fault);
+    EXPECT_EQ(output.err,
+              "The command stopped on a fault of the program: no version reader wired\r\n");
 }
 
 TEST_F(CommandModeTest, StatusReportsTheDetectedStatesAndTheProfiles) {

@@ -4,7 +4,9 @@
 #include <functional>
 
 #include "filter_pack.h"
-#include "filters/registration_host.h"
+#include "filters/host_loop.h"
+#include "filters/host_protocol.h"
+#include "filters/registration_in_host.h"
 #include "profiles/apply.h"
 #include "ui/form1_controls.h"
 
@@ -95,7 +97,7 @@ TEST(RegistrationHostAnswers, WhatTheHostDidIsTheLibrarysOutcome) {
     for (const auto& c : cases) {
         ScriptedHost host;
         host.answers = {HostAnswer{c.answer, c.line, c.code, c.systemError}};
-        const auto outcome = filters::RunInHost(sys.app, host, "C:\\F\\x.ax", "", 1000);
+        const auto outcome = filters::RunInHost(sys.platform, host, "C:\\F\\x.ax", "", 1000);
         EXPECT_EQ(outcome.kind, c.kind) << c.text;
         EXPECT_EQ(filters::OutcomeText(sys.app, outcome), c.text);
         EXPECT_EQ(host.asked, std::vector<std::string>{"C:\\\\F\\\\x.ax\t\t1000"});
@@ -111,8 +113,9 @@ TEST(RegistrationHostServer, RunsEachRequestAsTheRunnerDoesUntilTheCallerStops) 
     std::deque<std::string> requests = {"C:\\\\F\\\\good.ax\t\t1000", "C:\\\\F\\\\slow.ax\tu\t50",
                                         "C:\\\\F\\\\none.ax\t\t1000"};
     std::vector<std::string> answers;
+    // The host's side needs no window model: the platform's services are all it is given.
     filters::ServeRegistrationRequests(
-        sys.app,
+        sys.platform,
         [&]() -> std::optional<std::string> {
             if (requests.empty()) {
                 return std::nullopt;
@@ -144,7 +147,7 @@ struct HostApplyTest : ::testing::Test {
         sys.InstallStandardPack();
         testing::AddEveryLibrary(sys);
         sys.Start();
-        sys.selfRegistration.host = &host;
+        sys.platform.host = &host;
         host.messagesShown = [this] { return sys.ui.messages.size(); };
     }
 };

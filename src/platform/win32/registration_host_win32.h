@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/line_buffer.h"
 #include "platform/registration_host.h"
 #include "platform/win32/handles.h"
 
@@ -53,7 +54,6 @@ class Win32RegistrationHost : public RegistrationHost {
     enum class Read { Got, HostGone, TimeUp };
     Read ReadSome(ULONGLONG deadline);
     Status StartHost(HANDLE hostEnd);
-    std::optional<std::string> TakeLine();
     HostAnswer Ended();
     HostAnswer Garbled();
     bool Send(const std::string& line);
@@ -64,7 +64,7 @@ class Win32RegistrationHost : public RegistrationHost {
     UniqueHandleT process_;
     UniqueHandleT readDone_;
     uint32_t processId_ = 0;
-    std::string pending_;  // what has arrived beyond the last answer line
+    LineBuffer pending_;  // what has arrived beyond the last answer line
 };
 
 }  // namespace tzp::platform

@@ -1,4 +1,4 @@
-#include "platform/win32/host_process_win32.h"
+#include "platform/win32/registration_host_win32.h"
 
 #include <windows.h>
 
@@ -71,12 +71,6 @@ UniqueHandleT NewJobThatEndsItsProcesses() {
         return UniqueHandleT();
     }
     return job;
-}
-
-// Empties `text` up to `from` and gives its memory back: after a long line, the buffer
-// would keep the room for it otherwise.
-void KeepFrom(std::string& text, size_t from) {
-    std::string(text, std::min(from, text.size())).swap(text);
 }
 
 // The system error an exception code stands for, 0 for an exit code a program chose.
@@ -169,7 +163,7 @@ Status Win32RegistrationHost::Start() {
         return started;
     }
     pipe_ = std::move(channel.ours);
-    KeepFrom(pending_, pending_.size());
+    pending_.Clear();
     if (!readDone_) {
         readDone_.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     }
@@ -273,7 +267,7 @@ Win32RegistrationHost::Read Win32RegistrationHost::ReadSome(ULONGLONG deadline) 
         }
         DWORD got = 0;
         const bool read = GetOverlappedResult(pipe_.get(), &overlapped, &got, TRUE) != 0;
-        pending_.append(buffer, got);
+        pending_.Append(std::string_view(buffer, got));
         if (quit) {
             PostQuitMessage(quitCode);
         }
@@ -282,17 +276,6 @@ Win32RegistrationHost::Read Win32RegistrationHost::ReadSome(ULONGLONG deadline) 
         }
         return woke == WAIT_OBJECT_0 || woke == WAIT_OBJECT_0 + 1 ? Read::HostGone : Read::TimeUp;
     }
-}
-
-// The next answer line, once it has come whole; its memory is given back.
-std::optional<std::string> Win32RegistrationHost::TakeLine() {
-    const size_t end = pending_.find('\n');
-    if (end == std::string::npos || end > kMaxAnswerLine) {
-        return std::nullopt;
-    }
-    std::string line = pending_.substr(0, end);
-    KeepFrom(pending_, end + 1);
-    return line;
 }
 
 // A host whose library writes over the channel would go on writing: it is ended at once.
@@ -325,19 +308,19 @@ HostAnswer Win32RegistrationHost::Ask(const std::string& line, uint32_t millisec
     // has more to read every time, and would keep the caller for as long as it writes.
     const ULONGLONG deadline = GetTickCount64() + milliseconds;
     for (;;) {
-        if (auto taken = TakeLine()) {
+        if (auto taken = pending_.TakeLine(kMaxAnswerLine)) {
             answer.kind = HostAnswer::Kind::Answered;
             answer.line = std::move(*taken);
             return answer;
         }
-        if (pending_.size() > kMaxAnswerLine) {
+        if (pending_.Size() > kMaxAnswerLine) {
             return Garbled();
         }
         const Read read = GetTickCount64() >= deadline ? Read::TimeUp : ReadSome(deadline);
         if (read == Read::HostGone) {
-            auto taken = TakeLine();
+            auto taken = pending_.TakeLine(kMaxAnswerLine);
             if (!taken) {
-                return pending_.size() > kMaxAnswerLine ? Garbled() : Ended();
+                return pending_.Size() > kMaxAnswerLine ? Garbled() : Ended();
             }
             // It answered, then ended: the answer stands, the next library gets a new host.
             answer.kind = HostAnswer::Kind::Answered;
@@ -361,7 +344,7 @@ void Win32RegistrationHost::Finish() {
     pipe_.reset();
     process_.reset();
     processId_ = 0;
-    KeepFrom(pending_, pending_.size());
+    pending_.Clear();
 }
 
 void Win32RegistrationHost::EndHosts() {

@@ -1,7 +1,7 @@
 // The registration host: runs the libraries its caller names, one at a time, as the
 // control panel itself once did, and answers each on the pipe. Whatever a library does to
 // this process, the caller sees it end and goes on with another host.
-#include "app/registration_host.h"
+#include "app/host_main.h"
 
 #include <windows.h>
 
@@ -9,16 +9,12 @@
 #include <cwchar>
 #include <optional>
 #include <string>
-#include <vector>
 
-#include "filters/registration_host.h"
-#include "platform/win32/files_win32.h"
+#include "filters/host_loop.h"
+#include "platform/line_buffer.h"
 #include "platform/win32/handles.h"
-#include "platform/win32/processes_win32.h"
-#include "platform/win32/registry_win32.h"
 #include "platform/win32/self_registration_win32.h"
-#include "platform/win32/version_win32.h"
-#include "ui/form1_controls.h"
+#include "platform/win32/services_win32.h"
 
 namespace tzp::app {
 
@@ -67,6 +63,7 @@ LONG WINAPI NoteFatalWhileLoading(EXCEPTION_POINTERS* exception) {
 // only once they have returned.
 class HostSelfRegistration : public platform::Win32SelfRegistration {
   public:
+    HostSelfRegistration() { KeepTheLeftRunning(); }
     platform::LoadResult Load(const std::string& path) override {
         loadingThread = GetCurrentThreadId();
         lastFatalWhileLoading = 0;
@@ -79,24 +76,11 @@ class HostSelfRegistration : public platform::Win32SelfRegistration {
         // The loader caught an exception the library did not handle and would report a
         // load failure that hides it: the host ends with it, as it would on the worker
         // thread. A library that loaded handled its own.
-        if (!loaded.module && lastFatalWhileLoading != 0) {
+        if (!loaded.library && lastFatalWhileLoading != 0) {
             TerminateProcess(GetCurrentProcess(), lastFatalWhileLoading);
         }
         return loaded;
     }
-    void Abandon(platform::ModuleHandle module, platform::ThreadHandle thread) override {
-        running_.emplace_back(reinterpret_cast<HANDLE>(thread.value));
-        // The worker holds the library loaded for itself until it returns.
-        FreeLibrary(reinterpret_cast<HMODULE>(module.value));
-    }
-    void WaitForTheLeftRunning() {
-        for (const auto& thread : running_) {
-            WaitForSingleObject(thread.get(), INFINITE);
-        }
-    }
-
-  private:
-    std::vector<platform::UniqueHandleT> running_;
 };
 
 void NoCrashDialogs() {
@@ -116,10 +100,7 @@ class Channel {
     explicit Channel(HANDLE pipe) : pipe_(pipe) {}
     std::optional<std::string> ReadLine() {
         for (;;) {
-            const size_t end = buffer_.find('\n');
-            if (end != std::string::npos) {
-                std::string line = buffer_.substr(0, end);
-                buffer_.erase(0, end + 1);
+            if (auto line = buffer_.TakeLine()) {
                 return line;
             }
             char chunk[4096];
@@ -127,7 +108,7 @@ class Channel {
             if (!ReadFile(pipe_.get(), chunk, sizeof chunk, &got, nullptr) || got == 0) {
                 return std::nullopt;
             }
-            buffer_.append(chunk, got);
+            buffer_.Append(std::string_view(chunk, got));
         }
     }
     bool WriteLine(const std::string& line) {
@@ -141,7 +122,7 @@ class Channel {
 
   private:
     platform::UniqueHandleT pipe_;
-    std::string buffer_;
+    platform::LineBuffer buffer_;
 };
 
 }  // namespace
@@ -150,18 +131,13 @@ int RunRegistrationHost(const wchar_t* channelText) {
     NoCrashDialogs();
     Channel channel(
         reinterpret_cast<HANDLE>(static_cast<uintptr_t>(std::wcstoull(channelText, nullptr, 10))));
-    platform::Win32Registry registry;
-    platform::Win32Files files;
-    platform::Win32Versions versions;
+    platform::Win32Services system;
     HostSelfRegistration loader;
-    platform::Win32Processes processes;
-    platform::Win32Shell shell;
     platform::NoInteraction interaction;
-    platform::Platform services{registry, files, versions, loader, processes, shell, interaction};
-    auto form = ui::CreateForm1();
-    App app{*form, services, platform::ProgramFolder()};
+    // The host has no window, so no window model either: the pass's side needs none.
+    auto services = system.With(loader, interaction);
     filters::ServeRegistrationRequests(
-        app, [&] { return channel.ReadLine(); },
+        services, [&] { return channel.ReadLine(); },
         [&](const std::string& line) { return channel.WriteLine(line); });
     // The caller has gone on; a library still running finishes here on its own.
     channel.Close();

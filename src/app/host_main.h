@@ -1,5 +1,5 @@
 #pragma once
-// The program started as a registration host (see platform/win32/host_process_win32.h).
+// The program started as a registration host (see platform/win32/registration_host_win32.h).
 
 namespace tzp::app {
 

@@ -4,6 +4,7 @@
 
 #include "cli/apply_command.h"
 #include "cli/check_command.h"
+#include "cli/decoders_command.h"
 #include "cli/export_command.h"
 #include "cli/status.h"
 #include "cli/texts.h"
@@ -84,6 +85,7 @@ ExitCode Save(App& app, const std::string& name, platform::StandardOutput& outpu
 std::string UsageText(const App& app) {
     return Say(app, Text::Usage) + "\r\n" + UsageLine("", Say(app, Text::WindowHelp)) +
            UsageLine("/status [/json]", Say(app, Text::StatusHelp)) +
+           UsageLine("/decoders [/json]", Say(app, Text::DecodersHelp)) +
            UsageLine("/apply NAME [/json]", Say(app, Text::ApplyHelp)) +
            UsageLine("/check NAME [/json]", Say(app, Text::CheckHelp)) +
            UsageLine("/save NAME", Say(app, Text::SaveHelp)) +
@@ -118,6 +120,9 @@ ExitCode RunCommand(App& app, const Invocation& invocation, platform::StandardOu
     switch (invocation.command) {
         case Command::Status:
             output.Out(invocation.json ? StatusJson(app) : StatusText(app));
+            return ExitCode::Done;
+        case Command::Decoders:
+            output.Out(invocation.json ? DecodersJson(app) : DecodersText(app));
             return ExitCode::Done;
         case Command::Save:
             return Save(app, invocation.name, output);

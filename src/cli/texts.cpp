@@ -16,10 +16,10 @@ namespace {
 constexpr auto kTexts = std::to_array<lang::BuiltinId>({
     "100", "101", "102", "103", "104", "105", "106", "107", "108", "109", "110", "111", "112",
     "113", "114", "115", "116", "117", "118", "119", "137", "138", "139", "140", "141", "142",
-    "143", "144", "145", "146", "147", "148", "155", "156", "157", "158", "159",
+    "143", "144", "145", "146", "147", "148", "155", "156", "157", "158", "159", "160",
 });
 
-static_assert(kTexts.size() == static_cast<size_t>(Text::MissingFile) + 1);
+static_assert(kTexts.size() == static_cast<size_t>(Text::DecodersHelp) + 1);
 
 }  // namespace
 

@@ -47,6 +47,7 @@ enum class Text {
     NothingToExport,    // no extension is associated with a player
     ExportNotWritten,   // %1: the file, %2: why
     MissingFile,        // %1: the command
+    DecodersHelp,       // what /decoders does
 };
 
 // The text, with "%1" replaced by `value`.

@@ -16,8 +16,7 @@ namespace {
 using tzp::decoders::FilterData;
 
 bool Holds(std::string_view blob, const tzp::decoders::Guid& guid) {
-    return std::search(blob.begin(), blob.end(), guid.bytes.begin(), guid.bytes.end()) !=
-           blob.end();
+    return blob.find(std::string(guid.bytes.begin(), guid.bytes.end())) != std::string_view::npos;
 }
 
 void CheckRead(std::string_view blob, const FilterData& data) {

@@ -37,7 +37,11 @@ std::vector<std::string> PackClasses() {
     std::vector<std::string> classes;
     for (const auto& row : tzp::filters::Catalogue()) {
         for (const auto clsid : row.clsids) {
-            classes.push_back("{" + std::string(clsid) + "}");
+            // Appended, not "{" + ...: GCC 12 warns falsely of such a sum on i686.
+            std::string braced = "{";
+            braced += clsid;
+            braced += '}';
+            classes.push_back(braced);
         }
     }
     return classes;

@@ -24,9 +24,10 @@ Invocation Wrong(UsageProblem problem, std::string argument) {
     return invocation;
 }
 
-Invocation ParseStatus(std::span<const std::string> rest) {
+// A command whose only option is /json.
+Invocation ParseReport(Command command, std::span<const std::string> rest) {
     Invocation invocation;
-    invocation.command = Command::Status;
+    invocation.command = command;
     for (const auto& argument : rest) {
         if (SwitchName(argument) != "json" || invocation.json) {
             return Wrong(UsageProblem::ExtraArgument, argument);
@@ -73,7 +74,10 @@ Invocation ParseArguments(std::span<const std::string> arguments) {
         return invocation;
     }
     if (command == "status") {
-        return ParseStatus(rest);
+        return ParseReport(Command::Status, rest);
+    }
+    if (command == "decoders") {
+        return ParseReport(Command::Decoders, rest);
     }
     if (command == "apply") {
         return ParseNamed(Command::Apply, arguments[0], rest, true);

@@ -25,13 +25,23 @@ inline constexpr ExitCode kNothingToExport = ExitCode::NoSuchProfile;
 // gives).
 inline constexpr ExitCode kDiffers = ExitCode::SomeFailed;
 
-enum class Command { Window, Usage, Status, Apply, Check, Save, ExportAssociations, Wrong };
+enum class Command {
+    Window,
+    Usage,
+    Status,
+    Apply,
+    Check,
+    Save,
+    ExportAssociations,
+    Decoders,
+    Wrong
+};
 
 enum class UsageProblem { None, UnknownCommand, MissingName, MissingFile, ExtraArgument };
 
 struct Invocation {
     Command command = Command::Window;
-    bool json = false;  // /status, /apply and /check with /json
+    bool json = false;  // /status, /decoders, /apply and /check with /json
     std::string name;   // the profile of /apply, /check and /save, the file of
                         // /export-associations, as given
     UsageProblem problem = UsageProblem::None;

@@ -5,6 +5,7 @@
 
 #include "cli/apply_command.h"
 #include "cli/check_command.h"
+#include "cli/decoders_command.h"
 #include "cli/export_command.h"
 #include "cli/status.h"
 #include "cli/texts.h"
@@ -110,6 +111,9 @@ ExitCode RunUnguarded(App& app, const Invocation& invocation, platform::Standard
         case Command::Status:
             output.Out(invocation.json ? StatusJson(app) : StatusText(app));
             return ExitCode::Done;
+        case Command::Decoders:
+            output.Out(invocation.json ? DecodersJson(app) : DecodersText(app));
+            return ExitCode::Done;
         case Command::Save:
             return Save(app, invocation.name, output);
         case Command::Apply:
@@ -140,6 +144,7 @@ ExitCode Faulted(const App& app, std::string_view what, platform::StandardOutput
 std::string UsageText(const App& app) {
     return Say(app, Text::Usage) + "\r\n" + UsageLine("", Say(app, Text::WindowHelp)) +
            UsageLine("/status [/json]", Say(app, Text::StatusHelp)) +
+           UsageLine("/decoders [/json]", Say(app, Text::DecodersHelp)) +
            UsageLine("/apply NAME [/json]", Say(app, Text::ApplyHelp)) +
            UsageLine("/check NAME [/json]", Say(app, Text::CheckHelp)) +
            UsageLine("/save NAME", Say(app, Text::SaveHelp)) +

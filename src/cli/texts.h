@@ -48,6 +48,7 @@ enum class Text {
     ExportNotWritten,   // %1: the file, %2: why
     MissingFile,        // %1: the command
     Fault,              // %1: what went wrong inside the program
+    DecodersHelp,       // what /decoders does
 };
 
 // The text, with "%1" replaced by `value`.

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/status.h"
 
@@ -25,6 +26,9 @@ struct RegName {
     // system's 64-bit parts (the Settings app among them) never read. On 32-bit Windows
     // there is one registry and this changes nothing.
     bool systemView = false;
+    // The 32-bit registry whatever this program's bitness, as 32-bit programs see it:
+    // the 64-bit build reads what a 32-bit player reads through it.
+    bool wow32View = false;
 };
 
 // Accepts the short ("HKCR\", "HKCU\", "HKLM\") and the long root spellings, in any
@@ -53,6 +57,12 @@ struct RegLookup {
     std::optional<RegData> value;
 };
 
+// One value of a key, by name ("" for the default value).
+struct RegNamedValue {
+    std::string name;
+    RegData data;
+};
+
 class RegistryService {
   public:
     virtual ~RegistryService() = default;
@@ -66,6 +76,10 @@ class RegistryService {
     // The value with its type and raw data, for comparing it with what a registry file
     // sets; a name that names a key looks at the key's default value.
     virtual RegLookup ReadData(const RegName& name) = 0;
+    // The names of the subkeys of the key `name` names (its value name is ignored), and
+    // every value of that key with its data; nullopt when the key cannot be opened.
+    virtual std::optional<std::vector<std::string>> SubKeyNames(const RegName& name) = 0;
+    virtual std::optional<std::vector<RegNamedValue>> Values(const RegName& name) = 0;
 };
 
 }  // namespace tzp::platform

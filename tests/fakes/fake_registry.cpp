@@ -51,6 +51,36 @@ std::string LogName(const RegName& name) {
 
 }  // namespace
 
+namespace {
+
+// Strings as UTF-16LE with their terminator, a DWORD as its four bytes, other data as
+// stored: as the platform gives them.
+platform::RegData AsRegData(const StoredValue& stored) {
+    switch (stored.type) {
+        case StoredType::String:
+        case StoredType::ExpandString:
+            return platform::RegData{
+                stored.type == StoredType::String ? platform::kRegSz : platform::kRegExpandSz,
+                platform::CodePointsToUtf16Le(platform::Utf8ToCodePoints(stored.data)) +
+                    std::string(2, '\0')};
+        case StoredType::Dword: {
+            const auto number = static_cast<uint32_t>(std::stoull(stored.data));
+            std::string bytes;
+            for (int shift = 0; shift < 32; shift += 8) {
+                bytes.push_back(static_cast<char>((number >> shift) & 0xFF));
+            }
+            return platform::RegData{platform::kRegDword, bytes};
+        }
+        case StoredType::Binary:
+            return platform::RegData{platform::kRegBinary, stored.data};
+        case StoredType::MultiString:
+            return platform::RegData{platform::kRegMultiSz, stored.data};
+    }
+    return {};
+}
+
+}  // namespace
+
 bool FakeRegistry::Denied(const std::string& keyId) const {
     for (const auto& prefix : denied_) {
         if (keyId == prefix || keyId.rfind(prefix + "\\", 0) == 0) {
@@ -96,32 +126,39 @@ platform::RegLookup FakeRegistry::ReadData(const RegName& name) {
     if (value == key->second.end()) {
         return lookup;
     }
-    const StoredValue& stored = value->second;
-    switch (stored.type) {
-        case StoredType::String:
-        case StoredType::ExpandString:
-            lookup.value = platform::RegData{
-                stored.type == StoredType::String ? platform::kRegSz : platform::kRegExpandSz,
-                platform::CodePointsToUtf16Le(platform::Utf8ToCodePoints(stored.data)) +
-                    std::string(2, '\0')};
-            break;
-        case StoredType::Dword: {
-            const auto number = static_cast<uint32_t>(std::stoull(stored.data));
-            std::string bytes;
-            for (int shift = 0; shift < 32; shift += 8) {
-                bytes.push_back(static_cast<char>((number >> shift) & 0xFF));
-            }
-            lookup.value = platform::RegData{platform::kRegDword, bytes};
-            break;
-        }
-        case StoredType::Binary:
-            lookup.value = platform::RegData{platform::kRegBinary, stored.data};
-            break;
-        case StoredType::MultiString:
-            lookup.value = platform::RegData{platform::kRegMultiSz, stored.data};
-            break;
-    }
+    lookup.value = AsRegData(value->second);
     return lookup;
+}
+
+std::optional<std::vector<std::string>> FakeRegistry::SubKeyNames(const RegName& name) {
+    ++reads;
+    const std::string id = KeyId(name);
+    auto key = keys_.find(id);
+    if (key == keys_.end()) {
+        return std::nullopt;
+    }
+    // Subkeys sort right after their parent, deeper ones among them.
+    std::vector<std::string> names;
+    for (++key; key != keys_.end() && key->first.starts_with(id + "\\"); ++key) {
+        const std::string rest = key->first.substr(id.size() + 1);
+        if (rest.find('\\') == std::string::npos) {
+            names.push_back(rest);
+        }
+    }
+    return names;
+}
+
+std::optional<std::vector<platform::RegNamedValue>> FakeRegistry::Values(const RegName& name) {
+    ++reads;
+    const auto key = keys_.find(KeyId(name));
+    if (key == keys_.end()) {
+        return std::nullopt;
+    }
+    std::vector<platform::RegNamedValue> values;
+    for (const auto& [valueName, stored] : key->second) {
+        values.push_back({valueName, AsRegData(stored)});
+    }
+    return values;
 }
 
 void FakeRegistry::CreateKeyChain(const RegName& name) {

@@ -27,11 +27,15 @@ class FakeRegistry : public platform::RegistryService {
     // Strings as UTF-16LE with their terminator, a DWORD as its four bytes, other data as
     // stored: as the platform gives them.
     platform::RegLookup ReadData(const platform::RegName& name) override;
+    // Names as stored: subkey and value names in lower case.
+    std::optional<std::vector<std::string>> SubKeyNames(const platform::RegName& name) override;
+    std::optional<std::vector<platform::RegNamedValue>> Values(
+        const platform::RegName& name) override;
 
     // Test set-up and inspection by full name ("HKCR\.avi\" for a default value). Names
     // in the system's own view (RegName::systemView) start with "64:", and are kept apart
     // from the others, as for the shipped 32-bit program on 64-bit Windows; the log
-    // writes them so too.
+    // writes them so too. The 32-bit view (RegName::wow32View) is that program's own.
     void Set(const std::string& fullName, const std::string& value,
              StoredType type = StoredType::String);
     std::optional<StoredValue> Get(const std::string& fullName) const;

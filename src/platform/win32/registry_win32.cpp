@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <charconv>
 #include <vector>
 
@@ -48,6 +49,9 @@ std::optional<uint32_t> ParseNumber(std::string_view text) {
 
 // The access a call asks for, in the view its name asks for.
 REGSAM Access(const RegName& name, REGSAM access) {
+    if (name.wow32View) {
+        return access | KEY_WOW64_32KEY;
+    }
     return name.systemView ? access | KEY_WOW64_64KEY : access;
 }
 
@@ -167,6 +171,66 @@ RegLookup Win32Registry::ReadData(const RegName& name) {
         }
     }
     return lookup;
+}
+
+namespace {
+
+// The longest key and value names the registry allows, in characters with the terminator.
+constexpr DWORD kMaxKeyName = 256;
+constexpr DWORD kMaxValueName = 16384;
+
+}  // namespace
+
+std::optional<std::vector<std::string>> Win32Registry::SubKeyNames(const RegName& name) {
+    UniqueKey key;
+    if (RegOpenKeyExW(RootKey(name.root), Widen(name.key).c_str(), 0,
+                      Access(name, KEY_ENUMERATE_SUB_KEYS), key.out()) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    std::vector<std::string> names;
+    std::wstring buffer(kMaxKeyName, L'\0');
+    for (DWORD index = 0;; ++index) {
+        DWORD length = kMaxKeyName;
+        const LSTATUS result = RegEnumKeyExW(key.get(), index, buffer.data(), &length, nullptr,
+                                             nullptr, nullptr, nullptr);
+        if (result == ERROR_NO_MORE_ITEMS) {
+            return names;
+        }
+        if (result == ERROR_SUCCESS) {
+            names.push_back(Narrow(std::wstring_view(buffer.data(), length)));
+        }
+    }
+}
+
+std::optional<std::vector<RegNamedValue>> Win32Registry::Values(const RegName& name) {
+    UniqueKey key;
+    if (RegOpenKeyExW(RootKey(name.root), Widen(name.key).c_str(), 0, Access(name, KEY_QUERY_VALUE),
+                      key.out()) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    std::vector<RegNamedValue> values;
+    std::wstring valueName(kMaxValueName, L'\0');
+    std::vector<BYTE> data(4096);
+    for (DWORD index = 0;;) {
+        DWORD nameLength = kMaxValueName;
+        DWORD type = 0;
+        DWORD size = static_cast<DWORD>(data.size());
+        const LSTATUS result = RegEnumValueW(key.get(), index, valueName.data(), &nameLength,
+                                             nullptr, &type, data.data(), &size);
+        if (result == ERROR_NO_MORE_ITEMS) {
+            return values;
+        }
+        if (result == ERROR_MORE_DATA) {
+            // The same value again with room for its data.
+            data.resize(std::max<size_t>(size, data.size() * 2));
+            continue;
+        }
+        if (result == ERROR_SUCCESS) {
+            values.push_back({Narrow(std::wstring_view(valueName.data(), nameLength)),
+                              RegData{type, std::string(data.begin(), data.begin() + size)}});
+        }
+        ++index;
+    }
 }
 
 }  // namespace tzp::platform

@@ -10,6 +10,8 @@ class Win32Registry : public RegistryService {
     Status Write(const RegName& name, std::string_view value, RegType type) override;
     Status Delete(const RegName& name) override;
     RegLookup ReadData(const RegName& name) override;
+    std::optional<std::vector<std::string>> SubKeyNames(const RegName& name) override;
+    std::optional<std::vector<RegNamedValue>> Values(const RegName& name) override;
 };
 
 }  // namespace tzp::platform

@@ -4,12 +4,14 @@
 #include <stdexcept>
 #include <vector>
 
+#include "../decoders/decoders_fixture.h"
 #include "../filters/filter_pack.h"
 #include "cli/arguments.h"
 #include "cli/command_mode.h"
 #include "cli/status.h"
 #include "core/version.h"
 #include "fakes/fake_system.h"
+#include "fuzz/json_check.h"
 #include "platform/reg.h"
 
 namespace tzp::cli {
@@ -41,6 +43,8 @@ TEST(CommandLineArguments, EachCommandWithEitherSignAndAnyCase) {
         {{"/status"}, Command::Status},
         {{"-STATUS"}, Command::Status},
         {{"/Status", "-JSON"}, Command::Status, true},
+        {{"-Decoders", "/json"}, Command::Decoders, true},
+        {{"/decoders", "x"}, Command::Wrong, false, "", UsageProblem::ExtraArgument, "x"},
         {{"/apply", "Home Cinema"}, Command::Apply, false, "Home Cinema"},
         {{"-APPLY", "-x"}, Command::Apply, false, "-x"},  // a name is taken as it is
         {{"/save", "Caf\xC3\xA9"}, Command::Save, false, "Caf\xC3\xA9"},
@@ -158,8 +162,8 @@ TEST_F(CommandModeTest, UsageGoesToTheOutputWithExitCode0) {
 
 TEST_F(CommandModeTest, AMissingInstallationGives4ForEveryCommand) {
     sys.registry.Delete(*platform::ParseRegName("HKCU\\SOFTWARE\\Tessaly Zivozod Pack\\")).ok();
-    for (const auto& arguments :
-         std::vector<std::vector<std::string>>{{"/status"}, {"/save", "a"}, {"/apply", "a"}}) {
+    for (const auto& arguments : std::vector<std::vector<std::string>>{
+             {"/status"}, {"/save", "a"}, {"/apply", "a"}, {"/decoders"}}) {
         output = {};
         EXPECT_EQ(Run(arguments), ExitCode::PackNotFound) << arguments[0];
         EXPECT_EQ(output.err,
@@ -356,6 +360,46 @@ TEST_F(CommandModeTest, ApplyPreviewsTheProfileRunsThePassAndAwaitsTheImport) {
                          "profile.\r\n"))
         << output.out;
     EXPECT_EQ(output.err, "");
+}
+
+TEST_F(CommandModeTest, DecodersPrintsBothViewsAsJsonOrAsLines) {
+    testing::AddDecoder(sys.registry, "", testing::kPackVideo, "FFDshow Video", 0xFF800001,
+                        {testing::kVideo, testing::kH264}, "C:\\Install\\filtres\\ffdshow.ax");
+    sys.files.AddFile("C:\\Install\\filtres\\ffdshow.ax", "");
+    testing::AddDecoder(sys.registry, "", "{AAAAAAAA-0000-0000-0000-000000000001}",
+                        "Other \"H.264\"", 0x600000, {testing::kVideo, testing::kH264});
+    EXPECT_EQ(Run({"/decoders", "/json"}), ExitCode::Done);
+    const std::string& json = output.out;
+    EXPECT_TRUE(fuzz::IsJsonDocument(json)) << json;
+    EXPECT_EQ(json.rfind("{\"views\": {\r\n  \"32\": {\r\n    \"formats\": [\r\n      {\"major\": "
+                         "\"{73646976-0000-0010-8000-00AA00389B71}\", \"subtype\": "
+                         "\"{34363248-0000-0010-8000-00AA00389B71}\", \"name\": \"H.264\", ",
+                         0),
+              0u)
+        << json;
+    EXPECT_TRUE(Contains(json, "\"candidates\": [{\"clsid\": \"" +
+                                   std::string(testing::kPackVideo) +
+                                   "\", \"name\": \"FFDshow Video\", \"merit\": 4286578689, "
+                                   "\"preferred\": false, \"equalMerit\": false, \"pack\": true, "
+                                   "\"box\": \"Check6\", \"file\": "
+                                   "\"C:\\\\Install\\\\filtres\\\\ffdshow.ax\"}, {\"clsid\": "
+                                   "\"{AAAAAAAA-0000-0000-0000-000000000001}\", \"name\": "
+                                   "\"Other \\\"H.264\\\"\""))
+        << json;
+    EXPECT_TRUE(Contains(json,
+                         "{\"extension\": \".mpg\", \"sourceFilter\": null, \"pack\": false, "
+                         "\"box\": null, \"mediaFoundation\": false}"))
+        << json;
+    EXPECT_TRUE(Contains(json, "\"64\": {\r\n    \"formats\": [],")) << json;
+
+    output = {};
+    EXPECT_EQ(Run({"/decoders"}), ExitCode::Done);
+    EXPECT_TRUE(Contains(output.out, "For 32-bit players:\r\n  H.264  ")) << output.out;
+    EXPECT_TRUE(Contains(output.out, "    1. FFDshow Video  " + std::string(testing::kPackVideo) +
+                                         "  merit 0xFF800001, the pack's FFDshow  "
+                                         "C:\\Install\\filtres\\ffdshow.ax\r\n"))
+        << output.out;
+    EXPECT_TRUE(Contains(output.out, "For 64-bit players:\r\n  Extensions:\r\n")) << output.out;
 }
 
 }  // namespace

@@ -1,0 +1,127 @@
+#include "decoders/ranking.h"
+
+#include <algorithm>
+
+#include "decoders/format_names.h"
+#include "decoders/pack_classes.h"
+#include "filters/catalogue.h"
+
+namespace tzp::decoders {
+
+namespace {
+
+bool Matches(const Guid& pin, const Guid& wanted) {
+    return pin.IsNull() || wanted.IsNull() || pin == wanted;
+}
+
+Candidate CandidateOf(const RegisteredFilter& filter) {
+    return Candidate{filter.clsid,
+                     filter.friendlyName,
+                     filter.data ? filter.data->merit : 0,
+                     false,
+                     false,
+                     PackBox(filter.clsid),
+                     filter.server.value_or("")};
+}
+
+// The preferred decoder as the first candidate, when its class is registered.
+std::optional<Candidate> PreferredCandidate(const ViewRegistrations& view, const Guid& subtype,
+                                            FormatRanking& ranking) {
+    const auto found = view.preferred.find(subtype);
+    if (found == view.preferred.end()) {
+        return std::nullopt;
+    }
+    const PreferredDecoder& decoder = found->second;
+    if (!decoder.server) {
+        ranking.preferredNotRegistered = decoder.clsid;
+        return std::nullopt;
+    }
+    Candidate candidate{decoder.clsid,          decoder.name,   0, true, false,
+                        PackBox(decoder.clsid), *decoder.server};
+    // Its category entry, when it has one, gives the name and merit the others show.
+    for (const auto& filter : view.filters) {
+        if (filter.clsid == decoder.clsid) {
+            candidate = CandidateOf(filter);
+            candidate.preferred = true;
+            break;
+        }
+    }
+    return candidate;
+}
+
+void MarkEqualMerits(std::vector<Candidate>& candidates) {
+    for (size_t i = 1; i < candidates.size(); ++i) {
+        Candidate& before = candidates[i - 1];
+        Candidate& after = candidates[i];
+        if (!before.preferred && before.merit == after.merit) {
+            before.equalMerit = after.equalMerit = true;
+        }
+    }
+}
+
+}  // namespace
+
+bool Accepts(const FilterData& data, const MediaType& type) {
+    for (const auto& pin : data.pins) {
+        if (pin.IsOutput()) {
+            continue;
+        }
+        for (const auto& accepted : pin.types) {
+            if (Matches(accepted.major, type.major) && Matches(accepted.subtype, type.subtype)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+FormatRanking RankFormat(const ViewRegistrations& view, const MediaType& type) {
+    FormatRanking ranking{type, FormatName(type), {}, std::nullopt};
+    const auto preferred = PreferredCandidate(view, type.subtype, ranking);
+    for (const auto& filter : view.filters) {
+        // A class that is not registered cannot be made, whatever its entry says.
+        if (!filter.data || !filter.server || filter.data->merit <= kMeritDoNotUse ||
+            !Accepts(*filter.data, type) || (preferred && filter.clsid == preferred->clsid)) {
+            continue;
+        }
+        ranking.candidates.push_back(CandidateOf(filter));
+    }
+    std::sort(ranking.candidates.begin(), ranking.candidates.end(),
+              [](const Candidate& a, const Candidate& b) {
+                  if (a.merit != b.merit) {
+                      return a.merit > b.merit;
+                  }
+                  return a.name != b.name ? a.name < b.name : a.clsid < b.clsid;
+              });
+    if (preferred) {
+        ranking.candidates.insert(ranking.candidates.begin(), *preferred);
+    }
+    MarkEqualMerits(ranking.candidates);
+    return ranking;
+}
+
+std::vector<FormatRanking> RankPackFormats(const ViewRegistrations& view) {
+    std::vector<MediaType> types;
+    for (const auto& row : filters::Catalogue()) {
+        for (const auto& filter : view.filters) {
+            if (PackBox(filter.clsid) != row.box || !filter.data) {
+                continue;
+            }
+            for (const auto& pin : filter.data->pins) {
+                for (const auto& type : pin.types) {
+                    if (!pin.IsOutput() && !type.subtype.IsNull() &&
+                        std::find(types.begin(), types.end(), type) == types.end()) {
+                        types.push_back(type);
+                    }
+                }
+            }
+        }
+    }
+    std::vector<FormatRanking> rankings;
+    for (const auto& type : types) {
+        rankings.push_back(RankFormat(view, type));
+    }
+    return rankings;
+}
+
+}  // namespace tzp::decoders

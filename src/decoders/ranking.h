@@ -1,0 +1,47 @@
+#pragma once
+// The order in which intelligent connect tries the filters for each media type that a
+// pack filter takes: Windows' preferred decoder first where one is set and registered,
+// then every other filter that accepts the type, highest merit first; filters at or
+// below MERIT_DO_NOT_USE are never tried and are left out.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "decoders/registrations.h"
+
+namespace tzp::decoders {
+
+struct Candidate {
+    Guid clsid;
+    std::string name;  // the filter's friendly name
+    uint32_t merit = 0;
+    bool preferred = false;
+    // The merit equals another candidate's: Windows tries those in no defined order
+    // (they are listed by name).
+    bool equalMerit = false;
+    std::string_view box;  // the pack's check box, empty when not the pack's
+    std::string file;      // the file the class is registered to
+};
+
+struct FormatRanking {
+    MediaType type;
+    std::string name;  // readable, as FormatName gives it
+    std::vector<Candidate> candidates;
+    // A preferred decoder set for the subtype whose class is not registered: it does not
+    // win, and the user should know that the setting is there.
+    std::optional<Guid> preferredNotRegistered;
+};
+
+// Whether an input pin of the filter takes the type (GUID_NULL on either side takes
+// anything).
+bool Accepts(const FilterData& data, const MediaType& type);
+
+// The candidates for one media type, in the order tried.
+FormatRanking RankFormat(const ViewRegistrations& view, const MediaType& type);
+
+// Every media type an input pin of a pack filter registered in the view takes (wildcard
+// subtypes aside), in catalogue order, each ranked.
+std::vector<FormatRanking> RankPackFormats(const ViewRegistrations& view);
+
+}  // namespace tzp::decoders

@@ -86,8 +86,7 @@ Ran RunProcess(const std::string& commandLine) {
     PROCESS_INFORMATION process{};
     std::wstring line = Widen(commandLine);
     Ran ran;
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                        &process)) {
+    if (!StartProcess(line, nullptr, TRUE, 0, startup, process)) {
         ADD_FAILURE() << "could not start " << commandLine;
         return ran;
     }

@@ -286,19 +286,30 @@ TEST(SaveKillGui, APersonalListWriteKilledAtAnyMomentLeavesTheOldOrNewFile) {
     const int trials = Trials();
     for (const auto& change : changes) {
         // How long the change takes to reach the file, from the click.
-        ASSERT_TRUE(WriteBytes(exts, old));
+        // A click that changed nothing in 30 s is said, with what the window showed, and
+        // tried once more with a new start: the trials need the time, and a loaded Wine
+        // has once lost such a first click.
         int whole = 0;
-        {
+        for (int attempt = 1; whole == 0; ++attempt) {
+            ASSERT_TRUE(WriteBytes(exts, old));
             GuiApp app(pack.ProgramPath());
             ASSERT_TRUE(app.Started());
             app.SelectTab(2);
             app.TypeText(change.box, change.typed);
             const auto start = std::chrono::steady_clock::now();
             app.Click(change.button);
-            ASSERT_TRUE(WaitUntil([&] { return ReadBytes(exts) == change.after; }));
-            whole = static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                         std::chrono::steady_clock::now() - start)
-                                         .count());
+            if (!WaitUntil([&] { return ReadBytes(exts) == change.after; })) {
+                const auto dialog = app.WaitForDialog(0);
+                std::cout << change.what << ": the click changed nothing in 30 s (box \""
+                          << app.Text(change.box) << "\", a dialog: "
+                          << (dialog ? dialog->text : std::string("none")) << ")\n";
+                ASSERT_LT(attempt, 2);
+                continue;
+            }
+            whole = std::max(1, static_cast<int>(
+                                    std::chrono::duration_cast<std::chrono::milliseconds>(
+                                        std::chrono::steady_clock::now() - start)
+                                        .count()));
         }
         for (int trial = 0; trial < trials; ++trial) {
             SCOPED_TRACE(std::string(change.what) + ", trial " + std::to_string(trial));

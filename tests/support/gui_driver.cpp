@@ -1,6 +1,7 @@
 #include "support/gui_driver.h"
 
 #include <commctrl.h>
+#include <cstdio>
 #include <tlhelp32.h>
 
 #include "platform/win32/wide.h"
@@ -90,14 +91,31 @@ bool WaitUntil(const std::function<bool()>& condition, int milliseconds) {
     }
 }
 
+bool StartProcess(std::wstring commandLine, const wchar_t* folder, BOOL inheritHandles,
+                  DWORD flags, STARTUPINFOW& startup, PROCESS_INFORMATION& process) {
+    for (int attempt = 1;; ++attempt) {
+        if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, inheritHandles, flags,
+                           nullptr, folder, &startup, &process)) {
+            return true;
+        }
+        const DWORD error = GetLastError();
+        std::printf("start %d of %s failed: error %lu\n", attempt,
+                    Narrow(commandLine).c_str(), error);
+        std::fflush(stdout);
+        if (attempt == 3) {
+            process = {};
+            return false;
+        }
+        Sleep(1000);
+    }
+}
+
 GuiApp::GuiApp(const std::string& programPath) {
     std::wstring commandLine = L"\"" + Widen(programPath) + L"\"";
     const std::string folder = programPath.substr(0, programPath.rfind('\\'));
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        Widen(folder).c_str(), &startup, &process_)) {
-        process_ = {};
+    if (!StartProcess(commandLine, Widen(folder).c_str(), FALSE, 0, startup, process_)) {
         return;
     }
     WaitUntil(

@@ -13,6 +13,12 @@ namespace tzp::testing {
 // Polls until the condition holds or the time runs out.
 bool WaitUntil(const std::function<bool()>& condition, int milliseconds = 30000);
 
+// CreateProcessW, tried again a few times when it fails: under a loaded Wine a start now
+// and then fails for a moment and succeeds right after. Each failure is printed with its
+// error code, so a start that never succeeds says why.
+bool StartProcess(std::wstring commandLine, const wchar_t* folder, BOOL inheritHandles,
+                  DWORD flags, STARTUPINFOW& startup, PROCESS_INFORMATION& process);
+
 struct DialogSeen {
     HWND hwnd = nullptr;
     std::string title;

@@ -43,18 +43,17 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Xvfb picks the free display itself and writes its number once it listens: two runs
+# started together never share one (the first to end would take the other's display away).
 if [ -z "${DISPLAY:-}" ]; then
-    for n in $(seq 90 190); do
-        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        xvfb_pid=$!
-        for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-        if kill -0 "$xvfb_pid" 2>/dev/null; then
-            export DISPLAY=":$n"
-            break
-        fi
-        xvfb_pid=
-    done
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$prefix/display" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do [ -s "$prefix/display" ] && break; sleep 0.1; done
+    if [ -s "$prefix/display" ]; then
+        export DISPLAY=":$(head -n 1 "$prefix/display")"
+    else
+        echo "wine-run: Xvfb did not start" >&2
+    fi
 fi
 
 # Under Xvfb with no window manager Wine pauses whenever a top-level window is hidden,

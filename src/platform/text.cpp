@@ -64,20 +64,18 @@ std::string DecodeTextFile(std::string_view bytes) {
     return AnsiToUtf8(bytes);
 }
 
-std::vector<std::string_view> SplitLineViews(std::string_view text) {
+std::vector<std::string_view> SplitLineViews(std::string_view text, LineEnds ends) {
+    const std::string_view stops = ends == LineEnds::kCarriageReturn ? "\r" : "\r\n";
     std::vector<std::string_view> lines;
     size_t start = 0;
     while (start < text.size()) {
-        const size_t cr = text.find('\r', start);
-        if (cr == std::string_view::npos) {
+        const size_t end = text.find_first_of(stops, start);
+        if (end == std::string_view::npos) {
             lines.push_back(text.substr(start));
             break;
         }
-        lines.push_back(text.substr(start, cr - start));
-        start = cr + 1;
-        if (start < text.size() && text[start] == '\n') {
-            ++start;
-        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
     }
     return lines;
 }

@@ -32,12 +32,17 @@ std::string_view TrimBlanks(std::string_view text);
 // other is in the ANSI code page.
 std::string DecodeTextFile(std::string_view bytes);
 
-// Splits text into lines the way the pack's files are read: a line ends at a carriage
-// return, optionally followed by a line feed; a line feed alone stays in the text. The
-// last line needs no line end; a final line end does not start an empty line.
+// Where a line ends. The pack's own files end a line at a carriage return, optionally
+// followed by a line feed, and a line feed alone stays in the text; the registry editor
+// also ends one at a line feed alone, so its files are read with both.
+enum class LineEnds { kCarriageReturn, kCarriageReturnOrLineFeed };
+
+// Splits text into lines the way the pack's files are read (a CR LF is always one line
+// end). The last line needs no line end; a final line end does not start an empty line.
 std::vector<std::string> SplitLines(std::string_view text);
 // The same lines as views into the text, for readers that only look at them.
-std::vector<std::string_view> SplitLineViews(std::string_view text);
+std::vector<std::string_view> SplitLineViews(std::string_view text,
+                                             LineEnds ends = LineEnds::kCarriageReturn);
 
 // Joins lines, each followed by CR LF, as every file we write is laid out.
 std::string JoinLinesCrLf(const std::vector<std::string>& lines);

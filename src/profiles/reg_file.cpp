@@ -116,18 +116,7 @@ RegText DecodeRegFile(std::string_view bytes) {
 }
 
 std::vector<std::string_view> RegLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        const size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.push_back(text.substr(start));
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
-    }
-    return lines;
+    return platform::SplitLineViews(text, platform::LineEnds::kCarriageReturnOrLineFeed);
 }
 
 bool IsRegHeader(std::string_view line) {

@@ -34,5 +34,27 @@ TEST(IdLines, BothWalksAgreeOnEveryLineShape) {
     }
 }
 
+// The pack's files end a line at a carriage return only; registry files at a line feed
+// alone too. A CR LF is one end for both, and no reader sees an empty last line.
+TEST(IdLines, EachKindOfFileEndsItsLinesWhereItsWriterDoes) {
+    using Lines = std::vector<std::string_view>;
+    struct Case {
+        std::string_view text;
+        Lines pack, registry;
+    };
+    const Case cases[] = {
+        {"a\r\nb\rc\nd", {"a", "b", "c\nd"}, {"a", "b", "c", "d"}},
+        {"a\r\n", {"a"}, {"a"}},
+        {"\n\n", {"\n\n"}, {"", ""}},
+        {"a\r\r\nb", {"a", "", "b"}, {"a", "", "b"}},
+        {"", {}, {}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SplitLineViews(c.text), c.pack) << c.text;
+        EXPECT_EQ(SplitLineViews(c.text, LineEnds::kCarriageReturnOrLineFeed), c.registry)
+            << c.text;
+    }
+}
+
 }  // namespace
 }  // namespace tzp::platform

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "decoders/window_views.h"
 #include "filters/filters.h"
 #include "lang/fill.h"
 #include "lang/lang.h"
@@ -136,6 +137,9 @@ void SetRegistrationTooltips(App& app, const std::vector<RowRegistration>& regis
     // The splitter master has no class of its own: its library and version only.
     const FilterRow& master = Row(kSplitterMaster);
     app.form.SetTooltip(master.box, LibraryLines(app, master));
+    // The decoder lines come when a tooltip first shows: the views they need are read
+    // then, and read again after the next apply, which writes the tooltips anew.
+    decoders::WireDecoderViews(app);
 }
 
 std::vector<RowRegistration> RefreshRegistrationInfo(App& app) {

@@ -88,5 +88,19 @@ inline constexpr BuiltinId kImportLeftSettings = "151";
 inline constexpr BuiltinId kPlayerAppName = "152";
 inline constexpr BuiltinId kPlayerAppDescription = "153";
 inline constexpr BuiltinId kPlayerNotListed = "154";
+// The decoder views in the window: a filter box's tooltip line, its context menu and the
+// details view.
+inline constexpr BuiltinId kUsedFirstFor = "177";  // "Used first for: %1"
+inline constexpr BuiltinId kOutrankedBy = "178";   // "%1: %2, %3": format, winner, why
+inline constexpr BuiltinId kHigherMerit = "179";   // %1 the winner's, %2 the pack's
+inline constexpr BuiltinId kDecodersMenuItem = "180";
+inline constexpr BuiltinId kDecodersTitle = "181";
+inline constexpr BuiltinId kFormatColumn = "182";
+inline constexpr BuiltinId kDecoderUsedColumn = "183";  // %1: "32" or "64"
+inline constexpr BuiltinId kPackRankColumn = "184";     // %1: "32" or "64"
+inline constexpr BuiltinId kWhyColumn = "185";          // %1: "32" or "64"
+inline constexpr BuiltinId kRankOf = "186";             // "%1 of %2"
+inline constexpr BuiltinId kNotTakenByPack = "187";
+inline constexpr BuiltinId kCloseCaption = "188";
 
 }  // namespace tzp::lang::text

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tzp::platform {
 
@@ -15,6 +16,15 @@ struct OpenFileRequest {
     std::string filterDescription;  // shown for the one file type
     std::string filterPattern;      // "*.exe"
     std::string initialName;        // "*.exe"
+};
+
+// A read-only table in a modal window of its own: a title, the column headings, the rows
+// (each as many cells as headings) and the caption of the button that closes it.
+struct Table {
+    std::string title;
+    std::vector<std::string> columns;
+    std::vector<std::vector<std::string>> rows;
+    std::string closeCaption;
 };
 
 class Interaction {
@@ -39,6 +49,9 @@ class Interaction {
         action();
     }
     virtual void CancelRunLater() {}
+    // Shows the table, owned by the main window, until the user closes it. Where nobody
+    // is there to read it, nothing is shown.
+    virtual void ShowTable(const Table& table) { (void)table; }
 };
 
 // The busy cursor for as long as it lives.

@@ -227,6 +227,46 @@ bool Form::Click(std::string_view name) {
     return true;
 }
 
+void Form::OnTipShown(std::string_view name, std::function<void()> handler) {
+    tipHandlers_.insert_or_assign(Get(name).name, std::move(handler));
+}
+
+void Form::SetMenu(std::string_view name, std::function<std::string()> caption,
+                   std::function<void()> action) {
+    menus_.insert_or_assign(Get(name).name, Menu{std::move(caption), std::move(action)});
+}
+
+std::optional<std::string> Form::MenuCaption(std::string_view name) const {
+    const auto menu = menus_.find(name);
+    if (menu == menus_.end()) {
+        return std::nullopt;
+    }
+    return menu->second.caption();
+}
+
+bool Form::TipShown(std::string_view name) {
+    // A long action holds the window: what the handler would read waits for the next time.
+    if (Busy()) {
+        return false;
+    }
+    if (const auto handler = tipHandlers_.find(name); handler != tipHandlers_.end()) {
+        const auto run = handler->second;  // the handler may wire a new one
+        run();
+    }
+    return true;
+}
+
+bool Form::ChooseMenuItem(std::string_view name) {
+    if (Busy()) {
+        return false;
+    }
+    if (const auto menu = menus_.find(name); menu != menus_.end()) {
+        const auto run = menu->second.action;
+        run();
+    }
+    return true;
+}
+
 bool Form::UserToggle(std::string_view name) {
     if (Busy()) {
         return false;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -53,6 +54,16 @@ class Form {
     void OnClick(std::string_view name, std::function<void()> handler);
     // Runs when the user asks to close; setting `cancel` keeps the window open.
     void OnClose(std::function<void(bool& cancel)> handler) { closeHandler_ = std::move(handler); }
+    // Runs when the control's tooltip is about to show, so that what costs a read may be
+    // added to it then rather than at start-up. A new handler replaces the old one.
+    void OnTipShown(std::string_view name, std::function<void()> handler);
+    // A context menu of one item on the control. The caption is asked for when the menu
+    // opens, so wiring it reads no text.
+    void SetMenu(std::string_view name, std::function<std::string()> caption,
+                 std::function<void()> action);
+    bool HasMenu(std::string_view name) const { return menus_.find(name) != menus_.end(); }
+    // The caption of the control's menu item; nullopt when it has no menu.
+    std::optional<std::string> MenuCaption(std::string_view name) const;
 
     // --- reading
     const std::string& Caption(std::string_view name) const { return Get(name).caption; }
@@ -101,6 +112,10 @@ class Form {
     bool UserTick(std::string_view name, size_t index, bool ticked);
     // Returns true when the window may close.
     bool RequestClose();
+    // The control's tooltip is about to show.
+    bool TipShown(std::string_view name);
+    // The item of the control's context menu was chosen.
+    bool ChooseMenuItem(std::string_view name);
 
   private:
     void Notify(const Control& control, Property property);
@@ -118,6 +133,12 @@ class Form {
     std::unordered_map<std::string, Control*, NameHash, std::equal_to<>> byName_;
     std::map<std::string, std::function<void()>, std::less<>> clickHandlers_;
     std::function<void(bool&)> closeHandler_;
+    std::map<std::string, std::function<void()>, std::less<>> tipHandlers_;
+    struct Menu {
+        std::function<std::string()> caption;
+        std::function<void()> action;
+    };
+    std::map<std::string, Menu, std::less<>> menus_;
     FormObserver* observer_ = nullptr;
     int viewWidth_ = 0;
     int viewHeight_ = 0;

@@ -56,6 +56,11 @@ void FakeInteraction::CancelRunLater() {
     later = nullptr;
 }
 
+void FakeInteraction::ShowTable(const platform::Table& table) {
+    log.push_back("table:" + table.title);
+    tables.push_back(table);
+}
+
 void FakeInteraction::EndProgram() {
     ended = true;
     log.push_back("end");

@@ -20,6 +20,7 @@ class FakeInteraction : public platform::Interaction {
     void EndProgram() override;
     void RunLater(uint32_t milliseconds, std::function<void()> action) override;
     void CancelRunLater() override;
+    void ShowTable(const platform::Table& table) override;
 
     // Answers for the coming questions, in order; a question with none left gets
     // `unscriptedAnswer` and is counted.
@@ -31,10 +32,11 @@ class FakeInteraction : public platform::Interaction {
     std::function<void()> onDoEvents;
 
     // "message:<text>", "ask:<text>", "open:<title>|<filter>|<pattern>|<initial>",
-    // "cursor:busy", "cursor:default", "end".
+    // "cursor:busy", "cursor:default", "end", "table:<title>".
     std::vector<std::string> log;
-    std::vector<std::string> messages;   // texts of OK boxes
-    std::vector<std::string> questions;  // texts of Yes/No boxes
+    std::vector<std::string> messages;    // texts of OK boxes
+    std::vector<std::string> questions;   // texts of Yes/No boxes
+    std::vector<platform::Table> tables;  // tables shown
     // What RunLater was given: run at once (as if the time had passed), or kept here for
     // the test to run, or not; CancelRunLater empties it.
     bool runLaterAtOnce = true;

@@ -251,6 +251,35 @@ std::string GuiApp::Tooltip(int id) const {
     return Narrow(text);
 }
 
+std::vector<std::string> GuiApp::ListViewRow(HWND list, int row) const {
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                                 process_.dwProcessId);
+    std::vector<std::string> cells;
+    if (process == nullptr) {
+        return cells;
+    }
+    // As for the tooltips: the item and its text live in the program.
+    constexpr int kChars = 1024;
+    auto* remote = static_cast<BYTE*>(
+        VirtualAllocEx(process, nullptr, 8192, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    const auto header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    const auto columns = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+    for (int column = 0; column < columns; ++column) {
+        LVITEMW item{};
+        item.iSubItem = column;
+        item.pszText = reinterpret_cast<wchar_t*>(remote + 1024);
+        item.cchTextMax = kChars;
+        WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+        SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(remote));
+        wchar_t text[kChars] = {};
+        ReadProcessMemory(process, remote + 1024, text, sizeof text - sizeof(wchar_t), nullptr);
+        cells.push_back(Narrow(text));
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return cells;
+}
+
 bool GuiApp::TooltipShowsOnRest(int id, int milliseconds) const {
     const auto shown = [this] {
         Search search{process_.dwProcessId, TOOLTIPS_CLASSW, L""};

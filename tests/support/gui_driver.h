@@ -61,6 +61,9 @@ class GuiApp {
     std::vector<bool> ListTicks(int id) const;
     void SetListTick(int id, int index, bool ticked);
 
+    // The texts of a row of a list view (SysListView32) of the program, column by column.
+    std::vector<std::string> ListViewRow(HWND list, int row) const;
+
     // The next dialog box of the program (a message box, the open-file dialog).
     std::optional<DialogSeen> WaitForDialog(int milliseconds = 10000) const;
     // Presses a button of a dialog: IDOK, IDYES, IDNO, IDCANCEL.

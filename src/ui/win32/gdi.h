@@ -36,6 +36,13 @@ struct HookTraits {
 };
 using Hook = platform::UniqueHandle<HHOOK, HookTraits>;
 
+struct MenuTraits {
+    static HMENU Invalid() { return nullptr; }
+    static bool Valid(HMENU h) { return h != nullptr; }
+    static void Close(HMENU h) { ::DestroyMenu(h); }
+};
+using Menu = platform::UniqueHandle<HMENU, MenuTraits>;
+
 // An object selected into a device context, the previous one selected back at the end.
 class Selection {
   public:

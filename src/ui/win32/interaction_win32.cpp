@@ -9,6 +9,7 @@
 #include "platform/win32/wide.h"
 #include "ui/form1_controls.h"
 #include "ui/win32/barrier.h"
+#include "ui/win32/table_window.h"
 
 namespace tzp::ui {
 
@@ -107,6 +108,10 @@ void CALLBACK Win32Interaction::RunPendingAction(HWND window, UINT, UINT_PTR tim
             return 0;
         },
         [self](const char* what) { self->window_.ShowError(what); });
+}
+
+void Win32Interaction::ShowTable(const platform::Table& table) {
+    ShowTableWindow(window_.Handle(), table);
 }
 
 void Win32Interaction::EndProgram() {

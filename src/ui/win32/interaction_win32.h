@@ -4,8 +4,8 @@
 
 namespace tzp::ui {
 
-// Message boxes owned by the main window, the system's open-file dialog, the busy
-// cursor and the event pump.
+// Message boxes and tables owned by the main window, the system's open-file dialog, the
+// busy cursor and the event pump.
 class Win32Interaction : public platform::Interaction {
   public:
     explicit Win32Interaction(NativeWindow& window) : window_(window) {}
@@ -18,6 +18,7 @@ class Win32Interaction : public platform::Interaction {
     void EndProgram() override;
     void RunLater(uint32_t milliseconds, std::function<void()> action) override;
     void CancelRunLater() override;
+    void ShowTable(const platform::Table& table) override;
 
   private:
     static void CALLBACK RunPendingAction(HWND window, UINT message, UINT_PTR timer, DWORD time);

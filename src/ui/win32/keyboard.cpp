@@ -19,8 +19,12 @@ bool NativeWindow::TranslateKeyboard(MSG& message) {
     return IsDialogMessageW(main_, &message) != FALSE;
 }
 
-// Tab, Ctrl+Tab and Enter on a button. True when the message was used.
+// Tab, Ctrl+Tab, Enter on a button and the keys of a context menu. True when the message
+// was used.
 bool NativeWindow::TranslateOwnKeys(const MSG& message) {
+    if (TranslateMenuKeys(message)) {
+        return true;
+    }
     if (message.message == WM_KEYDOWN && message.wParam == VK_TAB) {
         const bool shift = GetKeyState(VK_SHIFT) < 0;
         if (GetKeyState(VK_CONTROL) < 0) {

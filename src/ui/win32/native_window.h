@@ -14,6 +14,10 @@
 
 namespace tzp::ui {
 
+// Posted to the main window when a control's tooltip shows (wParam: the control); see
+// NativeWindow::OnTipShown.
+inline constexpr UINT kTipShownMessage = WM_APP + 2;
+
 class NativeWindow : public FormObserver, public platform::KeyboardTranslator {
   public:
     explicit NativeWindow(Form& form);
@@ -76,6 +80,12 @@ class NativeWindow : public FormObserver, public platform::KeyboardTranslator {
     void OnPick(NativeControl& native, HWND from);
     void OnTick(NativeControl& native, HWND from);
     void OnNotify(const NMHDR& header);
+
+    // context_menu.cpp: what the filter boxes offer beyond their tick.
+    void OnTipShown(HWND control);
+    void OnContextMenu(HWND from, LPARAM at);
+    bool OpenMenu(const NativeControl& native, LPARAM at);
+    bool TranslateMenuKeys(const MSG& message);
 
     // keyboard.cpp
     bool TranslateOwnKeys(const MSG& message);

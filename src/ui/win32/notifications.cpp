@@ -83,6 +83,10 @@ void NativeWindow::OnTick(NativeControl& native, HWND from) {
 }
 
 void NativeWindow::OnNotify(const NMHDR& header) {
+    if (header.code == TTN_SHOW) {
+        PostMessageW(main_, kTipShownMessage, header.idFrom, 0);
+        return;
+    }
     NativeControl* native = natives_.ById(static_cast<int>(header.idFrom));
     if (native == nullptr || native->control->kind != ControlKind::TabStrip ||
         header.code != TCN_SELCHANGE || syncing_) {

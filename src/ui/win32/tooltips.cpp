@@ -81,6 +81,12 @@ void Tooltips::Relay(const MSG& message) {
     }
 }
 
+void Tooltips::Update() {
+    if (tooltip_ != nullptr) {
+        SendMessageW(tooltip_, TTM_UPDATE, 0, 0);
+    }
+}
+
 void Tooltips::Sync(HWND control, const std::string& text, TipState& state) {
     if (tooltip_ != nullptr && (state.hasTip || !text.empty())) {
         std::wstring wide = Widen(text);

@@ -30,6 +30,8 @@ class Tooltips {
     // The pointer's messages from the queue, for the tooltip to show and hide by; a message
     // of any window of the main window may come.
     void Relay(const MSG& message);
+    // The tip that shows is drawn again, at the size of its text now.
+    void Update();
     // Gives the control the text, or takes it away when empty.
     void Sync(HWND control, const std::string& text, TipState& state);
     // Loads the annotation service for an accessibility client, once; true when it just

@@ -63,6 +63,12 @@ LRESULT NativeWindow::HandleMain(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_NOTIFY:
             OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
             return 0;
+        case WM_CONTEXTMENU:
+            OnContextMenu(reinterpret_cast<HWND>(wParam), lParam);
+            return 0;
+        case kTipShownMessage:
+            OnTipShown(reinterpret_cast<HWND>(wParam));
+            return 0;
         case WM_DRAWITEM: {
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             if (item.CtlType != ODT_BUTTON) {

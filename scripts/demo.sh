@@ -57,6 +57,34 @@ for lib in ffdshow.ax VSFilter.dll mkx.dll FLVSplitter.ax; do
     [ -f "$install/filtres/$lib" ] && "$wine" "$system\\regsvr32.exe" /s "$(winpath "$install/filtres/$lib")" >/dev/null 2>&1 || true
 done
 
+# DirectShow entries, as a pack's filters and two other decoders would register them, so
+# that a filter box's tooltip and the details view (the box's context menu) show who plays
+# which format: FFDshow's video and audio decoders, a decoder of higher merit for H.264,
+# and an audio decoder that Windows prefers for AAC.
+instance='HKCR\CLSID\{083863F1-70DE-11d0-BD40-00A0C911CE86}\Instance'
+filter_entry() { # clsid name filter-data
+    reg add "$instance\\$1" /v CLSID /d "$1" /f >/dev/null
+    reg add "$instance\\$1" /v FriendlyName /d "$2" /f >/dev/null
+    reg add "$instance\\$1" /v FilterData /t REG_BINARY /d "$3" /f >/dev/null
+}
+other_decoder() { # clsid name filter-data
+    reg add "HKCR\CLSID\\$1" /ve /d "$2" /f >/dev/null
+    reg add "HKCR\CLSID\\$1\InprocServer32" /ve /d "$system\\quartz.dll" /f >/dev/null
+    filter_entry "$@"
+}
+if [ -f "$install/filtres/ffdshow.ax" ]; then
+    filter_entry '{04FE9017-F873-410E-871E-AB91661A4EF7}' 'FFDshow Video Decoder' \
+        0200000010006000010000000000000030706933000000000000000002000000000000000000000030747933000000004800000058000000307479330000000048000000680000007669647300001000800000aa00389b714832363400001000800000aa00389b714d50345600001000800000aa00389b71
+    filter_entry '{0F40E1E5-4F79-4988-B1A9-CC98794E6B55}' 'FFDshow Audio Decoder' \
+        0200000020006000010000000000000030706933000000000000000002000000000000000000000030747933000000004800000058000000307479330000000048000000680000006175647300001000800000aa00389b71ff00000000001000800000aa00389b712c806de046dbcf11b4d100805f6cbbea
+fi
+other_decoder '{7E57D001-0000-4000-8000-00000000D001}' 'Demo H.264 Decoder' \
+    02000000000080000100000000000000307069330000000000000000010000000000000000000000307479330000000038000000480000007669647300001000800000aa00389b714832363400001000800000aa00389b71
+other_decoder '{7E57D002-0000-4000-8000-00000000D002}' 'Demo Audio Decoder' \
+    02000000000010000100000000000000307069330000000000000000010000000000000000000000307479330000000038000000480000006175647300001000800000aa00389b71ff00000000001000800000aa00389b71
+reg add 'HKLM\SOFTWARE\Microsoft\DirectShow\Preferred' /v '{000000FF-0000-0010-8000-00AA00389B71}' \
+    /d '{7E57D002-0000-4000-8000-00000000D002}' /f >/dev/null
+
 # Some media types open with the pack's player, one with another program, so that the
 # associations tab has real entries to show.
 player=$(winpath "$install/mpc/mplayerc.exe")

@@ -26,12 +26,12 @@ std::string UpdaterGaveNoAnswer(App& app) {
 
 }  // namespace
 
-std::string UpdaterPath(const App& app) {
-    return app.packDir + "\\dod.exe";
+std::string UpdaterPath(const PackServices& pack) {
+    return pack.packDir + "\\dod.exe";
 }
 
-std::string AnswerFilePath(const App& app) {
-    return app.packDir + "\\maj.txt";
+std::string AnswerFilePath(const PackServices& pack) {
+    return pack.packDir + "\\maj.txt";
 }
 
 std::string UpdaterCommandLine(const App& app) {

@@ -15,9 +15,9 @@ inline constexpr int kUpdatePanelShown = 0;
 inline constexpr int kUpdatePanelParked = 16000;
 
 // pack directory + "\dod.exe"
-std::string UpdaterPath(const App& app);
+std::string UpdaterPath(const PackServices& pack);
 // pack directory + "\maj.txt"
-std::string AnswerFilePath(const App& app);
+std::string AnswerFilePath(const PackServices& pack);
 
 // The updater's command line: its path quoted, then " /TESSAVERSION=" and the pack's
 // version text (string id "000") as it stands, unquoted, as the updater expects it.

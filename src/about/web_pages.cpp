@@ -36,12 +36,12 @@ std::string DonationAddress(const App& app) {
     return lang::LookupLangString(app, lang::text::kDonationPage);
 }
 
-void OpenPage(App& app, const std::string& address) {
+void OpenPage(PackServices& pack, const std::string& address) {
     if (address.empty()) {
         return;
     }
     // Whether the browser came up is the shell's business; there is nothing to tell.
-    (void)app.sys.shell.OpenAddress(address);
+    (void)pack.sys.shell.OpenAddress(address);
 }
 
 void WireWebPages(App& app) {

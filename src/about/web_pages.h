@@ -24,7 +24,7 @@ std::string DonationAddress(const App& app);
 // Hands the address to the shell's "open" and returns at once. A page that cannot be
 // opened shows nothing, and an empty address (a language file without a donation
 // page) is not handed over at all.
-void OpenPage(App& app, const std::string& address);
+void OpenPage(PackServices& pack, const std::string& address);
 
 // Clicks on the link labels, Command8 and Command10 open their pages.
 void WireWebPages(App& app);

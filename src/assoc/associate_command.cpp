@@ -37,10 +37,10 @@ std::string ListLines(const std::vector<NotAssociated>& failures) {
     return lines;
 }
 
-void StartShellRefresh(App& app) {
+void StartShellRefresh(PackServices& pack) {
     // The pack's program is not awaited and its outcome not looked at.
-    (void)app.sys.processes.Start("\"" + app.packDir + "\\ZUV.exe\" /S",
-                                  platform::WindowStyle::Minimized);
+    (void)pack.sys.processes.Start("\"" + pack.packDir + "\\ZUV.exe\" /S",
+                                   platform::WindowStyle::Minimized);
 }
 
 struct AssociationRun {

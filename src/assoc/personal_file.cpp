@@ -6,13 +6,13 @@
 
 namespace tzp::assoc {
 
-std::string PersonalListPath(const App& app) {
-    return app.packDir + "\\Settings\\exts.ini";
+std::string PersonalListPath(const PackServices& pack) {
+    return pack.packDir + "\\Settings\\exts.ini";
 }
 
-std::vector<std::string> ReadPersonalExtensions(App& app) {
+std::vector<std::string> ReadPersonalExtensions(PackServices& pack) {
     std::vector<std::string> extensions;
-    const auto bytes = app.sys.files.ReadAll(PersonalListPath(app));
+    const auto bytes = pack.sys.files.ReadAll(PersonalListPath(pack));
     if (!bytes) {
         return extensions;
     }

@@ -8,11 +8,11 @@
 
 namespace tzp::assoc {
 
-std::string PersonalListPath(const App& app);
+std::string PersonalListPath(const PackServices& pack);
 
 // Every non-empty line, unchanged and in file order. A missing or unreadable file is
 // an empty list.
-std::vector<std::string> ReadPersonalExtensions(App& app);
+std::vector<std::string> ReadPersonalExtensions(PackServices& pack);
 
 // Replaces the file by the extension parts of List3's entries, each line ended by
 // CR LF, in the ANSI code page (in UTF-8 with a byte-order mark only when a line came

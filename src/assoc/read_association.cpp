@@ -76,15 +76,15 @@ std::string ProgramNameFromCommand(std::string_view command, std::string_view no
     return WithoutOpeningParenthesisAfterSpace(std::move(stem));
 }
 
-std::string DefaultVerb(App& app, std::string_view progId) {
-    std::string verb = platform::ReadRegValue(app.sys.registry, platform::kRootClasses,
+std::string DefaultVerb(PackServices& pack, std::string_view progId) {
+    std::string verb = platform::ReadRegValue(pack.sys.registry, platform::kRootClasses,
                                               std::string(progId) + "\\shell\\", kErreur);
     // An empty default names no verb either; the system then opens with "open".
     return verb == kErreur || verb.empty() ? "open" : verb;
 }
 
-std::optional<std::string> OpeningProgId(App& app, std::string_view extension) {
-    auto& registry = app.sys.registry;
+std::optional<std::string> OpeningProgId(PackServices& pack, std::string_view extension) {
+    auto& registry = pack.sys.registry;
     const std::string ext(extension);
     std::string classProgId =
         platform::ReadRegValue(registry, platform::kRootClasses, ext + "\\", kErreur);
@@ -95,9 +95,9 @@ std::optional<std::string> OpeningProgId(App& app, std::string_view extension) {
     return progId != kErreur ? std::optional(std::move(progId)) : std::nullopt;
 }
 
-std::string ProgIdCommand(App& app, std::string_view progId) {
-    const std::string verb = DefaultVerb(app, progId);
-    return platform::ReadRegValue(app.sys.registry, platform::kRootClasses,
+std::string ProgIdCommand(PackServices& pack, std::string_view progId) {
+    const std::string verb = DefaultVerb(pack, progId);
+    return platform::ReadRegValue(pack.sys.registry, platform::kRootClasses,
                                   std::string(progId) + "\\shell\\" + verb + "\\command\\",
                                   kErreur);
 }

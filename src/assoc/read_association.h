@@ -13,7 +13,7 @@ inline constexpr std::string_view kFileExtsKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\";
 
 // The verb a ProgID's shell key names; "open" when it names none.
-std::string DefaultVerb(App& app, std::string_view progId);
+std::string DefaultVerb(PackServices& pack, std::string_view progId);
 
 // The short name of the program a shell command runs: the text after the command's
 // last backslash, cut before its last ".exe" ("mplayerc" for "C:\MPC\mplayerc.exe" "%1").
@@ -25,10 +25,10 @@ std::string ProgramNameFromCommand(std::string_view command, std::string_view no
 
 // The ProgID an extension opens with as the panel reads it: the user's Explorer ProgID,
 // or else the class key's; nullopt when neither names one.
-std::optional<std::string> OpeningProgId(App& app, std::string_view extension);
+std::optional<std::string> OpeningProgId(PackServices& pack, std::string_view extension);
 
 // The command of a ProgID's default verb; "Erreur" when it has none.
-std::string ProgIdCommand(App& app, std::string_view progId);
+std::string ProgIdCommand(PackServices& pack, std::string_view progId);
 
 // The program name for an extension: the user's Explorer ProgID, or else the class
 // key's ProgID, its default verb and that verb's command. Reads only; the text for

@@ -56,15 +56,15 @@ std::string PlayerName(std::string_view program) {
     return std::string(name);
 }
 
-void RemoveEntry(App& app) {
-    auto& registry = app.sys.registry;
+void RemoveEntry(PackServices& pack) {
+    auto& registry = pack.sys.registry;
     (void)registry.Delete(RegisteredApplicationsValue());
     (void)registry.Delete(MachineName(FileAssociationsKey(), "", true));
     (void)registry.Delete(MachineName(kCapabilitiesKey, "", true));
 }
 
-Status WriteText(App& app, const RegName& name, std::string_view text) {
-    return app.sys.registry.Write(name, text, platform::RegType::String);
+Status WriteText(PackServices& pack, const RegName& name, std::string_view text) {
+    return pack.sys.registry.Write(name, text, platform::RegType::String);
 }
 
 Status WriteEntry(App& app, std::string_view program,
@@ -150,8 +150,8 @@ void DropFromRegisteredApplication(App& app, std::string_view extension) {
     app.sys.shell.NotifyAssociationsChanged();
 }
 
-bool IsRegisteredApplication(App& app) {
-    return app.sys.registry.Read(RegisteredApplicationsValue()).has_value();
+bool IsRegisteredApplication(PackServices& pack) {
+    return pack.sys.registry.Read(RegisteredApplicationsValue()).has_value();
 }
 
 std::optional<RegisteredApplication> ReadRegisteredApplication(App& app) {

@@ -48,7 +48,7 @@ platform::Status KeepRegisteredApplication(App& app, std::string_view program);
 void DropFromRegisteredApplication(App& app, std::string_view extension);
 
 // Whether RegisteredApplications names the pack's entry.
-bool IsRegisteredApplication(App& app);
+bool IsRegisteredApplication(PackServices& pack);
 
 struct RegisteredApplication {
     std::string name;

@@ -9,9 +9,9 @@ namespace tzp::assoc {
 
 namespace {
 
-uint32_t ReadNumber(App& app, std::string_view valueName) {
+uint32_t ReadNumber(PackServices& pack, std::string_view valueName) {
     const auto text =
-        app.sys.registry
+        pack.sys.registry
             .Read(MachineName("SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", valueName))
             .value_or("");
     uint32_t number = 0;
@@ -41,8 +41,8 @@ std::string AddressEscaped(std::string_view text) {
 
 }  // namespace
 
-WindowsBuild ReadWindowsBuild(App& app) {
-    return {ReadNumber(app, "CurrentBuildNumber"), ReadNumber(app, "UBR")};
+WindowsBuild ReadWindowsBuild(PackServices& pack) {
+    return {ReadNumber(pack, "CurrentBuildNumber"), ReadNumber(pack, "UBR")};
 }
 
 bool SettingsOpenOnAnApplication(WindowsBuild build) {
@@ -67,15 +67,15 @@ std::string DefaultAppsAddress(WindowsBuild build, bool packRegistered) {
     return build.number >= 10240 ? "ms-settings:defaultapps" : "";
 }
 
-platform::Status OpenDefaultAppsSettings(App& app) {
+platform::Status OpenDefaultAppsSettings(PackServices& pack) {
     const std::string address =
-        DefaultAppsAddress(ReadWindowsBuild(app), IsRegisteredApplication(app));
+        DefaultAppsAddress(ReadWindowsBuild(pack), IsRegisteredApplication(pack));
     if (!address.empty()) {
-        if (auto status = app.sys.shell.OpenAddress(address); status.ok()) {
+        if (auto status = pack.sys.shell.OpenAddress(address); status.ok()) {
             return status;
         }
     }
-    return app.sys.shell.OpenDefaultProgramsSettings();
+    return pack.sys.shell.OpenDefaultProgramsSettings();
 }
 
 }  // namespace tzp::assoc

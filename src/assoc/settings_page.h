@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/app.h"
+#include "core/pack_services.h"
 #include "platform/status.h"
 
 namespace tzp::assoc {
@@ -19,7 +19,7 @@ struct WindowsBuild {
 // CurrentBuildNumber and UBR, in the system's own view. Not from RtlGetVersion: it gives
 // the build but not the update revision, and the page below came with an update. Zero
 // where a value is missing or not a number, as on Windows before 10, which has no UBR.
-WindowsBuild ReadWindowsBuild(App& app);
+WindowsBuild ReadWindowsBuild(PackServices& pack);
 
 // Whether the default apps page can be opened on one registered application: Windows 11
 // 21H2 and 22H2 from their April 2023 cumulative updates (22000.1817, 22621.1555; 22622 to
@@ -37,6 +37,6 @@ std::string DefaultAppsAddress(WindowsBuild build, bool packRegistered);
 
 // Opens that address; without one, or when it cannot be opened, the Control Panel's
 // default programs page.
-platform::Status OpenDefaultAppsSettings(App& app);
+platform::Status OpenDefaultAppsSettings(PackServices& pack);
 
 }  // namespace tzp::assoc

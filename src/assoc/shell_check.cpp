@@ -26,7 +26,7 @@ bool SameProgram(std::string_view a, std::string_view b) {
     return platform::EqualsNoCase(Unquoted(a), Unquoted(b));
 }
 
-std::vector<OpensElsewhere> ExtensionsOpeningElsewhere(App& app, std::string_view program,
+std::vector<OpensElsewhere> ExtensionsOpeningElsewhere(PackServices& pack, std::string_view program,
                                                        const std::vector<std::string>& written) {
     std::vector<OpensElsewhere> elsewhere;
     std::vector<std::string> asked;
@@ -38,7 +38,7 @@ std::vector<OpensElsewhere> ExtensionsOpeningElsewhere(App& app, std::string_vie
             continue;
         }
         asked.push_back(extension);
-        const auto resolved = app.sys.shell.AssociatedProgram(extension);
+        const auto resolved = pack.sys.shell.AssociatedProgram(extension);
         if (resolved && !SameProgram(*resolved, program)) {
             elsewhere.push_back({extension, *resolved});
         }

@@ -22,7 +22,7 @@ bool SameProgram(std::string_view a, std::string_view b);
 // The extensions among `written` (each once, whatever its letter case) for which the shell
 // resolves another program than `program`. An extension the shell resolves to nothing is
 // not listed: nothing tells that a user's choice holds it.
-std::vector<OpensElsewhere> ExtensionsOpeningElsewhere(App& app, std::string_view program,
+std::vector<OpensElsewhere> ExtensionsOpeningElsewhere(PackServices& pack, std::string_view program,
                                                        const std::vector<std::string>& written);
 
 // Lists them with the program Windows will use and asks whether to open the system's

@@ -166,8 +166,8 @@ std::string DecodersText(App& app) {
     return DecodersText(app, decoders::ReadDecodersReport(app));
 }
 
-std::string DecodersJson(App& app) {
-    return DecodersJson(decoders::ReadDecodersReport(app));
+std::string DecodersJson(PackServices& pack) {
+    return DecodersJson(decoders::ReadDecodersReport(pack));
 }
 
 }  // namespace tzp::cli

@@ -10,7 +10,7 @@
 namespace tzp::cli {
 
 std::string DecodersText(App& app);
-std::string DecodersJson(App& app);
+std::string DecodersJson(PackServices& pack);
 
 // The same from a report already read.
 std::string DecodersText(const App& app, const decoders::DecodersReport& report);

@@ -1,11 +1,14 @@
 #pragma once
 // What every handler works with, whichever way the program was started (the window or
-// the command line): the window model, the platform services and the pack directory (the
-// folder of the program itself, without a trailing backslash). It sits below the
-// subsystems so that none of them depends on the shell that starts them.
+// the command line): the pack services, the window model and the language file as last
+// read. It sits below the subsystems so that none of them depends on the shell that
+// starts them. Code that never touches the window takes the narrower PackServices (an
+// App binds to it as it is).
 #include <optional>
 #include <string>
+#include <utility>
 
+#include "core/pack_services.h"
 #include "platform/platform.h"
 #include "ui/form.h"
 
@@ -21,10 +24,11 @@ struct LanguageFileCache {
     std::optional<std::string> text;
 };
 
-struct App {
+struct App : PackServices {
+    App(ui::Form& form, platform::Platform& sys, std::string packDir)
+        : PackServices{sys, std::move(packDir)}, form(form) {}
+
     ui::Form& form;
-    platform::Platform& sys;
-    std::string packDir;
     mutable LanguageFileCache languageFile{};
 };
 

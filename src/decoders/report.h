@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app.h"
+#include "core/pack_services.h"
 #include "decoders/broken.h"
 #include "decoders/extensions.h"
 #include "decoders/ranking.h"
@@ -26,9 +26,10 @@ struct DecodersReport {
 
 // The extensions of the associations tab: the video and audio lists (".mp4" once), then
 // the personal ones.
-std::vector<std::string> PackExtensions(App& app);
+std::vector<std::string> PackExtensions(PackServices& pack);
 
-ViewReport ReadViewReport(App& app, View view, const std::vector<std::string>& extensions);
-DecodersReport ReadDecodersReport(App& app);
+ViewReport ReadViewReport(PackServices& pack, View view,
+                          const std::vector<std::string>& extensions);
+DecodersReport ReadDecodersReport(PackServices& pack);
 
 }  // namespace tzp::decoders

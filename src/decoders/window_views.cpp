@@ -168,11 +168,11 @@ struct ReadViews {
     std::set<std::string, std::less<>> lined;  // boxes whose tooltip has its line
 };
 
-const WindowView& ViewOf(App& app, ReadViews& read, View view) {
+const WindowView& ViewOf(PackServices& pack, ReadViews& read, View view) {
     auto& slot = read.views[view == View::Bits32 ? 0 : 1];
     if (!slot) {
         WindowView fresh;
-        fresh.registrations = ReadRegistrations(app.sys.registry, view);
+        fresh.registrations = ReadRegistrations(pack.sys.registry, view);
         fresh.formats = RankPackFormats(fresh.registrations);
         slot = std::move(fresh);
     }

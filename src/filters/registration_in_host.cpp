@@ -72,14 +72,14 @@ std::optional<std::string> StartRegistrationHost(App& app) {
            app.sys.errors.Describe(started.error);
 }
 
-void FinishRegistrationHost(App& app) {
-    if (auto* host = app.sys.host) {
+void FinishRegistrationHost(PackServices& pack) {
+    if (auto* host = pack.sys.host) {
         host->Finish();
     }
 }
 
-void EndRegistrationHosts(App& app) {
-    if (auto* host = app.sys.host) {
+void EndRegistrationHosts(PackServices& pack) {
+    if (auto* host = pack.sys.host) {
         host->EndHosts();
     }
 }

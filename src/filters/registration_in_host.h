@@ -28,9 +28,9 @@ LibraryOutcome RunInHost(platform::Platform& sys, platform::RegistrationHost& ho
 // show when it could not be started (nothing may run then), or nullopt.
 std::optional<std::string> StartRegistrationHost(App& app);
 // After a pass: lets the host go.
-void FinishRegistrationHost(App& app);
+void FinishRegistrationHost(PackServices& pack);
 // Once the pass has been reported: ends every host it started, with whatever library is
 // still running in one (a library left past its limit has had until then).
-void EndRegistrationHosts(App& app);
+void EndRegistrationHosts(PackServices& pack);
 
 }  // namespace tzp::filters

@@ -27,9 +27,9 @@ std::string LocalisedVersionText(const App& app, const std::string& versionText)
 
 namespace {
 
-std::string VersionOf(App& app, const std::string& path) {
+std::string VersionOf(PackServices& pack, const std::string& path) {
     platform::FileVersionTexts texts;
-    platform::ReadFileVersionInfo(app.sys.versions, path, texts);
+    platform::ReadFileVersionInfo(pack.sys.versions, path, texts);
     return texts.version;
 }
 

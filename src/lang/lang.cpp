@@ -36,8 +36,8 @@ ReadOnceScope::~ReadOnceScope() {
     app_.languageFile = LanguageFileCache{};
 }
 
-std::string LangFilePath(const App& app, std::string_view code) {
-    return app.packDir + "\\Langs\\" + std::string(code) + ".ini";
+std::string LangFilePath(const PackServices& pack, std::string_view code) {
+    return pack.packDir + "\\Langs\\" + std::string(code) + ".ini";
 }
 
 bool HasLanguageFile(const App& app) {

@@ -21,7 +21,7 @@ class ReadOnceScope {
 };
 
 // The language file of a language code: pack directory + "\Langs\" + code + ".ini".
-std::string LangFilePath(const App& app, std::string_view code);
+std::string LangFilePath(const PackServices& pack, std::string_view code);
 
 // Whether the current language file (the code held in `langg`) can be read. Without
 // one, the window keeps its built-in words rather than showing empty ones.

@@ -71,12 +71,12 @@ std::unique_ptr<platform::PrivateCopy> CheckedPrivateCopy(App& app, ImportResult
 // not know alike, and Windows documents no other code for it. So an import it ended
 // without an error is judged by what arrived: the settings of the checked bytes, compared
 // with the registry, each one that is not as the file sets it named.
-void JudgeByWhatArrived(App& app, const std::string& checked, ImportResult& import) {
+void JudgeByWhatArrived(PackServices& pack, const std::string& checked, ImportResult& import) {
     const auto wanted = ReadWantedSettings(checked);
     if (!wanted) {
         return;
     }
-    for (const auto& missing : CompareSettings(app.sys.registry, *wanted)) {
+    for (const auto& missing : CompareSettings(pack.sys.registry, *wanted)) {
         import.kind = ImportKind::Incomplete;
         const auto& setting = missing.wanted;
         import.reason += "\r\n" + setting.key;

@@ -16,16 +16,16 @@ namespace {
 // next delete or save of that name removes or replaces; never a listed profile without
 // its settings. When the state file cannot be removed the registry file stays too, so the
 // profile stays whole and listed. Returns the problems met, one a line with its path.
-std::vector<std::string> RemoveProfileFiles(App& app, const std::string& name) {
-    auto& files = app.sys.files;
+std::vector<std::string> RemoveProfileFiles(PackServices& pack, const std::string& name) {
+    auto& files = pack.sys.files;
     std::vector<std::string> problems;
-    for (const auto& path : {StateFilePath(app, name), RegistryFilePath(app, name)}) {
+    for (const auto& path : {StateFilePath(pack, name), RegistryFilePath(pack, name)}) {
         if (!files.FileExists(path)) {
             continue;
         }
         const auto status = files.Remove(path);
         if (!status.ok()) {
-            problems.push_back(path + ": " + app.sys.errors.Describe(status.error));
+            problems.push_back(path + ": " + pack.sys.errors.Describe(status.error));
             break;
         }
     }

@@ -9,24 +9,24 @@ namespace {
 
 // Waits for the process while letting the window repaint; false when it has not ended
 // within the time limit.
-bool WaitWithEvents(App& app, platform::RunningProcess& process) {
+bool WaitWithEvents(PackServices& pack, platform::RunningProcess& process) {
     for (uint32_t waited = 0; waited < kExportTimeLimitMs; waited += kExportPollMs) {
         if (process.WaitForExit(kExportPollMs)) {
             return true;
         }
-        app.sys.ui.DoEvents();
+        pack.sys.ui.DoEvents();
     }
     return process.WaitForExit(0);
 }
 
 // Runs the registry editor for one key; false when the export did not run to its end.
-bool RunExport(App& app, std::string_view key) {
+bool RunExport(PackServices& pack, std::string_view key) {
     auto started =
-        app.sys.processes.Start(ExportCommandLine(app, key), platform::WindowStyle::Minimized);
+        pack.sys.processes.Start(ExportCommandLine(pack, key), platform::WindowStyle::Minimized);
     if (!started.status.ok() || !started.process) {
         return false;
     }
-    if (WaitWithEvents(app, *started.process)) {
+    if (WaitWithEvents(pack, *started.process)) {
         return true;
     }
     // An editor that hangs holds the temporary export file, and every later key of the
@@ -37,25 +37,25 @@ bool RunExport(App& app, std::string_view key) {
 
 }  // namespace
 
-std::string ExportCommandLine(const App& app, std::string_view key) {
-    return "regedit.exe /e /s \"" + TemporaryExportPath(app) + "\" \"" + std::string(key) + "\"";
+std::string ExportCommandLine(const PackServices& pack, std::string_view key) {
+    return "regedit.exe /e /s \"" + TemporaryExportPath(pack) + "\" \"" + std::string(key) + "\"";
 }
 
-void AppendKeyExport(App& app, std::string_view key, std::string& registryFile,
+void AppendKeyExport(PackServices& pack, std::string_view key, std::string& registryFile,
                      std::vector<std::string>& leftOut) {
-    auto& files = app.sys.files;
-    const std::string temporary = TemporaryExportPath(app);
+    auto& files = pack.sys.files;
+    const std::string temporary = TemporaryExportPath(pack);
     // The editor writes nothing for a missing key, so a file left by an earlier export
     // must be gone first; if it cannot be removed, no export can be told from it.
     if (files.FileExists(temporary) && !files.Remove(temporary).ok()) {
         leftOut.emplace_back(key);
         return;
     }
-    if (!RunExport(app, key)) {
+    if (!RunExport(pack, key)) {
         leftOut.emplace_back(key);
         return;
     }
-    app.sys.ui.DoEvents();
+    pack.sys.ui.DoEvents();
     if (!files.FileExists(temporary)) {
         return;  // no such key: nothing to keep
     }
@@ -70,7 +70,7 @@ void AppendKeyExport(App& app, std::string_view key, std::string& registryFile,
         registryFile += "\r\n";
     }
     leftOut.insert(leftOut.end(), converted->leftOut.begin(), converted->leftOut.end());
-    app.sys.ui.DoEvents();
+    pack.sys.ui.DoEvents();
 }
 
 }  // namespace tzp::profiles

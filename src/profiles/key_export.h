@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app.h"
+#include "core/pack_services.h"
 
 namespace tzp::profiles {
 
@@ -16,7 +16,7 @@ inline constexpr uint32_t kExportPollMs = 100;
 inline constexpr uint32_t kExportTimeLimitMs = 30000;
 
 // The registry editor's command line that exports `key` into the temporary file.
-std::string ExportCommandLine(const App& app, std::string_view key);
+std::string ExportCommandLine(const PackServices& pack, std::string_view key);
 
 // Exports `key` and appends its lines (without the export's header) to
 // `registryFile`, the registry file being built, each line ended by CR LF. A key
@@ -24,7 +24,7 @@ std::string ExportCommandLine(const App& app, std::string_view key);
 // does not end in time, its output is unreadable or not an export of the key) adds
 // nothing either, and the key is named in `leftOut`, as are the entries the ANSI code
 // page cannot hold.
-void AppendKeyExport(App& app, std::string_view key, std::string& registryFile,
+void AppendKeyExport(PackServices& pack, std::string_view key, std::string& registryFile,
                      std::vector<std::string>& leftOut);
 
 }  // namespace tzp::profiles

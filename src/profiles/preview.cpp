@@ -17,11 +17,11 @@ namespace {
 
 // The state file's text, read as the language files are (UTF-8 with its mark, else
 // the ANSI code page); nullopt when there is no such file or it cannot be read.
-std::optional<std::string> ReadStateFile(const App& app, const std::string& name) {
+std::optional<std::string> ReadStateFile(const PackServices& pack, const std::string& name) {
     if (!IsUsableProfileName(name)) {
         return std::nullopt;
     }
-    const auto bytes = app.sys.files.ReadAll(StateFilePath(app, name));
+    const auto bytes = pack.sys.files.ReadAll(StateFilePath(pack, name));
     if (!bytes) {
         return std::nullopt;
     }

@@ -5,16 +5,16 @@
 
 namespace tzp::profiles {
 
-std::string StateFilePath(const App& app, std::string_view name) {
-    return ProfileFolder(app) + std::string(name) + ".sav";
+std::string StateFilePath(const PackServices& pack, std::string_view name) {
+    return ProfileFolder(pack) + std::string(name) + ".sav";
 }
 
-std::string RegistryFilePath(const App& app, std::string_view name) {
-    return ProfileFolder(app) + std::string(name) + ".reg";
+std::string RegistryFilePath(const PackServices& pack, std::string_view name) {
+    return ProfileFolder(pack) + std::string(name) + ".reg";
 }
 
-std::string TemporaryExportPath(const App& app) {
-    return ProfileFolder(app) + "temp.txt";
+std::string TemporaryExportPath(const PackServices& pack) {
+    return ProfileFolder(pack) + "temp.txt";
 }
 
 std::string BuildStateFile(const ui::Form& form) {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "profiles/profiles.h"
-#include "core/app.h"
+#include "core/pack_services.h"
 #include "ui/form.h"
 
 namespace tzp::profiles {
@@ -48,10 +48,10 @@ inline constexpr std::array<const char*, 12> kProfileKeys{
 // The first line of every registry file we write.
 inline constexpr std::string_view kRegistryFileHeader = "REGEDIT4";
 
-std::string StateFilePath(const App& app, std::string_view name);
-std::string RegistryFilePath(const App& app, std::string_view name);
+std::string StateFilePath(const PackServices& pack, std::string_view name);
+std::string RegistryFilePath(const PackServices& pack, std::string_view name);
 // Where the registry editor writes each key's export during a save.
-std::string TemporaryExportPath(const App& app);
+std::string TemporaryExportPath(const PackServices& pack);
 
 // The state file's bytes for the boxes as they stand: "001 1", "002 0", ... CR LF.
 std::string BuildStateFile(const ui::Form& form);

@@ -6,8 +6,8 @@
 
 namespace tzp::profiles {
 
-std::string ProfileFolder(const App& app) {
-    return app.packDir + "\\Sav\\";
+std::string ProfileFolder(const PackServices& pack) {
+    return pack.packDir + "\\Sav\\";
 }
 
 bool IsListedProfile(const ui::Form& form, std::string_view name) {

@@ -9,7 +9,7 @@
 namespace tzp::profiles {
 
 // The profile folder, pack directory + "\Sav\".
-std::string ProfileFolder(const App& app);
+std::string ProfileFolder(const PackServices& pack);
 
 // Re-reads the profile files into File1 and the names into Combo1's list, which
 // empties Combo1's text; callers put a name back where they need one.

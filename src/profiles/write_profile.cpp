@@ -10,16 +10,16 @@ namespace tzp::profiles {
 
 namespace {
 
-std::string BuildRegistryFile(App& app, std::vector<std::string>& leftOut) {
+std::string BuildRegistryFile(PackServices& pack, std::vector<std::string>& leftOut) {
     std::string registryFile = std::string(kRegistryFileHeader) + "\r\n";
     for (const char* key : kProfileKeys) {
-        AppendKeyExport(app, key, registryFile, leftOut);
+        AppendKeyExport(pack, key, registryFile, leftOut);
     }
-    const std::string temporary = TemporaryExportPath(app);
-    if (app.sys.files.FileExists(temporary)) {
+    const std::string temporary = TemporaryExportPath(pack);
+    if (pack.sys.files.FileExists(temporary)) {
         // A leftover temporary file is untidy but harms nothing: the next save removes
         // it before its first export.
-        (void)app.sys.files.Remove(temporary);
+        (void)pack.sys.files.Remove(temporary);
     }
     return registryFile;
 }
@@ -33,8 +33,8 @@ struct Replacement {
     std::string temporary;
 };
 
-platform::Status Prepare(App& app, Replacement& file) {
-    auto& files = app.sys.files;
+platform::Status Prepare(PackServices& pack, Replacement& file) {
+    auto& files = pack.sys.files;
     if (files.FileExists(file.path)) {
         file.previous = files.ReadAll(file.path);
         if (!file.previous) {
@@ -45,14 +45,14 @@ platform::Status Prepare(App& app, Replacement& file) {
     return files.WriteTemporary(file.path, file.bytes, file.temporary);
 }
 
-void Discard(App& app, const Replacement& file) {
+void Discard(PackServices& pack, const Replacement& file) {
     if (!file.temporary.empty()) {
-        (void)app.sys.files.Remove(file.temporary);
+        (void)pack.sys.files.Remove(file.temporary);
     }
 }
 
-void PutBack(App& app, const Replacement& file) {
-    auto& files = app.sys.files;
+void PutBack(PackServices& pack, const Replacement& file) {
+    auto& files = pack.sys.files;
     if (file.previous) {
         (void)files.WriteAllAtomic(file.path, *file.previous);
     } else {

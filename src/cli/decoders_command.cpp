@@ -21,6 +21,9 @@ std::string CandidateLine(const App& app, size_t place, const decoders::Candidat
     if (candidate.equalMerit) {
         line += ", " + Say(app, Word::EqualMerit);
     }
+    if (candidate.renderer) {
+        line += ", " + Say(app, Word::Renderer);
+    }
     if (!candidate.box.empty()) {
         line += ", " + Say(app, Word::PackFilter, decoders::BoxName(candidate.box));
     }
@@ -103,8 +106,8 @@ std::string CandidateJson(const decoders::Candidate& c) {
            ", \"name\": " + JsonString(c.name) + ", \"merit\": " + std::to_string(c.merit) +
            ", \"preferred\": " + JsonBool(c.preferred) +
            ", \"equalMerit\": " + JsonBool(c.equalMerit) +
-           ", \"pack\": " + JsonBool(!c.box.empty()) + ", \"box\": " + JsonBox(c.box) +
-           ", \"file\": " + JsonString(c.file) + "}";
+           ", \"renderer\": " + JsonBool(c.renderer) + ", \"pack\": " + JsonBool(!c.box.empty()) +
+           ", \"box\": " + JsonBox(c.box) + ", \"file\": " + JsonString(c.file) + "}";
 }
 
 std::string FormatJson(const decoders::FormatRanking& format) {

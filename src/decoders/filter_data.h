@@ -16,6 +16,8 @@ namespace tzp::decoders {
 inline constexpr uint32_t kMeritDoNotUse = 0x200000;
 // The pin flag of an output pin; intelligent connect looks at input pins only.
 inline constexpr uint32_t kPinFlagOutput = 0x8;
+// The pin flag of an input pin that renders what it takes (a video or audio renderer's).
+inline constexpr uint32_t kPinFlagRenders = 0x2;
 
 struct MediaType {
     Guid major;    // GUID_NULL accepts any
@@ -27,6 +29,7 @@ struct PinData {
     uint32_t flags = 0;
     std::vector<MediaType> types;
     bool IsOutput() const { return (flags & kPinFlagOutput) != 0; }
+    bool Renders() const { return (flags & kPinFlagRenders) != 0; }
     bool operator==(const PinData&) const = default;
 };
 

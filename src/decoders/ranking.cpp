@@ -59,20 +59,42 @@ void MarkEqualMerits(std::vector<Candidate>& candidates) {
     }
 }
 
-}  // namespace
+// How an input pin of the filter takes the type: not at all, only as a renderer taking any
+// subtype, or otherwise (a decoder, or a renderer naming the subtype).
+enum class Taking { No, AsAnyRenderer, Yes };
 
-bool Accepts(const FilterData& data, const MediaType& type) {
+Taking HowTaken(const FilterData& data, const MediaType& type) {
+    Taking taking = Taking::No;
     for (const auto& pin : data.pins) {
         if (pin.IsOutput()) {
             continue;
         }
         for (const auto& accepted : pin.types) {
-            if (Matches(accepted.major, type.major) && Matches(accepted.subtype, type.subtype)) {
-                return true;
+            if (!Matches(accepted.major, type.major) || !Matches(accepted.subtype, type.subtype)) {
+                continue;
             }
+            if (!pin.Renders() || !accepted.subtype.IsNull() || type.subtype.IsNull()) {
+                return Taking::Yes;
+            }
+            taking = Taking::AsAnyRenderer;
         }
     }
-    return false;
+    return taking;
+}
+
+}  // namespace
+
+bool Accepts(const FilterData& data, const MediaType& type) {
+    return HowTaken(data, type) != Taking::No;
+}
+
+const Candidate* DecoderUsed(const FormatRanking& format) {
+    for (const auto& candidate : format.candidates) {
+        if (!candidate.renderer) {
+            return &candidate;
+        }
+    }
+    return nullptr;
 }
 
 FormatRanking RankFormat(const ViewRegistrations& view, const MediaType& type) {
@@ -81,10 +103,15 @@ FormatRanking RankFormat(const ViewRegistrations& view, const MediaType& type) {
     for (const auto& filter : view.filters) {
         // A class that is not registered cannot be made, whatever its entry says.
         if (!filter.data || !filter.server || filter.data->merit <= kMeritDoNotUse ||
-            !Accepts(*filter.data, type) || (preferred && filter.clsid == preferred->clsid)) {
+            (preferred && filter.clsid == preferred->clsid)) {
+            continue;
+        }
+        const Taking taking = HowTaken(*filter.data, type);
+        if (taking == Taking::No) {
             continue;
         }
         ranking.candidates.push_back(CandidateOf(filter));
+        ranking.candidates.back().renderer = taking == Taking::AsAnyRenderer;
     }
     std::sort(ranking.candidates.begin(), ranking.candidates.end(),
               [](const Candidate& a, const Candidate& b) {

@@ -22,6 +22,11 @@ struct Candidate {
     bool equalMerit = false;
     std::string_view box;  // the pack's check box, empty when not the pack's
     std::string file;      // the file the class is registered to
+    // It takes the type only through a rendering pin that takes any subtype, as the video
+    // and audio renderers register themselves, often above every decoder. Windows tries
+    // it in its place, but a renderer refuses what it cannot show, so it never plays a
+    // compressed format: it is listed, never named as the decoder used.
+    bool renderer = false;
 };
 
 struct FormatRanking {
@@ -36,6 +41,10 @@ struct FormatRanking {
 // Whether an input pin of the filter takes the type (GUID_NULL on either side takes
 // anything).
 bool Accepts(const FilterData& data, const MediaType& type);
+
+// The decoder that plays the format: the first candidate tried that is no renderer
+// (none when every candidate is one, or there is none).
+const Candidate* DecoderUsed(const FormatRanking& format);
 
 // The candidates for one media type, in the order tried.
 FormatRanking RankFormat(const ViewRegistrations& view, const MediaType& type);

@@ -23,9 +23,8 @@ std::string WinnerName(const Candidate& candidate) {
     return candidate.name.empty() ? GuidText(candidate.clsid) : candidate.name;
 }
 
-// Why the first candidate is tried first.
-std::string WhyFirst(const App& app, const FormatRanking& format) {
-    const Candidate& winner = format.candidates.front();
+// Why the decoder used goes first (renderers tried before it aside).
+std::string WhyFirst(const App& app, const FormatRanking& format, const Candidate& winner) {
     std::string why = winner.preferred    ? Say(app, Word::Preferred)
                       : winner.equalMerit ? Say(app, Word::EqualMerit)
                                           : Say(app, Word::Merit, MeritText(winner.merit));
@@ -66,18 +65,28 @@ std::string Joined(const std::vector<std::string>& parts, std::string_view separ
     return text;
 }
 
-// The decoder used, the rank of the pack's first filter and why the decoder wins.
+// The decoder used, the rank of the pack's first filter among the decoders and why the
+// decoder wins.
 std::array<std::string, 3> ViewCells(const App& app, const FormatRanking& format) {
     const std::string notTaken = LookupLangStringOr(app, lang::text::kNotTakenByPack);
-    if (format.candidates.empty()) {
+    const Candidate* used = DecoderUsed(format);
+    if (used == nullptr) {
         return {Say(app, Word::NoDecoder), notTaken, ""};
     }
-    const auto pack = FindCandidate(format, [](const Candidate& c) { return !c.box.empty(); });
-    const std::string rank =
-        pack ? Fill(LookupLangStringOr(app, lang::text::kRankOf),
-                    {std::to_string(*pack + 1), std::to_string(format.candidates.size())})
-             : notTaken;
-    return {WinnerName(format.candidates.front()), rank, WhyFirst(app, format)};
+    size_t decoders = 0;
+    std::optional<size_t> pack;
+    for (const auto& candidate : format.candidates) {
+        if (!candidate.renderer) {
+            ++decoders;
+            if (!pack && !candidate.box.empty()) {
+                pack = decoders;
+            }
+        }
+    }
+    const std::string rank = pack ? Fill(LookupLangStringOr(app, lang::text::kRankOf),
+                                         {std::to_string(*pack), std::to_string(decoders)})
+                                  : notTaken;
+    return {WinnerName(*used), rank, WhyFirst(app, format, *used)};
 }
 
 // The view's ranking of the type: the one already made for a pack format, else made now
@@ -112,12 +121,13 @@ std::string BoxDecoderLine(const App& app, std::string_view box, const WindowVie
     std::vector<std::string> first;
     std::vector<std::string> outranked;
     for (const auto& format : view.formats) {
-        const auto own = FindCandidate(format, [box](const Candidate& c) { return c.box == box; });
+        const auto own = FindCandidate(
+            format, [box](const Candidate& c) { return c.box == box && !c.renderer; });
         if (!own) {
             continue;
         }
-        const Candidate& winner = format.candidates.front();
-        if (*own == 0) {
+        const Candidate& winner = *DecoderUsed(format);
+        if (&winner == &format.candidates[*own]) {
             if (std::find(first.begin(), first.end(), format.name) == first.end()) {
                 first.push_back(format.name);
             }

@@ -30,9 +30,10 @@ constexpr auto kWords = std::to_array<lang::BuiltinId>({
     "174",
     "175",
     "176",
+    "189",
 });
 
-static_assert(kWords.size() == static_cast<size_t>(Word::UnreadableHeading) + 1);
+static_assert(kWords.size() == static_cast<size_t>(Word::Renderer) + 1);
 
 }  // namespace
 

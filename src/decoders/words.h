@@ -26,6 +26,7 @@ enum class Word {
     ClassNotRegistered,
     FilterDataUnreadable,  // %1: why
     UnreadableHeading,
+    Renderer,  // the candidate is a renderer that takes any subtype
 };
 
 // The word, with "%1" replaced by `value`.

@@ -254,6 +254,8 @@ constexpr auto kTexts = std::to_array<BuiltinText>({
     {"186", "%1 of %2", "%1 sur %2"},
     {"187", "not taken by the pack", "non pris par le pack"},
     {"188", "Close", "Fermer"},
+    {"189", "a renderer: tried, but it plays no compressed format",
+     "moteur de rendu : essayé, mais il ne lit aucun format compressé"},
     {"190", "The command stopped on a fault of the program: %1",
      "La commande s'est arrêtée sur une erreur du programme : %1"},
 });

@@ -27,7 +27,7 @@ inline constexpr auto kBuiltinIds = std::to_array<std::string_view>(
      "145", "146", "147", "148", "149", "150", "151", "152", "153", "154", "155", "156", "157",
      "158", "159", "160", "161", "162", "163", "164", "165", "166", "167", "168", "169", "170",
      "171", "172", "173", "174", "175", "176", "177", "178", "179", "180", "181", "182", "183",
-     "184", "185", "186", "187", "188", "190"});
+     "184", "185", "186", "187", "188", "189", "190"});
 
 // An id that has a built-in text. It is made from the id's literal when the program
 // compiles, so a call that names an id without a text does not build.

@@ -377,14 +377,15 @@ TEST_F(CommandModeTest, DecodersPrintsBothViewsAsJsonOrAsLines) {
                          0),
               0u)
         << json;
-    EXPECT_TRUE(Contains(json, "\"candidates\": [{\"clsid\": \"" +
-                                   std::string(testing::kPackVideo) +
-                                   "\", \"name\": \"FFDshow Video\", \"merit\": 4286578689, "
-                                   "\"preferred\": false, \"equalMerit\": false, \"pack\": true, "
-                                   "\"box\": \"Check6\", \"file\": "
-                                   "\"C:\\\\Install\\\\filtres\\\\ffdshow.ax\"}, {\"clsid\": "
-                                   "\"{AAAAAAAA-0000-0000-0000-000000000001}\", \"name\": "
-                                   "\"Other \\\"H.264\\\"\""))
+    EXPECT_TRUE(Contains(
+        json,
+        "\"candidates\": [{\"clsid\": \"" + std::string(testing::kPackVideo) +
+            "\", \"name\": \"FFDshow Video\", \"merit\": 4286578689, "
+            "\"preferred\": false, \"equalMerit\": false, \"renderer\": false, \"pack\": true, "
+            "\"box\": \"Check6\", \"file\": "
+            "\"C:\\\\Install\\\\filtres\\\\ffdshow.ax\"}, {\"clsid\": "
+            "\"{AAAAAAAA-0000-0000-0000-000000000001}\", \"name\": "
+            "\"Other \\\"H.264\\\"\""))
         << json;
     EXPECT_TRUE(Contains(json,
                          "{\"extension\": \".mpg\", \"sourceFilter\": null, \"pack\": false, "

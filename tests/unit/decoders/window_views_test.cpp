@@ -19,6 +19,7 @@ struct Decoder {
     std::string name;
     uint32_t merit;
     std::vector<MediaType> types;
+    uint32_t pinFlags = 0;
 };
 
 struct WindowCase {
@@ -30,6 +31,7 @@ struct WindowCase {
 };
 
 constexpr const char* kA = "{AAAAAAAA-0000-0000-0000-000000000001}";
+constexpr const char* kB = "{BBBBBBBB-0000-0000-0000-000000000002}";
 
 decoders::WindowView ReadView(fakes::FakeRegistry& registry, View view) {
     decoders::WindowView read{decoders::ReadRegistrations(registry, view), {}};
@@ -75,6 +77,13 @@ TEST(DecoderWindowViews, TheTooltipLineAndTheDetailsSayWhoPlaysEachFormatAndWhy)
          "Used first for: H.264; AAC: A, equal merit, tried in no set order",
          "H.264|Pack|1 of 1|merit 0x00600000|no decoder|not taken by the pack|"
          "/AAC|A|2 of 2|equal merit, tried in no set order|Pack|1 of 1|merit 0x00600000"},
+        {"a renderer of any subtype is tried first but plays nothing; one naming it decodes",
+         {{"", kPackVideo, "Pack", 0x600000, {h264}},
+          {"", kA, "Renderer", 0x800001, {{kVideo, kAny}}, decoders::kPinFlagRenders},
+          {"", kB, "B", 0x700000, {h264}, decoders::kPinFlagRenders}},
+         "",
+         "H.264: B, higher merit (0x00700000 against 0x00600000)",
+         "H.264|B|2 of 2|merit 0x00700000|no decoder|not taken by the pack|"},
         {"only in the other view: no line here",
          {{"64:", kPackVideo, "Pack", 0x600000, {h264}}},
          "",
@@ -84,8 +93,10 @@ TEST(DecoderWindowViews, TheTooltipLineAndTheDetailsSayWhoPlaysEachFormatAndWhy)
     for (const auto& c : cases) {
         fakes::FakeSystem sys;
         for (const auto& d : c.decoders) {
-            AddFilter(sys.registry, d.view, d.clsid, d.name,
-                      fakes::FilterDataBlob(fakes::DecoderData(d.merit, d.types)), "C:\\f\\x.ax");
+            auto data = fakes::DecoderData(d.merit, d.types);
+            data.pins[0].flags = d.pinFlags;
+            AddFilter(sys.registry, d.view, d.clsid, d.name, fakes::FilterDataBlob(data),
+                      "C:\\f\\x.ax");
         }
         if (!c.preferred.empty()) {
             SetPreferred(sys.registry, "", kH264, c.preferred);

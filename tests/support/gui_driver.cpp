@@ -76,6 +76,49 @@ BOOL CALLBACK FindChild(HWND hwnd, LPARAM param) {
     return TRUE;
 }
 
+// Memory in the program for the messages whose item, and the text buffer the item points
+// to, must be there: pointers are not carried across processes.
+class RemoteMemory {
+  public:
+    static constexpr int kChars = 1024;
+
+    explicit RemoteMemory(DWORD processId)
+        : process_(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                               processId)) {
+        if (process_ != nullptr) {
+            base_ = static_cast<BYTE*>(
+                VirtualAllocEx(process_, nullptr, 8192, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+        }
+    }
+    ~RemoteMemory() {
+        if (base_ != nullptr) {
+            VirtualFreeEx(process_, base_, 0, MEM_RELEASE);
+        }
+        if (process_ != nullptr) {
+            CloseHandle(process_);
+        }
+    }
+    RemoteMemory(const RemoteMemory&) = delete;
+    RemoteMemory& operator=(const RemoteMemory&) = delete;
+    explicit operator bool() const { return base_ != nullptr; }
+
+    // Sends the message with the item placed in the program, its text pointer set to a
+    // buffer there of kChars characters, and gives the text the control wrote in it.
+    template <typename Item>
+    std::string Ask(HWND control, UINT message, WPARAM wparam, Item item, LPWSTR Item::*text) {
+        item.*text = reinterpret_cast<LPWSTR>(base_ + 1024);
+        WriteProcessMemory(process_, base_, &item, sizeof item, nullptr);
+        SendMessageW(control, message, wparam, reinterpret_cast<LPARAM>(base_));
+        wchar_t read[kChars] = {};
+        ReadProcessMemory(process_, base_ + 1024, read, sizeof read - sizeof(wchar_t), nullptr);
+        return Narrow(read);
+    }
+
+  private:
+    HANDLE process_;
+    BYTE* base_ = nullptr;
+};
+
 }  // namespace
 
 bool WaitUntil(const std::function<bool()>& condition, int milliseconds) {
@@ -91,16 +134,16 @@ bool WaitUntil(const std::function<bool()>& condition, int milliseconds) {
     }
 }
 
-bool StartProcess(std::wstring commandLine, const wchar_t* folder, BOOL inheritHandles,
-                  DWORD flags, STARTUPINFOW& startup, PROCESS_INFORMATION& process) {
+bool StartProcess(std::wstring commandLine, const wchar_t* folder, BOOL inheritHandles, DWORD flags,
+                  STARTUPINFOW& startup, PROCESS_INFORMATION& process) {
     for (int attempt = 1;; ++attempt) {
         if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, inheritHandles, flags,
                            nullptr, folder, &startup, &process)) {
             return true;
         }
         const DWORD error = GetLastError();
-        std::printf("start %d of %s failed: error %lu\n", attempt,
-                    Narrow(commandLine).c_str(), error);
+        std::printf("start %d of %s failed: error %lu\n", attempt, Narrow(commandLine).c_str(),
+                    error);
         std::fflush(stdout);
         if (attempt == 3) {
             process = {};
@@ -195,32 +238,20 @@ void GuiApp::SelectTab(int tab) {
 }
 
 std::vector<std::string> GuiApp::TabCaptions() const {
-    // The tab control's messages carry pointers that are not carried across processes,
-    // so the item and its text buffer are placed in the program's own memory.
     HWND tabs = Control(3101);
     std::vector<std::string> captions;
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                                 process_.dwProcessId);
-    if (process == nullptr) {
+    RemoteMemory remote(process_.dwProcessId);
+    if (!remote) {
         return captions;
     }
-    constexpr int kChars = 256;
-    auto* remote = static_cast<BYTE*>(
-        VirtualAllocEx(process, nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
     const auto count = SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
         TCITEMW item{};
         item.mask = TCIF_TEXT;
-        item.pszText = reinterpret_cast<wchar_t*>(remote + 1024);
-        item.cchTextMax = kChars;
-        WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
-        SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(remote));
-        wchar_t text[kChars] = {};
-        ReadProcessMemory(process, remote + 1024, text, sizeof text - sizeof(wchar_t), nullptr);
-        captions.push_back(Narrow(text));
+        item.cchTextMax = RemoteMemory::kChars;
+        captions.push_back(
+            remote.Ask(tabs, TCM_GETITEMW, static_cast<WPARAM>(i), item, &TCITEMW::pszText));
     }
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    CloseHandle(process);
     return captions;
 }
 
@@ -228,55 +259,33 @@ std::string GuiApp::Tooltip(int id) const {
     Search search{process_.dwProcessId, TOOLTIPS_CLASSW, L""};
     search.anyVisibility = true;
     EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                                 process_.dwProcessId);
-    if (search.found == nullptr || process == nullptr) {
+    RemoteMemory remote(process_.dwProcessId);
+    if (search.found == nullptr || !remote) {
         return {};
     }
-    // As for the tab captions: the tool's description and its text live in the program.
-    constexpr int kChars = 1024;
-    auto* remote = static_cast<BYTE*>(
-        VirtualAllocEx(process, nullptr, 8192, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.hwnd = main_;
     tool.uId = reinterpret_cast<UINT_PTR>(Control(id));
-    tool.lpszText = reinterpret_cast<wchar_t*>(remote + 1024);
-    WriteProcessMemory(process, remote, &tool, sizeof tool, nullptr);
-    SendMessageW(search.found, TTM_GETTEXTW, kChars, reinterpret_cast<LPARAM>(remote));
-    wchar_t text[kChars] = {};
-    ReadProcessMemory(process, remote + 1024, text, sizeof text - sizeof(wchar_t), nullptr);
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    CloseHandle(process);
-    return Narrow(text);
+    return remote.Ask(search.found, TTM_GETTEXTW, RemoteMemory::kChars, tool,
+                      &TTTOOLINFOW::lpszText);
 }
 
 std::vector<std::string> GuiApp::ListViewRow(HWND list, int row) const {
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                                 process_.dwProcessId);
     std::vector<std::string> cells;
-    if (process == nullptr) {
+    RemoteMemory remote(process_.dwProcessId);
+    if (!remote) {
         return cells;
     }
-    // As for the tooltips: the item and its text live in the program.
-    constexpr int kChars = 1024;
-    auto* remote = static_cast<BYTE*>(
-        VirtualAllocEx(process, nullptr, 8192, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
     const auto header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
     const auto columns = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
     for (int column = 0; column < columns; ++column) {
         LVITEMW item{};
         item.iSubItem = column;
-        item.pszText = reinterpret_cast<wchar_t*>(remote + 1024);
-        item.cchTextMax = kChars;
-        WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
-        SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(remote));
-        wchar_t text[kChars] = {};
-        ReadProcessMemory(process, remote + 1024, text, sizeof text - sizeof(wchar_t), nullptr);
-        cells.push_back(Narrow(text));
+        item.cchTextMax = RemoteMemory::kChars;
+        cells.push_back(
+            remote.Ask(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), item, &LVITEMW::pszText));
     }
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    CloseHandle(process);
     return cells;
 }
 

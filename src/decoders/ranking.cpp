@@ -49,13 +49,18 @@ std::optional<Candidate> PreferredCandidate(const ViewRegistrations& view, const
     return candidate;
 }
 
+// Renderers taking any subtype play no part: a decoder whose merit equals one of theirs
+// still goes before every decoder below it.
 void MarkEqualMerits(std::vector<Candidate>& candidates) {
-    for (size_t i = 1; i < candidates.size(); ++i) {
-        Candidate& before = candidates[i - 1];
-        Candidate& after = candidates[i];
-        if (!before.preferred && before.merit == after.merit) {
-            before.equalMerit = after.equalMerit = true;
+    Candidate* before = nullptr;
+    for (Candidate& after : candidates) {
+        if (after.renderer) {
+            continue;
         }
+        if (before != nullptr && !before->preferred && before->merit == after.merit) {
+            before->equalMerit = after.equalMerit = true;
+        }
+        before = &after;
     }
 }
 

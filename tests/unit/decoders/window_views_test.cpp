@@ -77,9 +77,10 @@ TEST(DecoderWindowViews, TheTooltipLineAndTheDetailsSayWhoPlaysEachFormatAndWhy)
          "Used first for: H.264; AAC: A, equal merit, tried in no set order",
          "H.264|Pack|1 of 1|merit 0x00600000|no decoder|not taken by the pack|"
          "/AAC|A|2 of 2|equal merit, tried in no set order|Pack|1 of 1|merit 0x00600000"},
-        {"a renderer of any subtype is tried first but plays nothing; one naming it decodes",
+        {"a renderer of any subtype, tried first at an equal merit, plays nothing; one naming it "
+         "decodes",
          {{"", kPackVideo, "Pack", 0x600000, {h264}},
-          {"", kA, "Renderer", 0x800001, {{kVideo, kAny}}, decoders::kPinFlagRenders},
+          {"", kA, "A renderer", 0x700000, {{kVideo, kAny}}, decoders::kPinFlagRenders},
           {"", kB, "B", 0x700000, {h264}, decoders::kPinFlagRenders}},
          "",
          "H.264: B, higher merit (0x00700000 against 0x00600000)",

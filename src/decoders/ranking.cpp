@@ -10,6 +10,7 @@ namespace tzp::decoders {
 
 namespace {
 
+// GUID_NULL on either side takes anything.
 bool Matches(const Guid& pin, const Guid& wanted) {
     return pin.IsNull() || wanted.IsNull() || pin == wanted;
 }
@@ -88,10 +89,6 @@ Taking HowTaken(const FilterData& data, const MediaType& type) {
 }
 
 }  // namespace
-
-bool Accepts(const FilterData& data, const MediaType& type) {
-    return HowTaken(data, type) != Taking::No;
-}
 
 const Candidate* DecoderUsed(const FormatRanking& format) {
     for (const auto& candidate : format.candidates) {

@@ -38,10 +38,6 @@ struct FormatRanking {
     std::optional<Guid> preferredNotRegistered;
 };
 
-// Whether an input pin of the filter takes the type (GUID_NULL on either side takes
-// anything).
-bool Accepts(const FilterData& data, const MediaType& type);
-
 // The decoder that plays the format: the first candidate tried that is no renderer
 // (none when every candidate is one, or there is none).
 const Candidate* DecoderUsed(const FormatRanking& format);
